@@ -1,0 +1,55 @@
+# Vorlune: `make run` starts the editor, `make test` runs every test.
+# Both install what is missing first (Debian 12, apt-get).
+
+JOBS    ?= 2
+BUILD   ?= build
+CMAKE   := cmake -G Ninja -Wno-dev
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build test run sanitize bench fuzz format format-check clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja: CMakeLists.txt | deps
+	$(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/bin/vorlune ]; then $(BUILD)/bin/vorlune; else $(BUILD)/bin/vorlune-cli --help; fi
+
+# Every test again, built with AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	$(CMAKE) -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVORLUNE_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+bench: deps
+	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVORLUNE_BENCH=ON -DVORLUNE_TESTS=OFF -DVORLUNE_GUI=OFF
+	cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/bin/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.5 || exit 1; done
+
+fuzz: deps
+	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVORLUNE_FUZZ=ON -DVORLUNE_TESTS=OFF -DVORLUNE_GUI=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	bash fuzz/run.sh build-fuzz/bin $(FUZZ_SECONDS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	rm -rf $(BUILD) build-sanitize build-bench build-fuzz

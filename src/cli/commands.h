@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vorlune::cli {
+
+// Each command gets its arguments after the command name and returns the exit
+// status. Messages go to standard error, results to standard output.
+using Arguments = std::vector<std::string>;
+
+int RunImport(const Arguments& args);
+int RunInfo(const Arguments& args);
+int RunPlace(const Arguments& args);
+int RunRemove(const Arguments& args);
+int RunBuild(const Arguments& args);
+int RunRender(const Arguments& args);
+
+// What `info` prints for each kind of file; `json` selects machine-readable output.
+int DescribeBmp(const std::string& path, bool json);
+int DescribeProject(const std::string& path, bool json);
+int DescribeSkinDatabase(const std::string& path, bool json);
+
+// True when args hold "--help" or "-h".
+bool WantsHelp(const Arguments& args);
+
+}  // namespace vorlune::cli
