@@ -16,10 +16,8 @@ constexpr Command kCommands[] = {
      vorlune::cli::RunImport},
     {"info", "info FILE [--json]                           describe a .bmp, .hqd or .pdb",
      vorlune::cli::RunInfo},
-    {"place", "place PROJECT.hqd KIND X Y [--colors C0,C1,C2]  place a part",
-     vorlune::cli::RunPlace},
-    {"remove", "remove PROJECT.hqd KIND                      remove a placed part",
-     vorlune::cli::RunRemove},
+    {"place", "place PROJECT.hqd KIND X Y [--colors C0,C1,C2]  place a part", vorlune::cli::RunPlace},
+    {"remove", "remove PROJECT.hqd KIND                      remove a placed part", vorlune::cli::RunRemove},
     {"build", "build PROJECT.hqd OUT.pdb [--name T] [--author A] [--version V] [--time S]",
      vorlune::cli::RunBuild},
     {"render", "render FILE OUT.png                          picture of a .hqd or .pdb",
@@ -28,7 +26,8 @@ constexpr Command kCommands[] = {
 
 void PrintUsage(std::FILE* to) {
   std::fputs("usage: vorlune-cli COMMAND ARGS...\n\ncommands:\n", to);
-  for (const auto& command : kCommands) std::fprintf(to, "  %.*s\n", int(command.summary.size()), command.summary.data());
+  for (const auto& command : kCommands)
+    std::fprintf(to, "  %.*s\n", int(command.summary.size()), command.summary.data());
   std::fputs("\n'vorlune-cli COMMAND --help' describes a command.\n", to);
 }
 

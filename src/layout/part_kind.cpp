@@ -44,25 +44,42 @@ constexpr std::array<PartKindInfo, 30> kTable{{
 
 }  // namespace
 
-const std::array<PartKindInfo, 30>& PartKindTable() { return kTable; }
+const std::array<PartKindInfo, 30>& PartKindTable() {
+  return kTable;
+}
 
-bool IsPartKind(int k) { return k >= kFirstKind && k <= kLastKind; }
+bool IsPartKind(int k) {
+  return k >= kFirstKind && k <= kLastKind;
+}
 
-const PartKindInfo& KindInfo(PartKind k) { return kTable.at(static_cast<std::size_t>(k - 1)); }
+const PartKindInfo& KindInfo(PartKind k) {
+  return kTable.at(static_cast<std::size_t>(k - 1));
+}
 
-PartGroup GroupOf(PartKind k) { return KindInfo(k).group; }
+PartGroup GroupOf(PartKind k) {
+  return KindInfo(k).group;
+}
 
-DialogFamily DialogFamilyOf(PartKind k) { return KindInfo(k).family; }
+DialogFamily DialogFamilyOf(PartKind k) {
+  return KindInfo(k).family;
+}
 
 KindRange GroupKinds(PartKind k) {
   switch (GroupOf(k)) {
-    case PartGroup::Volume: return {9, 12};
-    case PartGroup::Equalizer: return {13, 16};
-    case PartGroup::Level: return {17, 20};
-    case PartGroup::Time: return {21, 23};
-    case PartGroup::Track: return {24, 26};
-    case PartGroup::Title: return {27, 29};
-    case PartGroup::Alone: break;
+    case PartGroup::Volume:
+      return {9, 12};
+    case PartGroup::Equalizer:
+      return {13, 16};
+    case PartGroup::Level:
+      return {17, 20};
+    case PartGroup::Time:
+      return {21, 23};
+    case PartGroup::Track:
+      return {24, 26};
+    case PartGroup::Title:
+      return {27, 29};
+    case PartGroup::Alone:
+      break;
   }
   return {k, k};
 }

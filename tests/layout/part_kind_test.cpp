@@ -1,6 +1,7 @@
+#include "layout/part_kind.h"
+
 #include <gtest/gtest.h>
 
-#include "layout/part_kind.h"
 #include "layout/skin_layout.h"
 
 namespace vorlune {
