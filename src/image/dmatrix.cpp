@@ -83,21 +83,32 @@ void ditherdmatrix(dmatrix* img, dmatrix* acc, const dmatrix* kern, int bits, Dm
 
   const double levels = std::ldexp(1.0, bits) - 1.0;
   const int centre = static_cast<int>(kern->cnum * 0.5 - 0.5);
+  std::vector<double*> line(static_cast<std::size_t>(lines));
   for (int r = 0; r < img->rnum; ++r) {
+    // Error line (r + kr) mod R, element c, is line[kr][c * acc->stride].
+    for (int kr = 0; kr < lines; ++kr) line[kr] = acc->data + (r + kr) % lines;
+    double* column = img->data + static_cast<std::size_t>(r);
     for (int c = 0; c < img->cnum; ++c) {
-      const double v = img->at(r, c);
-      const double e = acc->at(r % lines, c);
+      double& element = column[static_cast<std::size_t>(c) * img->stride];
+      const double v = element;
+      const double e = line[0][static_cast<std::size_t>(c) * acc->stride];
       const double t = ((e + v) - 255) * (-0.00392156862745098) * levels;
       int q = static_cast<int>(t);
       if (q > t) q = q - 1;
-      const double out = 255 - (q * 255) / levels;
+      // With 255 levels the quotient is exactly q: skip the slow division.
+      const double out = levels == 255.0 ? 255.0 - q : 255 - (q * 255) / levels;
+      const double error = (out - v) - e;
       for (int kr = 0; kr < lines; ++kr) {
         for (int kc = 0; kc < kern->cnum; ++kc) {
+          const double weight = kern->at(kr, kc);
+          // A zero weight adds only a zero, which changes no later sum.
+          if (weight == 0.0) continue;
           const int cc = c + kc - centre;
-          if (0 <= cc && cc < acc->cnum) acc->at((r + kr) % lines, cc) += kern->at(kr, kc) * ((out - v) - e);
+          if (0 <= cc && cc < acc->cnum)
+            line[kr][static_cast<std::size_t>(cc) * acc->stride] += weight * error;
         }
       }
-      img->at(r, c) = out;
+      element = out;
     }
     cleardmatrix(acc, r % lines, 0, 1, acc->cnum, messages);
   }
