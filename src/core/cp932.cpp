@@ -39,22 +39,38 @@ char32_t DecodePair(std::uint8_t lead, int trail) {
   return 0;
 }
 
-// Unicode (BMP) to CP932 code; 0 = none. Where several codes give one
-// character, the lowest wins, as Windows encodes it.
+// Which of several codes for one character Windows writes: the JIS code
+// first, then the NEC row 13 code (lead 0x87), then the IBM extension
+// (0xFA..0xFC); the NEC-selected copies of the IBM extensions (0xED, 0xEE)
+// are only ever read.
+int EncodingRank(std::uint16_t code) {
+  const int lead = code >> 8;
+  if (lead == 0xED || lead == 0xEE) return 3;
+  if (lead >= 0xFA) return 2;
+  if (lead == 0x87) return 1;
+  return 0;
+}
+
+// Unicode (BMP) to CP932 code; 0 = none.
 using EncodeTable = std::array<std::uint16_t, 0x10000>;
 
 const EncodeTable& Encoder() {
   static const EncodeTable table = [] {
     EncodeTable t{};
-    for (int b = 0xFF; b >= 1; --b) {
-      if (kCp932SingleByte[b] != 0) t[kCp932SingleByte[b]] = static_cast<std::uint16_t>(b);
+    auto offer = [&t](char32_t u, std::uint16_t code) {
+      std::uint16_t& held = t[u];
+      if (held == 0 || EncodingRank(code) < EncodingRank(held) ||
+          (EncodingRank(code) == EncodingRank(held) && code < held))
+        held = code;
+    };
+    for (int b = 1; b <= 0xFF; ++b) {
+      if (kCp932SingleByte[b] != 0) offer(kCp932SingleByte[b], static_cast<std::uint16_t>(b));
     }
-    for (int lead = 0xFC; lead >= 0x81; --lead) {
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
       if (!IsLeadByte(static_cast<std::uint8_t>(lead))) continue;
-      for (int trail = kTrailsPerLead - 1; trail >= 0; --trail) {
+      for (int trail = 0; trail < kTrailsPerLead; ++trail) {
         const char32_t u = DecodePair(static_cast<std::uint8_t>(lead), trail);
-        if (u != 0 && (t[u] == 0 || t[u] > 0xFF))
-          t[u] = static_cast<std::uint16_t>((lead << 8) | TrailByte(trail));
+        if (u != 0) offer(u, static_cast<std::uint16_t>((lead << 8) | TrailByte(trail)));
       }
     }
     return t;
