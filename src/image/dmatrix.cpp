@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cmath>
 #include <new>
 
 namespace vorlune {
@@ -71,47 +70,6 @@ void cleardmatrix(dmatrix* dmat, int rstart, int cstart, int rnum, int cnum, Dma
 void freedmatrix(dmatrix* dmat) {
   delete[] dmat->data;
   dmat->data = nullptr;
-}
-
-void ditherdmatrix(dmatrix* img, dmatrix* acc, const dmatrix* kern, int bits, DmatrixMessages* messages) {
-  cleardmatrix(acc, 0, 0, acc->maxrnum, acc->maxcnum, messages);
-  if (img->rnum < 1) return;
-  const int lines = kern->rnum;
-  // Without weights, storage or enough error lines there is nothing sound to do.
-  if (lines < 1 || img->data == nullptr || acc->data == nullptr || kern->data == nullptr) return;
-  if (acc->maxrnum < lines || img->rnum > img->maxrnum || img->cnum > img->maxcnum) return;
-
-  const double levels = std::ldexp(1.0, bits) - 1.0;
-  const int centre = static_cast<int>(kern->cnum * 0.5 - 0.5);
-  std::vector<double*> line(static_cast<std::size_t>(lines));
-  for (int r = 0; r < img->rnum; ++r) {
-    // Error line (r + kr) mod R, element c, is line[kr][c * acc->stride].
-    for (int kr = 0; kr < lines; ++kr) line[kr] = acc->data + (r + kr) % lines;
-    double* column = img->data + static_cast<std::size_t>(r);
-    for (int c = 0; c < img->cnum; ++c) {
-      double& element = column[static_cast<std::size_t>(c) * img->stride];
-      const double v = element;
-      const double e = line[0][static_cast<std::size_t>(c) * acc->stride];
-      const double t = ((e + v) - 255) * (-0.00392156862745098) * levels;
-      int q = static_cast<int>(t);
-      if (q > t) q = q - 1;
-      // With 255 levels the quotient is exactly q: skip the slow division.
-      const double out = levels == 255.0 ? 255.0 - q : 255 - (q * 255) / levels;
-      const double error = (out - v) - e;
-      for (int kr = 0; kr < lines; ++kr) {
-        for (int kc = 0; kc < kern->cnum; ++kc) {
-          const double weight = kern->at(kr, kc);
-          // A zero weight adds only a zero, which changes no later sum.
-          if (weight == 0.0) continue;
-          const int cc = c + kc - centre;
-          if (0 <= cc && cc < acc->cnum)
-            line[kr][static_cast<std::size_t>(cc) * acc->stride] += weight * error;
-        }
-      }
-      element = out;
-    }
-    cleardmatrix(acc, r % lines, 0, 1, acc->cnum, messages);
-  }
 }
 
 }  // namespace vorlune

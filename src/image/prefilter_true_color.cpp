@@ -53,7 +53,6 @@ void PrefilterTrueColor(std::uint8_t* pixels, int width, int height, DmatrixMess
       const int d = (a - (299 * r + 587 * g + 114 * b)) / 2000;
       const int delta = x == 0 ? 0 : previousD - d;
       previousD = d;
-      if (delta == 0) continue;  // nothing to add
       p[2] = AddClamped(r, 299 * delta / 1000);
       p[1] = AddClamped(g, 587 * delta / 1000);
       p[0] = AddClamped(b, 114 * delta / 1000);
