@@ -45,7 +45,7 @@ QString ToEditText(const std::string& cp932) {
 
 CDatabaseInfoDlg::CDatabaseInfoDlg(UserPrompts* prompts, QWidget* parent)
     : QDialog(parent),
-      ownPrompts_(prompts ? nullptr : std::make_unique<MessageBoxPrompts>(this)),
+      ownPrompts_(prompts ? nullptr : std::make_unique<QtUserPrompts>()),
       prompts_(prompts ? *prompts : *ownPrompts_) {
   SetUpTemplateWindow(*this, "データベース情報設定", 243, 149, true);
   nameEdit_ = AddEdit(this, kNameId, QRect(75, 25, 145, 15), kNameLimit, false);
@@ -104,11 +104,11 @@ void CDatabaseInfoDlg::accept() {
     const std::optional<std::string> cp932 = Utf8ToCp932(text.toStdString());
     if (!cp932) {
       const QString character = FirstNonCp932Character(text).value_or(QString());
-      prompts_.ShowMessage({QStringLiteral("%1に使えない文字「%2」が含まれています。\n"
-                                           "Shift-JISで表せる文字で入力してください。")
-                                .arg(QString::fromUtf8(fields[i].label), character)
-                                .toStdString(),
-                            MessageIcon::Information});
+      prompts_.ShowMessage(this, {QStringLiteral("%1に使えない文字「%2」が含まれています。\n"
+                                                 "Shift-JISで表せる文字で入力してください。")
+                                      .arg(QString::fromUtf8(fields[i].label), character)
+                                      .toStdString(),
+                                  MessageIcon::Information});
       fields[i].edit->setFocus();
       return;
     }

@@ -30,7 +30,7 @@ bool RequestDatabaseInfo(SkinLayout& layout, UserPrompts& prompts, QWidget* pare
     dialog.GetInfoTexts(layout.databaseName, layout.databaseAuthor, layout.databaseVersion);
     const char* missing = FirstMissingText(layout);
     if (!missing) return true;
-    prompts.ShowMessage({missing, MessageIcon::Information});
+    prompts.ShowMessage(parent, {missing, MessageIcon::Information});
   }
 }
 

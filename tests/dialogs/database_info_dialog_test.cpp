@@ -93,6 +93,7 @@ TEST_F(InfoDialog, ACharacterOutsideTheCodePageIsRefusedWithAMessage) {
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_NE(prompts.messages[0].text.find("「한」"), std::string::npos) << prompts.messages[0].text;
   EXPECT_NE(prompts.messages[0].text.find("データベース名"), std::string::npos);
+  EXPECT_EQ(prompts.owners[0], &dialog);
   EXPECT_TRUE(dialog.isVisible());  // still open for a correction
   std::array<char, 33> name{}, author{};
   std::array<char, 7> version{};

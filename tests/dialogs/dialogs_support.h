@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QRect>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,17 @@ class PaintRecorder : public QObject {
 // Keeps the messages instead of showing them.
 class RecordingPrompts : public UserPrompts {
  public:
-  void ShowMessage(const UserMessage& message) override { messages.push_back(message); }
+  void ShowMessage(QWidget* owner, const UserMessage& message) override {
+    owners.push_back(owner);
+    messages.push_back(message);
+  }
+  std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialogRequest&) override {
+    return std::nullopt;
+  }
+  std::optional<QString> ChooseFileToSave(QWidget*, const FileDialogRequest&) override {
+    return std::nullopt;
+  }
+  std::vector<QWidget*> owners;
   std::vector<UserMessage> messages;
 };
 
