@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/cp932.h"
 #include "dialogs/button_setting_dialog.h"
 #include "dialogs/color_setting_dialogs.h"
 #include "dialogs/created_dialog.h"
@@ -52,7 +53,8 @@ TEST(DialogScreenshots, SaveEveryDialog) {
   save(preview, "169_image_preview.png");
   testing::RecordingPrompts prompts;
   CDatabaseInfoDlg info(&prompts);
-  info.SetInfoTexts("Aurora", "Mika", "100");
+  info.SetInfoTexts(Utf8ToCp932("夜空スキン Aurora").value_or("Aurora"), Utf8ToCp932("ミカ").value_or("Mika"),
+                    "100");
   save(info, "170_database_info.png");
   CCreatedDlg created;
   save(created, "171_created.png");
