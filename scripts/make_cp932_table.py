@@ -8,8 +8,8 @@ The table holds the Unicode character of every single byte and of every
 double-byte code whose lead byte is 0x81..0x9F or 0xE0..0xFC. The user-defined
 area (lead bytes 0xF0..0xF9) maps in order onto U+E000.. and is computed in
 code instead of stored; this script checks that it does. Where several codes
-give the same character, encoding uses the lowest code, which is the codec's
-(and Windows') choice; this script checks that too.
+give the same character, which one is written is decided in cp932.cpp, as
+Windows decides it.
 """
 
 import sys
@@ -40,16 +40,6 @@ def main():
         for index, trail in enumerate(TRAILS):
             expected = 0xE000 + (lead - 0xF0) * len(TRAILS) + index
             assert double[(lead, trail)] == expected, (hex(lead), hex(trail))
-
-    first_code = {}
-    for (lead, trail), u in sorted(double.items()):
-        if u:
-            first_code.setdefault(u, (lead << 8) | trail)
-    for b, u in enumerate(single):
-        if u:
-            first_code.setdefault(u, b)
-    for u, code in first_code.items():
-        assert int.from_bytes(chr(u).encode("cp932"), "big") == code, hex(u)
 
     stored_leads = [lead for lead in LEADS if lead not in USER_LEADS]
     out = sys.stdout

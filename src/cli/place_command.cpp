@@ -147,7 +147,7 @@ int RunPlace(const Arguments& args) {
   row.colors = chosen ? *chosen : ColorsOnPlainOk(*kind, row.colors);
   const int status = SaveEditedProject(positional[0], *layout);
   if (status == 0) {
-    std::printf("placed %s (kind %d) at (%d, %d), colours %s; %u parts placed\n", KindName(*kind).c_str(),
+    std::printf("placed %s (kind %d) at (%d, %d), colours %s; placed count %u\n", KindName(*kind).c_str(),
                 *kind, at.x, at.y, ColorText(row.colors).c_str(), layout->placedCount);
   }
   return status;

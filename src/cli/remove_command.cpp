@@ -38,7 +38,7 @@ int RunRemove(const Arguments& args) {
   layout->part(*kind).y = -1;
   const int status = SaveEditedProject(args[0], *layout);
   if (status == 0)
-    std::printf("removed %s (kind %d); %u parts placed\n", name.c_str(), *kind, layout->placedCount);
+    std::printf("removed %s (kind %d); placed count %u\n", name.c_str(), *kind, layout->placedCount);
   return status;
 }
 
