@@ -10,7 +10,9 @@ using namespace glyph;
 
 MaskPicture ReplaySymbolMask() {
   MaskPicture mask(36, 30);
-  const Region loop = Minus(SuperEllipse(18, 15, 14, 7, 3.2), SuperEllipse(18, 15, 12, 5, 3.2));
+  // A stadium: straight runs on rows 8..9 and 20..21, half-round ends.
+  const Region loop = Stroke(
+      Join({{{11, 9}, {25, 9}}, Arc(25, 15, 6, 6, 90, -90), {{11, 21}}, Arc(11, 15, 6, 6, 270, 90)}), 1, 1);
   // Upright bases on column 21 (rows 5..12) and column 14 (rows 17..24).
   const Region leftHead = Polygon({{22, 4.6}, {22, 13.4}, {13.4, 9}});
   const Region rightHead = Polygon({{14, 16.6}, {14, 25.4}, {22.6, 21}});

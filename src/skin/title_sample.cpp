@@ -163,9 +163,9 @@ MaskPicture SmallTitle() {
 MaskPicture TitleSampleMask(PartKind k) {
   switch (k) {
     case 27:
-      return DrawnTitle(k, {3, 3, 145, 26, 2.0, 4, 10, 20, 25});
+      return DrawnTitle(k, {3, 3, 145, 26, 2.0, 3, 10, 20, 26});
     case 28:
-      return DrawnTitle(k, {2, 2, 116, 20, 2.0, 3, 7, 15, 19});
+      return DrawnTitle(k, {2, 2, 116, 20, 2.0, 2, 7, 15, 20});
     case 29:
       return SmallTitle();
     default:
