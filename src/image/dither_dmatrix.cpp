@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "image/dmatrix.h"
@@ -5,6 +6,8 @@
 namespace vorlune {
 
 namespace {
+
+constexpr int kRowsAtOnce = 4;
 
 // The grid point that v plus its accumulated error e moves to.
 inline double GridPoint(double v, double e, double levels) {
@@ -41,16 +44,16 @@ void DitherRow(dmatrix* img, dmatrix* acc, const dmatrix* kern, double levels, i
 
 // Two error lines and weights only towards the next element and the next
 // row, as the pre-filter's are.
-bool SuitsRowPairs(const dmatrix* kern) {
+bool SuitsRowGroups(const dmatrix* kern) {
   return kern->rnum == 2 && kern->cnum == 3 && kern->at(0, 0) == 0.0 && kern->at(0, 1) == 0.0;
 }
 
-// Rows r and r + 1 at once, the second two elements behind the first, so the
-// two dependency chains overlap. Every accumulator element still receives its
-// additions in the same order as row by row, and each element is cleared
-// once read instead of the whole line at the end of its row, which leaves the
-// same numbers.
-void DitherRowPair(dmatrix* img, dmatrix* acc, const dmatrix* kern, double levels, int r) {
+// Rows r to r + count - 1 at once, each two elements behind the one before,
+// so that their dependency chains overlap. Every accumulator element still
+// receives its additions in the same order as row by row (within a step the
+// rows go in order), and each element is cleared once read instead of the
+// whole line at the end of its row, which leaves the same numbers.
+void DitherRowGroup(dmatrix* img, dmatrix* acc, const dmatrix* kern, double levels, int r, int count) {
   const double along = kern->at(0, 2);
   const double belowBefore = kern->at(1, 0);
   const double below = kern->at(1, 1);
@@ -58,34 +61,30 @@ void DitherRowPair(dmatrix* img, dmatrix* acc, const dmatrix* kern, double level
   const int columns = img->cnum;
   const int accColumns = acc->cnum;
   const std::size_t stride = static_cast<std::size_t>(acc->stride);
-  double* first = acc->data + r % 2;
-  double* second = acc->data + (r + 1) % 2;
 
-  const auto step = [&](int row, int c, double* current, double* next) {
-    double& slot = current[c * stride];
-    const double v = img->at(row, c);
-    const double e = slot;
-    slot = 0.0;
-    const double out = GridPoint(v, e, levels);
-    const double error = (out - v) - e;
-    if (c + 1 < accColumns) current[(c + 1) * stride] += along * error;
-    if (c >= 1) next[(c - 1) * stride] += belowBefore * error;
-    if (c < accColumns) next[c * stride] += below * error;
-    if (c + 1 < accColumns) next[(c + 1) * stride] += belowAfter * error;
-    img->at(row, c) = out;
-  };
-  const auto clearTail = [&](double* current) {
-    for (int c = columns; c < accColumns; ++c) current[c * stride] = 0.0;
-  };
-
-  for (int s = 0; s < columns + 2; ++s) {
-    if (s < columns) {
-      step(r, s, first, second);
-      if (s == columns - 1) clearTail(first);
+  for (int s = 0; s < columns + 2 * (count - 1); ++s) {
+    for (int i = 0; i < count; ++i) {
+      const int c = s - 2 * i;
+      if (c < 0 || c >= columns) continue;
+      const int row = r + i;
+      double* current = acc->data + row % 2;
+      double* next = acc->data + (row + 1) % 2;
+      double& slot = current[c * stride];
+      const double v = img->at(row, c);
+      const double e = slot;
+      slot = 0.0;
+      const double out = GridPoint(v, e, levels);
+      const double error = (out - v) - e;
+      if (c + 1 < accColumns) current[(c + 1) * stride] += along * error;
+      if (c >= 1) next[(c - 1) * stride] += belowBefore * error;
+      if (c < accColumns) next[c * stride] += below * error;
+      if (c + 1 < accColumns) next[(c + 1) * stride] += belowAfter * error;
+      img->at(row, c) = out;
+      if (c == columns - 1) {
+        for (int tail = columns; tail < accColumns; ++tail) current[tail * stride] = 0.0;
+      }
     }
-    if (s >= 2) step(r + 1, s - 2, second, first);
   }
-  clearTail(second);
 }
 
 }  // namespace
@@ -102,8 +101,10 @@ void ditherdmatrix(dmatrix* img, dmatrix* acc, const dmatrix* kern, int bits, Dm
 
   const double levels = std::ldexp(1.0, bits) - 1.0;
   int r = 0;
-  if (SuitsRowPairs(kern)) {
-    for (; r + 1 < img->rnum; r += 2) DitherRowPair(img, acc, kern, levels, r);
+  if (SuitsRowGroups(kern)) {
+    for (; r < img->rnum; r += kRowsAtOnce) {
+      DitherRowGroup(img, acc, kern, levels, r, std::min(kRowsAtOnce, img->rnum - r));
+    }
   }
   std::vector<double*> line(static_cast<std::size_t>(lines));
   for (; r < img->rnum; ++r) {
