@@ -4,7 +4,6 @@
 
 #include "core/file_io.h"
 #include "image/background_import.h"
-#include "main_window_template.h"
 #include "skin_editor_dlg.h"
 
 namespace vorlune {
@@ -79,12 +78,9 @@ void CSkinEditorDlg::OnImportBackground() {
   wait.Hide();
   for (const UserMessage& warning : warnings) ShowMessage(warning);
 
-  // Back to idle; a part lifted for a move stays removed, so its group is free again.
-  m_placement = PlacementState{};
-  m_placementText->clear();
-  MatchPartButtonsToLayout();
-  InvalidateArea(kCanvasRect);
-  InvalidateArea(kIndicatorRect);
+  // Back to idle: edit 1033 and the indicator follow, and a part lifted for a
+  // move stays removed, so its group is free again.
+  ApplyPlacementEffects(m_placementEditor.BackgroundReplaced());
 }
 
 }  // namespace vorlune

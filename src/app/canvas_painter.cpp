@@ -30,28 +30,28 @@ void PaintCanvas(QImage& client, const SkinLayout& layout, const PlacementState&
                  const QImage& background) {
   {
     QPainter painter(&client);
-    painter.fillRect(kCanvasFrameRect, kGrey);
-    painter.fillRect(kIndicatorRect, kGrey);
+    painter.fillRect(kCanvasFrameArea, kGrey);
+    painter.fillRect(kIndicatorArea, kGrey);
     if (layout.backgroundLoaded && !background.isNull())
-      painter.drawImage(kCanvasRect.topLeft(), background, QRect(0, 0, kCanvasSize, kCanvasSize));
+      painter.drawImage(kCanvasArea.topLeft(), background, QRect(0, 0, kCanvasSize, kCanvasSize));
   }
   if (layout.backgroundLoaded) {
     for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
       const PartRecord& part = layout.part(k);
       if (part.x == -1 && part.y == -1) continue;
-      CombineByExclusiveOr(client, CanvasBitmapImage(k), part.x + kCanvasRect.left(),
-                           part.y + kCanvasRect.top());
+      CombineByExclusiveOr(client, CanvasBitmapImage(k), part.x + kCanvasArea.left(),
+                           part.y + kCanvasArea.top());
     }
     // A preview at x or y 0 is not drawn; the mouse handler does not erase it either.
     const PartKind current = placement.currentKind;
     if (current >= kFirstKind && placement.preview.x >= 1 && placement.preview.y >= 1) {
-      CombineByExclusiveOr(client, CanvasBitmapImage(current), placement.preview.x + kCanvasRect.left(),
-                           placement.preview.y + kCanvasRect.top());
+      CombineByExclusiveOr(client, CanvasBitmapImage(current), placement.preview.x + kCanvasArea.left(),
+                           placement.preview.y + kCanvasArea.top());
     }
   }
   if (placement.currentKind >= kFirstKind) {
     QPainter painter(&client);
-    painter.drawImage(kIndicatorRect.topLeft(),
+    painter.drawImage(kIndicatorArea.topLeft(),
                       ButtonPictureImage(placement.currentKind, ButtonPictureState::Down));
   }
 }

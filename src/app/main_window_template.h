@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "layout/part_kind.h"
+#include "layout/placement_effects.h"
 
 namespace vorlune {
 
@@ -49,9 +50,14 @@ struct DuPoint {
 };
 DuPoint PartButtonPosition(PartKind k);
 
-// Client rectangles in pixels.
-inline constexpr QRect kCanvasRect{20, 20, 320, 320};
-inline constexpr QRect kCanvasFrameRect{15, 15, 330, 330};
-inline constexpr QRect kIndicatorRect{280, 366, 42, 35};
+inline constexpr QRect ToQRect(ClientRect r) {
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// Client rectangles in pixels: the grey frame around the canvas, the canvas and
+// the current-kind indicator.
+inline constexpr QRect kCanvasFrameArea{15, 15, 330, 330};
+inline constexpr QRect kCanvasArea = ToQRect(kCanvasRect);
+inline constexpr QRect kIndicatorArea = ToQRect(kIndicatorRect);
 
 }  // namespace vorlune

@@ -104,27 +104,38 @@ void CSkinEditorDlg::ShowMessage(const UserMessage& message) {
   m_prompts->ShowMessage(this, message);
 }
 
-void CSkinEditorDlg::MatchPartButtonsToLayout() {
-  for (PartKind k = kFirstKind; k <= kLastKind; ++k)
-    PartButton(k)->setEnabled(!PlacedKindOfGroup(m_layout, k).has_value());
+void CSkinEditorDlg::ApplyPlacementEffects(const PlacementEffects& effects) {
+  if (effects.placementText) {
+    m_placementText->setText(
+        QString::fromUtf8(effects.placementText->data(), static_cast<int>(effects.placementText->size())));
+  }
+  if (effects.partButtons) {
+    for (PartKind k = kFirstKind; k <= kLastKind; ++k)
+      PartButton(k)->setEnabled((*effects.partButtons)[static_cast<std::size_t>(k)]);
+  }
+  if (effects.message) ShowMessage(*effects.message);
+  if (effects.propertyDialog) RunPropertyDialog(*effects.propertyDialog);
+  for (const ClientRect& area : effects.invalidate) InvalidateArea(ToQRect(area));
 }
 
 void CSkinEditorDlg::OnPartButton(PartKind k) {
-  if (m_placement.currentKind == k) {
-    m_placement.currentKind = kNoKind;
-    m_placementText->clear();
-  } else {
-    m_placement.currentKind = k;
-    const std::string_view text = KindInfo(k).placementText;
-    m_placementText->setText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-  }
-  InvalidateArea(kIndicatorRect);
+  ApplyPlacementEffects(m_placementEditor.PressPartButton(k));
 }
 
-// Placing, moving and colouring parts with the mouse.
-void CSkinEditorDlg::OnLButtonDown(ClientPoint) {}
-void CSkinEditorDlg::OnMouseMove(ClientPoint) {}
-void CSkinEditorDlg::OnRButtonDown(ClientPoint) {}
+void CSkinEditorDlg::OnLButtonDown(ClientPoint point) {
+  ApplyPlacementEffects(m_placementEditor.LeftButtonDown(point));
+}
+
+void CSkinEditorDlg::OnMouseMove(ClientPoint point) {
+  ApplyPlacementEffects(m_placementEditor.MouseMove(point));
+}
+
+void CSkinEditorDlg::OnRButtonDown(ClientPoint point) {
+  ApplyPlacementEffects(m_placementEditor.RightButtonDown(point));
+}
+
+// The property dialogs of the four families.
+void CSkinEditorDlg::RunPropertyDialog(PartKind) {}
 
 // The Create command and the project file commands.
 void CSkinEditorDlg::OnCreateSkin() {}
@@ -152,8 +163,8 @@ void CSkinEditorDlg::paintEvent(QPaintEvent* event) {
   PaintCanvas(m_client, m_layout, m_placement, background);
   QPainter painter(this);
   painter.setClipRegion(event->region());
-  painter.drawImage(kCanvasFrameRect.topLeft(), m_client, kCanvasFrameRect);
-  painter.drawImage(kIndicatorRect.topLeft(), m_client, kIndicatorRect);
+  painter.drawImage(kCanvasFrameArea.topLeft(), m_client, kCanvasFrameArea);
+  painter.drawImage(kIndicatorArea.topLeft(), m_client, kIndicatorArea);
 }
 
 void CSkinEditorDlg::keyPressEvent(QKeyEvent* event) {
@@ -190,7 +201,7 @@ void CSkinEditorDlg::mouseMoveEvent(QMouseEvent* event) {
 
 void CSkinEditorDlg::contextMenuEvent(QContextMenuEvent* event) {
   // The right button on the canvas belongs to part editing.
-  if (event->reason() == QContextMenuEvent::Mouse && kCanvasRect.contains(event->pos())) {
+  if (event->reason() == QContextMenuEvent::Mouse && kCanvasArea.contains(event->pos())) {
     event->accept();
     return;
   }

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "layout/placement_editor.h"
 #include "layout/placement_rules.h"
 #include "layout/placement_state.h"
 #include "layout/skin_layout.h"
@@ -57,6 +58,9 @@ class CSkinEditorDlg : public QDialog {
   void OnMouseMove(ClientPoint point);
   void OnRButtonDown(ClientPoint point);
 
+  // Runs the property dialog of kind k on its row's colours.
+  void RunPropertyDialog(PartKind k);
+
   // Frees the picture buffers and removes the temporary picture file and its folder.
   void OnClose();
 
@@ -86,11 +90,12 @@ class CSkinEditorDlg : public QDialog {
   void CreateControls();
   void AppendAboutToSystemMenu();
   void ShowMessage(const UserMessage& message);
-  // Part buttons enabled unless a kind of their group is on the canvas.
-  void MatchPartButtonsToLayout();
+  // Carries out what a placement event asks of the window.
+  void ApplyPlacementEffects(const PlacementEffects& effects);
 
   SkinLayout m_layout;
   PlacementState m_placement;
+  PlacementEditor m_placementEditor{m_layout, m_placement};
   std::array<CBitmapButton*, kLayoutRows> m_partButtons{};
   QLineEdit* m_placementText = nullptr;
   QIcon m_hIcon;
