@@ -32,7 +32,23 @@ RgbImage ApplicationIcon(int size) {
                 inner, inner, CropAnchor::Centre);
   Paint(icon, bars, (size - bars.width) / 2, size - margin - bars.height, kEqualizerBars);
   const MaskGrid play = ScaleLettering(TrimEmptyBorder(UnpackMask(PartShapeMask(kPlay))), size / 2, size / 2);
-  Paint(icon, play, (size - play.width) / 2, (size - play.height) / 2, kPlay);
+  const int left = (size - play.width) / 2;
+  const int top = (size - play.height) / 2;
+  // A black edge keeps the symbol apart from the bars behind it.
+  for (int y = -1; y <= play.height; ++y) {
+    for (int x = -1; x <= play.width; ++x) {
+      bool nearInk = false;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+          const int px = x + dx, py = y + dy;
+          if (px >= 0 && py >= 0 && px < play.width && py < play.height && play.at(px, py) != 0)
+            nearInk = true;
+        }
+      if (nearInk && left + x >= 0 && top + y >= 0 && left + x < size && top + y < size)
+        icon.set(left + x, top + y, kButtonGround);
+    }
+  }
+  Paint(icon, play, left, top, kPlay);
   return icon;
 }
 

@@ -119,6 +119,13 @@ TEST_F(BackgroundImport, RejectionsShowTheirTextAndIconAndKeepTheEditorAsItWas) 
   QTest::mouseClick(window->Control(1032), Qt::LeftButton);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0], (UserMessage{"Error : Cannot find bmp-file", MessageIcon::Exclamation}));
+
+  prompts.messages.clear();
+  prompts.files.push_back(files.path());  // exists, but cannot be read as a file
+  QTest::mouseClick(window->Control(1032), Qt::LeftButton);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0], (UserMessage{"Error : Cannot open bmp-file", MessageIcon::Information}));
+  EXPECT_FALSE(window->Layout().backgroundLoaded);
 }
 
 TEST_F(BackgroundImport, EveryDepthFillsTheTemporaryFilePaletteAndCanvas) {
