@@ -42,10 +42,10 @@ void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
 }
 }  // namespace
 
-std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
-  const int rows = spec.height < 0 ? -spec.height : spec.height;
-  const int rowBytes = (spec.width * spec.bitsPerPixel + 31) / 32 * 4;
-  const std::size_t tableBytes = spec.colors.size() * 4;
+std::vector<std::uint8_t> MakeBmp(const BmpRecipe& recipe) {
+  const int rows = recipe.height < 0 ? -recipe.height : recipe.height;
+  const int rowBytes = (recipe.width * recipe.bitsPerPixel + 31) / 32 * 4;
+  const std::size_t tableBytes = recipe.colors.size() * 4;
   const std::size_t offset = 54 + tableBytes;
   std::vector<std::uint8_t> b(offset + static_cast<std::size_t>(rowBytes) * rows);
   b[0] = 'B';
@@ -53,29 +53,29 @@ std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
   Put32(b, 2, static_cast<std::uint32_t>(b.size()));
   Put32(b, 10, static_cast<std::uint32_t>(offset));
   Put32(b, 14, 40);
-  Put32(b, 18, static_cast<std::uint32_t>(spec.width));
-  Put32(b, 22, static_cast<std::uint32_t>(spec.height));
+  Put32(b, 18, static_cast<std::uint32_t>(recipe.width));
+  Put32(b, 22, static_cast<std::uint32_t>(recipe.height));
   Put16(b, 26, 1);
-  Put16(b, 28, static_cast<std::uint32_t>(spec.bitsPerPixel));
-  Put32(b, 30, spec.compression);
-  Put32(b, 46, spec.colorsUsed);
-  for (std::size_t i = 0; i < spec.colors.size(); ++i) {
-    b[54 + 4 * i] = spec.colors[i] & 0xFF;
-    b[55 + 4 * i] = (spec.colors[i] >> 8) & 0xFF;
-    b[56 + 4 * i] = (spec.colors[i] >> 16) & 0xFF;
+  Put16(b, 28, static_cast<std::uint32_t>(recipe.bitsPerPixel));
+  Put32(b, 30, recipe.compression);
+  Put32(b, 46, recipe.colorsUsed);
+  for (std::size_t i = 0; i < recipe.colors.size(); ++i) {
+    b[54 + 4 * i] = recipe.colors[i] & 0xFF;
+    b[55 + 4 * i] = (recipe.colors[i] >> 8) & 0xFF;
+    b[56 + 4 * i] = (recipe.colors[i] >> 16) & 0xFF;
   }
   for (int row = 0; row < rows; ++row) {
-    const int y = spec.height > 0 ? rows - 1 - row : row;  // bottom-up unless the height is negative
+    const int y = recipe.height > 0 ? rows - 1 - row : row;  // bottom-up unless the height is negative
     std::uint8_t* line = b.data() + offset + static_cast<std::size_t>(row) * rowBytes;
-    for (int x = 0; x < spec.width; ++x) {
-      const std::uint32_t v = spec.pixel ? spec.pixel(x, y) : 0;
-      if (spec.bitsPerPixel == 24) {
+    for (int x = 0; x < recipe.width; ++x) {
+      const std::uint32_t v = recipe.pixel ? recipe.pixel(x, y) : 0;
+      if (recipe.bitsPerPixel == 24) {
         line[3 * x] = v & 0xFF;
         line[3 * x + 1] = (v >> 8) & 0xFF;
         line[3 * x + 2] = (v >> 16) & 0xFF;
       } else {
-        const int bit = x * spec.bitsPerPixel;
-        line[bit / 8] |= static_cast<std::uint8_t>(v << (8 - spec.bitsPerPixel - bit % 8));
+        const int bit = x * recipe.bitsPerPixel;
+        line[bit / 8] |= static_cast<std::uint8_t>(v << (8 - recipe.bitsPerPixel - bit % 8));
       }
     }
   }

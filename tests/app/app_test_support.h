@@ -33,7 +33,7 @@ class ScriptedPrompts final : public UserPrompts {
 // A 320 x 320 BMP file with a colour table of `colors` entries (none for 24
 // bits) whose pixel (x, y), counted from the top, is pixel(x, y): a colour
 // index, or 0xRRGGBB for 24 bits.
-struct BmpSpec {
+struct BmpRecipe {
   int bitsPerPixel = 8;
   int width = 320;
   int height = 320;
@@ -42,7 +42,7 @@ struct BmpSpec {
   std::vector<std::uint32_t> colors;  // 0xRRGGBB
   std::function<std::uint32_t(int x, int y)> pixel;
 };
-std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec);
+std::vector<std::uint8_t> MakeBmp(const BmpRecipe& recipe);
 
 // Writes bytes to a file in `folder`, returns its path.
 QString WriteFile(const QTemporaryDir& folder, const QString& name, const std::vector<std::uint8_t>& bytes);

@@ -15,7 +15,7 @@
 namespace vorlune {
 namespace {
 
-using testing::BmpSpec;
+using testing::BmpRecipe;
 using testing::EnsureApplication;
 using testing::MakeBmp;
 using testing::ScriptedPrompts;
@@ -79,7 +79,7 @@ TEST_F(BackgroundImport, CancellingTheDialogChangesNothing) {
 }
 
 TEST_F(BackgroundImport, RejectionsShowTheirTextAndIconAndKeepTheEditorAsItWas) {
-  const auto good = [] { return BmpSpec{8, 320, 320, 0, 16, PickerTable(), Stripe}; };
+  const auto good = [] { return BmpRecipe{8, 320, 320, 0, 16, PickerTable(), Stripe}; };
   struct Case {
     std::vector<std::uint8_t> bytes;
     std::string text;
@@ -136,18 +136,18 @@ TEST_F(BackgroundImport, EveryDepthFillsTheTemporaryFilePaletteAndCanvas) {
   } depths[] = {{1, 0, false}, {2, 0, false}, {4, 0, false}, {8, 16, false}, {8, 0, true}, {24, 0, true}};
   for (const auto& d : depths) {
     SCOPED_TRACE(d.bits);
-    BmpSpec spec{d.bits, 320, 320, 0, d.colorsUsed, {}, {}};
+    BmpRecipe recipe{d.bits, 320, 320, 0, d.colorsUsed, {}, {}};
     const int entries =
         d.bits == 24 ? 0 : (d.bits == 8 && d.colorsUsed == 0 ? 256 : 1 << std::min(d.bits, 4));
     const std::vector<std::uint32_t> picker = PickerTable();
-    for (int i = 0; i < entries; ++i) spec.colors.push_back(picker[static_cast<std::size_t>(i % 16)]);
-    spec.pixel = [&](int x, int y) -> std::uint32_t {
+    for (int i = 0; i < entries; ++i) recipe.colors.push_back(picker[static_cast<std::size_t>(i % 16)]);
+    recipe.pixel = [&](int x, int y) -> std::uint32_t {
       const std::uint32_t index =
           static_cast<std::uint32_t>((x / 20 + y / 40) % std::min(entries == 0 ? 16 : entries, 16));
       return d.bits == 24 ? picker[index] : index;
     };
     prompts.messages.clear();
-    Import(MakeBmp(spec));
+    Import(MakeBmp(recipe));
     std::vector<std::string> expected;
     if (d.notice) expected.push_back(kReductionNotice);
     std::vector<std::string> shown;

@@ -15,7 +15,7 @@
 namespace vorlune {
 namespace {
 
-using testing::BmpSpec;
+using testing::BmpRecipe;
 using testing::EnsureApplication;
 using testing::MakeBmp;
 using testing::ScriptedPrompts;
