@@ -28,8 +28,16 @@ Foot FootOnSegment(Point p, Point a, Point b) {
 
 // The pen becomes a unit circle once the plane is scaled by 1/rx, 1/ry.
 Region PenStroke(Path path, double rx, double ry, bool roundEnds) {
-  for (auto& p : path) p = {p.x / rx, p.y / ry};
-  return [path = std::move(path), rx, ry, roundEnds](double x, double y) {
+  // Points outside the path's bounds widened by the pen are rejected at once:
+  // the outlines are sampled many times per pixel.
+  double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+  for (auto& p : path) {
+    x0 = std::min(x0, p.x - rx), y0 = std::min(y0, p.y - ry);
+    x1 = std::max(x1, p.x + rx), y1 = std::max(y1, p.y + ry);
+    p = {p.x / rx, p.y / ry};
+  }
+  return [path = std::move(path), rx, ry, roundEnds, x0, y0, x1, y1](double x, double y) {
+    if (x < x0 || x > x1 || y < y0 || y > y1) return false;
     const Point p{x / rx, y / ry};
     const std::size_t n = path.size();
     for (std::size_t i = 0; i + 1 < n; ++i) {
@@ -105,7 +113,13 @@ Region SuperEllipse(double cx, double cy, double rx, double ry, double n) {
 }
 
 Region Polygon(Path corners) {
-  return [corners = std::move(corners)](double x, double y) {
+  double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+  for (const auto& p : corners) {
+    x0 = std::min(x0, p.x), y0 = std::min(y0, p.y);
+    x1 = std::max(x1, p.x), y1 = std::max(y1, p.y);
+  }
+  return [corners = std::move(corners), x0, y0, x1, y1](double x, double y) {
+    if (x < x0 || x > x1 || y < y0 || y > y1) return false;
     bool inside = false;
     for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
       const Point a = corners[i];
@@ -157,11 +171,13 @@ void Paint(MaskPicture& mask, const Region& region, int x0, int y0, int x1, int 
   const int needed = static_cast<int>(std::ceil(coverage * kGrid * kGrid - 1e-9));
   for (int y = std::max(y0, 0); y < std::min(y1, mask.height); ++y) {
     for (int x = std::max(x0, 0); x < std::min(x1, mask.width); ++x) {
+      // Stop sampling as soon as the answer is known either way.
       int hits = 0;
-      for (int sy = 0; sy < kGrid; ++sy) {
-        for (int sx = 0; sx < kGrid; ++sx) {
-          hits += region(x + (sx + 0.5) / kGrid, y + (sy + 0.5) / kGrid) ? 1 : 0;
-        }
+      int misses = 0;
+      for (int i = 0; i < kGrid * kGrid && hits < needed && misses <= kGrid * kGrid - needed; ++i) {
+        const bool in = region(x + (i % kGrid + 0.5) / kGrid, y + (i / kGrid + 0.5) / kGrid);
+        hits += in ? 1 : 0;
+        misses += in ? 0 : 1;
       }
       if (hits >= needed) mask.set(x, y, value);
     }

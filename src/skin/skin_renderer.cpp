@@ -23,11 +23,13 @@ bool OnCanvas(int x, int y) {
 }
 
 void PaintBackground(RgbImage& image, const SkinLayout& layout) {
-  // The display form: the reduced picture's header, then top-down rows of
-  // skin palette indices. Without a whole picture the grey stays, as it does
-  // in the dialog when the temporary picture cannot be loaded.
-  if (layout.picture.size() < kReducedHeaderSize + kPixelBytes) return;
-  const std::uint8_t* pixels = layout.picture.data() + kReducedHeaderSize;
+  // The display form: the reduced picture's header (910 bytes after an
+  // import, as stored in a loaded project), then top-down rows of skin palette
+  // indices. Without a whole picture the grey stays, as it does in the dialog
+  // when the temporary picture cannot be loaded.
+  const std::size_t offset = layout.pixelOffset != 0 ? layout.pixelOffset : kReducedHeaderSize;
+  if (layout.picture.size() < offset + kPixelBytes) return;
+  const std::uint8_t* pixels = layout.picture.data() + offset;
   for (int y = 0; y < kCanvasSize; ++y) {
     for (int x = 0; x < kCanvasSize; ++x) image.set(x, y, layout.palette[pixels[y * kCanvasSize + x]]);
   }
