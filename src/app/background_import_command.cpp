@@ -1,46 +1,20 @@
-#include <QApplication>
-#include <QFile>
-#include <QLineEdit>
-
 #include "core/file_io.h"
+#include "file_paths.h"
 #include "image/background_import.h"
 #include "skin_editor_dlg.h"
+#include "wait_cursor.h"
 
 namespace vorlune {
-
-namespace {
-
-// The wait cursor of a long operation; message boxes in between get the arrow.
-class WaitCursor {
- public:
-  WaitCursor() { Show(); }
-  ~WaitCursor() { Hide(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
-  void Show() {
-    if (m_shown) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_shown = true;
-  }
-  void Hide() {
-    if (!m_shown) return;
-    QApplication::restoreOverrideCursor();
-    m_shown = false;
-  }
-
- private:
-  bool m_shown = false;
-};
-
-}  // namespace
 
 void CSkinEditorDlg::OnImportBackground() {
   const std::optional<QString> chosen =
       m_prompts->ChooseFileToOpen(this, {QStringLiteral("bitmap (*.bmp)"), QStringLiteral("bmp"), QString()});
   if (!chosen) return;
+  ImportBackgroundFrom(*chosen);
+}
 
-  const FileBytes file = ReadWholeFile(std::filesystem::path(QFile::encodeName(*chosen).toStdString()));
+void CSkinEditorDlg::ImportBackgroundFrom(const QString& path) {
+  const FileBytes file = ReadWholeFile(ToFileSystemPath(path));
   if (file.failure) {
     ShowMessage(BmpReadFailureMessage(*file.failure));
     return;

@@ -11,6 +11,7 @@
 #include "about_dlg.h"
 #include "canvas_painter.h"
 #include "dialogs/dialog_units.h"
+#include "dialogs/part_colors_editing.h"
 #include "layout/placement_rules.h"
 #include "main_window_template.h"
 #include "qt_pictures.h"
@@ -31,7 +32,9 @@ CSkinEditorDlg::CSkinEditorDlg(UserPrompts* prompts, QWidget* parent) : QDialog(
   setFont(DialogFont());
   setFixedSize(DialogUnitsToPixelsX(kMainWindowWidthDu), DialogUnitsToPixelsY(kMainWindowHeightDu));
   setMouseTracking(true);
+  setAcceptDrops(true);
   CreateControls();
+  CreateShortcuts();
   OnInitDialog();
 }
 
@@ -134,13 +137,9 @@ void CSkinEditorDlg::OnRButtonDown(ClientPoint point) {
   ApplyPlacementEffects(m_placementEditor.RightButtonDown(point));
 }
 
-// The property dialogs of the four families.
-void CSkinEditorDlg::RunPropertyDialog(PartKind) {}
-
-// The Create command and the project file commands.
-void CSkinEditorDlg::OnCreateSkin() {}
-void CSkinEditorDlg::OnSaveProject() {}
-void CSkinEditorDlg::OnLoadProject() {}
+void CSkinEditorDlg::RunPropertyDialog(PartKind k) {
+  EditPartColors(k, m_layout.part(k).colors, this);
+}
 
 void CSkinEditorDlg::OnSysCommand(int commandId) {
   if ((commandId & 0xFFF0) != IDM_ABOUTBOX) return;

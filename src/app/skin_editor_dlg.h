@@ -5,14 +5,16 @@
 #include <QImage>
 #include <array>
 #include <memory>
+#include <string>
 
+#include "dialogs/user_prompts.h"
 #include "layout/placement_editor.h"
 #include "layout/placement_rules.h"
 #include "layout/placement_state.h"
 #include "layout/skin_layout.h"
 #include "part_button.h"
+#include "skin/skin_database_writer.h"
 #include "temporary_picture_folder.h"
-#include "user_prompts.h"
 
 class QLineEdit;
 class QPushButton;
@@ -47,6 +49,11 @@ class CSkinEditorDlg : public QDialog {
   QString TemporaryFolderPath() const { return m_temporaryFolder.folderPath(); }
   UserPrompts& Prompts() { return *m_prompts; }
 
+  // The clock that stamps the skins Create writes; tests pin it.
+  void SetClock(UnixClock clock) { m_clock = std::move(clock); }
+  // The project file last saved or loaded; empty before either.
+  QString ProjectPath() const { return m_projectPath; }
+
   // Invalidates a client rectangle without erasing and repaints it at once.
   void InvalidateArea(const QRect& area);
 
@@ -60,6 +67,11 @@ class CSkinEditorDlg : public QDialog {
 
   // Runs the property dialog of kind k on its row's colours.
   void RunPropertyDialog(PartKind k);
+
+  // The Image and Load commands on a file chosen elsewhere (dropped on the
+  // window), with the same checks and messages as after their file dialogs.
+  void ImportBackgroundFrom(const QString& path);
+  void LoadProjectFrom(const QString& path);
 
   // Frees the picture buffers and removes the temporary picture file and its folder.
   void OnClose();
@@ -82,6 +94,8 @@ class CSkinEditorDlg : public QDialog {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -89,6 +103,12 @@ class CSkinEditorDlg : public QDialog {
  private:
   void CreateControls();
   void AppendAboutToSystemMenu();
+  void CreateShortcuts();
+  // The window title names the project file once one was saved or loaded.
+  void SetProjectPath(const QString& path);
+  // The Create command's file dialog, shown again until the name can also be
+  // the database name. False when the user cancels.
+  bool ChooseSkinFile(QString& path, std::string& databaseName);
   void ShowMessage(const UserMessage& message);
   // Carries out what a placement event asks of the window.
   void ApplyPlacementEffects(const PlacementEffects& effects);
@@ -103,6 +123,8 @@ class CSkinEditorDlg : public QDialog {
   UserPrompts* m_prompts = nullptr;
   TemporaryPictureFolder m_temporaryFolder;
   QImage m_client;  // off-screen picture of the client area
+  UnixClock m_clock = SystemUnixSeconds;
+  QString m_projectPath;
   bool m_closed = false;
 };
 

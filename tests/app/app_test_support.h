@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "dialogs/user_prompts.h"
 
 namespace vorlune::testing {
 

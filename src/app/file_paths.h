@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <filesystem>
+
+namespace vorlune {
+
+// A path chosen in a dialog or dropped on the window, in the form the core's
+// file functions take (the file system's own encoding of the name).
+inline std::filesystem::path ToFileSystemPath(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace vorlune

@@ -1,0 +1,62 @@
+#include "file_paths.h"
+#include "project/project_messages.h"
+#include "project/project_storage.h"
+#include "skin_editor_dlg.h"
+#include "wait_cursor.h"
+
+namespace vorlune {
+
+void CSkinEditorDlg::OnSaveProject() {
+  if (!m_layout.backgroundLoaded) {
+    ShowMessage(SaveNeedsBackgroundMessage());
+    return;
+  }
+  const std::optional<QString> chosen = m_prompts->ChooseFileToSave(
+      this, {QStringLiteral("Harmoniquest data file(*.hqd)"), QStringLiteral("hqd"), QString()});
+  if (!chosen) return;
+  m_layout.filePath = ToFileSystemPath(*chosen).string();
+
+  WaitCursor wait;
+  // Written beside and renamed over the target, so a failed save keeps the
+  // user's older file of that name.
+  const Status saved = SaveProjectFile(ToFileSystemPath(*chosen), m_layout);
+  wait.Hide();
+  if (!saved) {
+    ShowMessage(saved.error());
+    return;
+  }
+  SetProjectPath(*chosen);
+}
+
+void CSkinEditorDlg::OnLoadProject() {
+  const std::optional<QString> chosen = m_prompts->ChooseFileToOpen(
+      this, {QStringLiteral("Harmoniquest file (*.hqd)"), QStringLiteral("hqd"), QString()});
+  if (!chosen) return;
+  LoadProjectFrom(*chosen);
+}
+
+void CSkinEditorDlg::LoadProjectFrom(const QString& path) {
+  WaitCursor wait;
+  // The whole file is read and checked before anything of the editor changes,
+  // and the temporary picture is replaced whole, so a failed load leaves the
+  // background, the layout and the canvas as they were.
+  Result<SkinLayout> loaded = LoadProjectFile(ToFileSystemPath(path));
+  if (!loaded) {
+    wait.Hide();
+    ShowMessage(loaded.error());
+    return;
+  }
+  if (m_temporaryFolder.WritePicture(loaded->reducedBmp)) {
+    wait.Hide();
+    ShowMessage(CannotMakeProjectFileMessage());
+    return;
+  }
+  loaded->filePath = m_layout.filePath;  // a load keeps the path Save and Create last chose
+  m_layout = std::move(*loaded);
+  SetProjectPath(path);
+  wait.Hide();
+  // Idle again, the part buttons mirroring the loaded layout, all repainted.
+  ApplyPlacementEffects(m_placementEditor.BackgroundReplaced());
+}
+
+}  // namespace vorlune
