@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -103,6 +104,44 @@ void OnNextModal(std::function<void(QWidget*)> action) {
     action(widget);
   });
   timer->start();
+}
+
+ModalScript::ModalScript() : timer_(new QTimer) {
+  timer_->setInterval(5);
+  QObject::connect(timer_, &QTimer::timeout, [this] { Poll(); });
+  timer_->start();
+}
+
+ModalScript::~ModalScript() {
+  delete timer_;
+}
+
+ModalScript& ModalScript::Then(Step step) {
+  steps_.push_back(std::move(step));
+  return *this;
+}
+
+void ModalScript::Poll() {
+  QWidget* dialog = QApplication::activeModalWidget();
+  if (dialog == nullptr || dialog->property("answeredByScript").toBool()) return;
+  dialog->setProperty("answeredByScript", true);
+  titles_.push_back(dialog->windowTitle());
+  if (steps_.empty()) {
+    ++unexpected_;
+    PressEscape(dialog);
+    return;
+  }
+  const Step step = std::move(steps_.front());
+  steps_.pop_front();
+  step(dialog);
+}
+
+void PressEnter(QWidget* dialog) {
+  QTest::keyClick(dialog, Qt::Key_Return);
+}
+
+void PressEscape(QWidget* dialog) {
+  QTest::keyClick(dialog, Qt::Key_Escape);
 }
 
 }  // namespace vorlune::testing

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -49,5 +50,33 @@ QString WriteFile(const QTemporaryDir& folder, const QString& name, const std::v
 
 // Runs `action` on the next modal dialog or popup that opens.
 void OnNextModal(std::function<void(QWidget*)> action);
+
+// Answers the modal dialogs a command opens, in the order they open: each step
+// gets the next modal dialog that appears. A dialog that opens when no step is
+// left is cancelled and counted, so a wrong path fails instead of hanging.
+class ModalScript {
+ public:
+  using Step = std::function<void(QWidget*)>;
+  ModalScript();
+  ~ModalScript();
+  ModalScript(const ModalScript&) = delete;
+  ModalScript& operator=(const ModalScript&) = delete;
+
+  ModalScript& Then(Step step);
+  std::size_t Remaining() const { return steps_.size(); }
+  int Unexpected() const { return unexpected_; }
+  const QStringList& Titles() const { return titles_; }  // of every dialog answered
+
+ private:
+  void Poll();
+  QTimer* timer_;
+  std::deque<Step> steps_;
+  QStringList titles_;
+  int unexpected_ = 0;
+};
+
+// Steps for a modal dialog: end it with OK (Enter) or Cancel (Escape).
+void PressEnter(QWidget* dialog);
+void PressEscape(QWidget* dialog);
 
 }  // namespace vorlune::testing

@@ -1,0 +1,120 @@
+#include "session_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/main_window_template.h"
+#include "dialogs/button_setting_dialog.h"
+#include "dialogs/database_info_dialog.h"
+#include "dialogs/picker_dialog.h"
+#include "dialogs/picker_rows.h"
+
+namespace vorlune::testing {
+
+std::vector<std::uint8_t> RampPicture() {
+  BmpRecipe recipe;
+  for (std::uint32_t i = 0; i < 200; ++i)
+    recipe.colors.push_back((i << 16) | ((255 - i) << 8) | (i * 7 % 256));
+  recipe.colorsUsed = 200;
+  recipe.pixel = [](int x, int y) { return static_cast<std::uint32_t>((x + 3 * y) % 200); };
+  return MakeBmp(recipe);
+}
+
+QPoint ClientPointFor(PartKind k, int x, int y) {
+  const PartKindInfo& info = KindInfo(k);
+  return {x + kCanvasOrigin + info.width / 2, y + kCanvasOrigin + info.height / 2};
+}
+
+ModalScript::Step ChooseColours(std::initializer_list<std::pair<int, int>> rowAndIndex) {
+  const std::vector<std::pair<int, int>> clicks(rowAndIndex);
+  return [clicks](QWidget* widget) {
+    auto* picker = dynamic_cast<PickerDialog*>(widget);
+    if (picker == nullptr) {
+      ADD_FAILURE() << "not a property dialog: " << widget->windowTitle().toStdString();
+      PressEscape(widget);
+      return;
+    }
+    if (auto* button = dynamic_cast<CButtonSettingDlg*>(picker); button && !clicks.empty())
+      QTest::mouseClick(button->WithImageBox(), Qt::LeftButton);
+    for (const auto& [row, index] : clicks) {
+      const PickerRow& r = picker->Template().rows[static_cast<std::size_t>(row)];
+      QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier, SwatchRect(r, index).center());
+    }
+    PressEnter(picker);
+  };
+}
+
+ModalScript::Step FillInfo(const QString& name, const QString& author, const QString& version) {
+  return [=](QWidget* widget) {
+    auto* info = dynamic_cast<CDatabaseInfoDlg*>(widget);
+    if (info == nullptr) {
+      ADD_FAILURE() << "not the information dialog: " << widget->windowTitle().toStdString();
+      PressEscape(widget);
+      return;
+    }
+    const std::pair<QLineEdit*, QString> edits[] = {
+        {info->NameEdit(), name}, {info->AuthorEdit(), author}, {info->VersionEdit(), version}};
+    for (const auto& [edit, text] : edits) {
+      edit->clear();
+      QTest::keyClicks(edit, text);
+    }
+    PressEnter(info);
+  };
+}
+
+EditorSession::EditorSession() {
+  EnsureApplication();
+  window_ = std::make_unique<CSkinEditorDlg>(&prompts);
+  window_->show();
+}
+
+EditorSession::~EditorSession() = default;
+
+void EditorSession::ImportRampPicture() {
+  prompts.files.push_back(WriteFile(files, QStringLiteral("ramp.bmp"), RampPicture()));
+  QTest::mouseClick(window_->Control(IDC_IMAGE), Qt::LeftButton);
+}
+
+void EditorSession::PressPart(PartKind k) {
+  QTest::mouseClick(window_->PartButton(k), Qt::LeftButton);
+}
+
+void EditorSession::LeftClick(QPoint at) {
+  QTest::mouseClick(window_.get(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void EditorSession::RightClick(QPoint at) {
+  QTest::mouseClick(window_.get(), Qt::RightButton, Qt::NoModifier, at);
+}
+
+void EditorSession::MoveTo(QPoint at) {
+  QTest::mouseMove(window_.get(), at);
+}
+
+void EditorSession::Place(PartKind k, int x, int y) {
+  PressPart(k);
+  MoveTo(ClientPointFor(k, x, y));
+  LeftClick(ClientPointFor(k, x, y));
+}
+
+QString EditorSession::EditText() const {
+  return qobject_cast<QLineEdit*>(window_->Control(IDC_PLACEMENT_TEXT))->text();
+}
+
+std::vector<bool> EditorSession::EnabledButtons() const {
+  std::vector<bool> enabled(kLayoutRows, false);
+  for (PartKind k = kFirstKind; k <= kLastKind; ++k)
+    enabled[static_cast<std::size_t>(k)] = window_->PartButton(k)->isEnabled();
+  return enabled;
+}
+
+QByteArray ReadFileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace vorlune::testing
