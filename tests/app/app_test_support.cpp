@@ -106,7 +106,23 @@ void OnNextModal(std::function<void(QWidget*)> action) {
   timer->start();
 }
 
-ModalScript::ModalScript() : timer_(new QTimer) {
+namespace {
+
+// Marks every window that is shown as not yet answered.
+class ShowWatcher : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow())
+      watched->setProperty("answeredByScript", false);
+    return false;
+  }
+};
+
+}  // namespace
+
+ModalScript::ModalScript() : timer_(new QTimer), showWatcher_(new ShowWatcher) {
+  QApplication::instance()->installEventFilter(showWatcher_);
   timer_->setInterval(5);
   QObject::connect(timer_, &QTimer::timeout, [this] { Poll(); });
   timer_->start();
@@ -114,6 +130,7 @@ ModalScript::ModalScript() : timer_(new QTimer) {
 
 ModalScript::~ModalScript() {
   delete timer_;
+  delete showWatcher_;
 }
 
 ModalScript& ModalScript::Then(Step step) {

@@ -70,6 +70,7 @@ class ModalScript {
  private:
   void Poll();
   QTimer* timer_;
+  QObject* showWatcher_;  // a dialog shown again is answered again
   std::deque<Step> steps_;
   QStringList titles_;
   int unexpected_ = 0;

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -60,7 +62,12 @@ ModalScript::Step FillInfo(const QString& name, const QString& author, const QSt
         {info->NameEdit(), name}, {info->AuthorEdit(), author}, {info->VersionEdit(), version}};
     for (const auto& [edit, text] : edits) {
       edit->clear();
-      QTest::keyClicks(edit, text);
+      // Key presses that carry their character, as an input method hands over Japanese.
+      for (char32_t codePoint : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(edit, &press);
+      }
     }
     PressEnter(info);
   };
