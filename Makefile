@@ -5,8 +5,10 @@ JOBS    ?= 2
 BUILD   ?= build
 CMAKE   := cmake -G Ninja -Wno-dev
 FUZZ_SECONDS ?= 60
+# Background of the editor screenshots.
+PICTURE ?= /work/shared/pictures/09_sky_clouds.bmp
 
-.PHONY: all deps build test run sanitize bench fuzz format format-check clean
+.PHONY: all deps build test run sanitize bench fuzz format format-check clean screenshots
 
 all: build
 
@@ -33,6 +35,11 @@ sanitize: deps
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+# Pictures of the editor with a laid-out skin and of every dialog, under a virtual X server.
+screenshots: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bin/vorlune-screenshots $(BUILD)/screenshots $(PICTURE)
+	@echo "pictures in $(BUILD)/screenshots"
 
 bench: deps
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVORLUNE_BENCH=ON -DVORLUNE_TESTS=OFF -DVORLUNE_GUI=OFF
