@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -185,6 +186,8 @@ TEST_F(CreateAndProjects, SaveAndLoadIntoAFreshWindowGiveTheSameEditor) {
   ASSERT_TRUE(fresh.prompts.messages.empty());
   EXPECT_EQ(fresh.prompts.requests[0].filter, "Harmoniquest file (*.hqd)");
   EXPECT_EQ(fresh.window().windowTitle(), "night.hqd - Vorlune");
+  EXPECT_EQ(fresh.window().ProjectPath(), session.Path("night.hqd"));
+  EXPECT_TRUE(fresh.window().Layout().filePath.empty());  // a load keeps the path Save and Create offer
   EXPECT_EQ(fresh.window().Placement().currentKind, 0);
   EXPECT_TRUE(fresh.EditText().isEmpty());
   EXPECT_EQ(fresh.EnabledButtons(), session.EnabledButtons());
@@ -242,6 +245,7 @@ class FailedLoad : public CreateAndProjects {
     EXPECT_EQ(session.window().Layout().placedCount, 4u);
     EXPECT_EQ(session.window().Layout().reducedBmp, reduced);
     EXPECT_EQ(session.window().windowTitle(), "Vorlune");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
   void SetUp() override {
     CreateAndProjects::SetUp();
