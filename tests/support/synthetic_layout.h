@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "layout/skin_layout.h"
+
+namespace vorlune::testing {
+
+// The colour of entry i of the synthetic picture's 214-entry table.
+Rgb SyntheticColor(int i);
+
+// The colour-table index of canvas pixel (x, y) (y from the top).
+std::uint8_t SyntheticPixel(int x, int y);
+
+// A layout as it stands right after importing a 320 x 320 picture: a reduced
+// BMP with a 910-byte header, its display form and palette, nothing placed.
+SkinLayout SyntheticLayout();
+
+// Puts kind k at (x, y) with the given colours and recounts, as the editor does.
+void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
+
+// Writes the layout's project file.
+void SaveProject(const std::filesystem::path& path, const SkinLayout& layout);
+
+// Seconds for 2024-06-01 12:00 UTC.
+inline constexpr std::int64_t kSomeTime = 1717243200;
+
+}  // namespace vorlune::testing
