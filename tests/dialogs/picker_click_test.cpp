@@ -30,7 +30,49 @@ void Click(QWidget& widget, int x, int y, Qt::MouseButton button = Qt::LeftButto
   QTest::mouseClick(&widget, button, Qt::NoModifier, QPoint(x, y));
 }
 
-// Level meter dialog: strips at x 80, rows at y 60, 97, 134.
+// Level meter dialog: strips at x 80, rows at y 60, 97, 134. The swatches of a
+// row answer from X+2 to X+257 and from Y+2 to Y+18 (the frame line under them
+// takes the swatch above); clicks elsewhere and other buttons change nothing.
+TEST(PickerClicks, LevelMeterRowsAnswerWithinTheirBands) {
+  constexpr ColorTriple kHeld{9, 10, 11};
+  const struct {
+    int x, y;
+    ColorTriple after;
+    Qt::MouseButton button = Qt::LeftButton;
+  } clicks[] = {
+      {81, 70, kHeld},
+      {338, 70, kHeld},
+      {82, 70, {0, 10, 11}},
+      {337, 70, {15, 10, 11}},
+      {97, 70, {0, 10, 11}},
+      {98, 70, {1, 10, 11}},
+      {200, 61, kHeld},
+      {82, 62, {0, 10, 11}},
+      {200, 78, {7, 10, 11}},
+      {200, 79, kHeld},
+      {200, 90, kHeld},
+      {200, 98, kHeld},
+      {82, 100, {9, 0, 11}},
+      {200, 116, kHeld},
+      {200, 125, kHeld},
+      {200, 135, kHeld},
+      {337, 152, {9, 10, 15}},
+      {200, 153, kHeld},
+      {50, 70, kHeld},
+      {40, 50, kHeld},
+      {320, 30, kHeld},
+      {200, 70, kHeld, Qt::RightButton},
+      {200, 70, kHeld, Qt::MiddleButton},
+  };
+  for (const auto& c : clicks) {
+    CColor3SettingDlg dialog;
+    dialog.SetColors(17, kHeld[0], kHeld[1], kHeld[2]);
+    ShowAndSettle(dialog);
+    Click(dialog, c.x, c.y, c.button);
+    EXPECT_EQ(Colors(dialog), c.after) << c.x << "," << c.y;
+  }
+}
+
 class ThreeRowPicker : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,54 +81,6 @@ class ThreeRowPicker : public ::testing::Test {
   }
   CColor3SettingDlg dialog;
 };
-
-TEST_F(ThreeRowPicker, HorizontalBandEdges) {
-  Click(dialog, 81, 70);   // frame column left of the first swatch
-  Click(dialog, 338, 70);  // frame column right of the last
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 2, 3}));
-  Click(dialog, 82, 70);
-  EXPECT_EQ(Colors(dialog)[0], 0);
-  Click(dialog, 337, 70);
-  EXPECT_EQ(Colors(dialog)[0], 15);
-  Click(dialog, 97, 70);  // last column of swatch 0
-  EXPECT_EQ(Colors(dialog)[0], 0);
-  Click(dialog, 98, 70);
-  EXPECT_EQ(Colors(dialog)[0], 1);
-}
-
-TEST_F(ThreeRowPicker, VerticalBandEdges) {
-  Click(dialog, 200, 61);  // frame line above the swatches
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 2, 3}));
-  Click(dialog, 200, 78);  // frame line under them takes the swatch above
-  EXPECT_EQ(Colors(dialog)[0], 7);
-  Click(dialog, 82, 62);
-  EXPECT_EQ(Colors(dialog)[0], 0);
-  Click(dialog, 200, 79);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{0, 2, 3}));
-}
-
-TEST_F(ThreeRowPicker, ClicksBetweenRowsAndOutsideTheStripsDoNothing) {
-  for (int y : {79, 90, 98, 116, 125, 135, 153}) Click(dialog, 200, y);
-  Click(dialog, 50, 70);   // preview
-  Click(dialog, 40, 50);   // label
-  Click(dialog, 320, 30);  // part picture
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 2, 3}));
-}
-
-TEST_F(ThreeRowPicker, EachRowEditsItsOwnEntry) {
-  Click(dialog, 82, 100);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 0, 3}));
-  Click(dialog, 337, 152);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 0, 15}));
-  Click(dialog, 200, 90);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 0, 15}));
-}
-
-TEST_F(ThreeRowPicker, OnlyTheLeftButtonPicks) {
-  Click(dialog, 200, 70, Qt::RightButton);
-  Click(dialog, 200, 70, Qt::MiddleButton);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 2, 3}));
-}
 
 TEST_F(ThreeRowPicker, ANewColourRepaintsThePreviewAtOnce) {
   PaintRecorder paints(dialog);
