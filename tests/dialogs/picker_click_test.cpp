@@ -14,13 +14,8 @@ using testing::PaintRecorder;
 using testing::Settle;
 using testing::ShowAndSettle;
 
-ColorTriple Colors(const ColorSettingDialog& dialog) {
-  ColorTriple out{};
-  dialog.GetColors(out[0], out[1], out[2]);
-  return out;
-}
-
-ColorTriple Colors(const CButtonSettingDlg& dialog) {
+template <class Dialog>
+ColorTriple Colors(const Dialog& dialog) {
   ColorTriple out{};
   dialog.GetColors(out[0], out[1], out[2]);
   return out;
@@ -127,38 +122,27 @@ TEST(Picker, DamagedIndexesShowAsNoneAndPassThroughUntilPicked) {
   EXPECT_EQ(Colors(dialog), (ColorTriple{16, 100, 0}));
 }
 
-TEST(Picker, TextColourDialogHasOnlyTheFirstRow) {
-  CTextColorDlg dialog;
-  dialog.SetColors(21, 5, 7, 9);
+// The other dialogs: clicks in turn, then the colours they leave. The text
+// dialog has only its first row; the button dialog's strips start at x 100.
+template <class Dialog>
+ColorTriple AfterClicks(PartKind kind, ColorTriple held, std::initializer_list<QPoint> clicks) {
+  Dialog dialog;
+  dialog.SetColors(kind, held[0], held[1], held[2]);
   ShowAndSettle(dialog);
-  Click(dialog, 200, 100);
-  Click(dialog, 200, 110);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{5, 7, 9}));
-  Click(dialog, 82 + 16 * 3, 66);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{3, 7, 9}));
+  for (QPoint p : clicks) Click(dialog, p.x(), p.y());
+  return Colors(dialog);
 }
 
-TEST(Picker, TwoColourDialogRows) {
-  CColorSettingDlg dialog;
-  dialog.SetColors(9, 1, 2, 3);
-  ShowAndSettle(dialog);
-  Click(dialog, 337, 118);
-  Click(dialog, 82, 62);
-  Click(dialog, 200, 90);   // between the rows
-  Click(dialog, 200, 134);  // where the three-colour dialog has its third row
-  EXPECT_EQ(Colors(dialog), (ColorTriple{0, 15, 3}));
-}
-
-TEST(Picker, ButtonDialogRowsStartAtHundred) {
-  CButtonSettingDlg dialog;
-  dialog.SetColors(1, 3, 5, kNoColor);
-  ShowAndSettle(dialog);
-  Click(dialog, 101, 70);
-  Click(dialog, 358, 70);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{3, 5, kNoColor}));
-  Click(dialog, 102, 70);
-  Click(dialog, 357, 118);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{0, 15, kNoColor}));
+TEST(Picker, EachDialogAnswersOnlyWithinItsOwnRows) {
+  EXPECT_EQ(AfterClicks<CTextColorDlg>(21, {5, 7, 9}, {{200, 100}, {200, 110}}), (ColorTriple{5, 7, 9}));
+  EXPECT_EQ(AfterClicks<CTextColorDlg>(21, {5, 7, 9}, {{82 + 16 * 3, 66}}), (ColorTriple{3, 7, 9}));
+  // Between the rows, and where the three-colour dialog has its third row.
+  EXPECT_EQ(AfterClicks<CColorSettingDlg>(9, {1, 2, 3}, {{337, 118}, {82, 62}, {200, 90}, {200, 134}}),
+            (ColorTriple{0, 15, 3}));
+  EXPECT_EQ(AfterClicks<CButtonSettingDlg>(1, {3, 5, kNoColor}, {{101, 70}, {358, 70}}),
+            (ColorTriple{3, 5, kNoColor}));
+  EXPECT_EQ(AfterClicks<CButtonSettingDlg>(1, {3, 5, kNoColor}, {{102, 70}, {357, 118}}),
+            (ColorTriple{0, 15, kNoColor}));
 }
 
 }  // namespace
