@@ -1,29 +1,24 @@
 #include "skin/skin_creation.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
-#include "core/file_io.h"
-#include "skin_test_support.h"
+#include "support/folder_test.h"
+#include "support/synthetic_layout.h"
+#include "support/test_files.h"
 
 namespace vorlune {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SkinCreation : public ::testing::Test {
+class SkinCreation : public testing::FolderTest {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("vorlune-create-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    FolderTest::SetUp();
     target_ = folder_ / "night.pdb";
-    std::ofstream(target_, std::ios::binary) << "the old skin";
+    testing::WriteBytes(target_, {'o', 'l', 'd'});
     layout_ = testing::SyntheticLayout();
     testing::Place(layout_, 1, 10, 11, {9, 12, kNoColor});
     testing::Place(layout_, 2, 60, 11, {15, 14, kNoColor});
@@ -32,11 +27,8 @@ class SkinCreation : public ::testing::Test {
     std::memcpy(layout_.databaseAuthor.data(), "Mika\0old", 9);  // bytes after the terminator go along
     std::memcpy(layout_.databaseVersion.data(), "12", 3);
   }
-  void TearDown() override { fs::remove_all(folder_); }
+  std::vector<std::uint8_t> FileNow() const { return testing::ReadBytes(target_); }
 
-  std::vector<std::uint8_t> FileNow() const { return ReadWholeFile(target_).bytes; }
-
-  fs::path folder_;
   fs::path target_;
   SkinLayout layout_;
 };
@@ -63,7 +55,7 @@ TEST_F(SkinCreation, ARefusalLeavesTheOlderFileAsItWas) {
   const Status date = CreateSkinFile(layout_, "night.pdb", target_, [] { return std::int64_t{631152000}; });
   ASSERT_FALSE(date.ok());  // 1990: the clock is taken as wrong
   EXPECT_EQ(FileNow(), before);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+  EXPECT_EQ(testing::FolderEntries(folder_), std::vector<std::string>{"night.pdb"});
 }
 
 }  // namespace
