@@ -1,15 +1,141 @@
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "cli/commands.h"
+#include "cli/json_writer.h"
+#include "cli/project_editing.h"
+#include "core/byte_order.h"
+#include "core/cp932.h"
+#include "project/project_file_format.h"
 
 namespace vorlune::cli {
 
-// Not built yet.
+namespace {
+
+// The fields of the stored BMP header that the editor reads or writes.
+struct StoredBmpHeader {
+  std::string type;
+  std::uint32_t fileSize;
+  std::uint32_t pixelOffset;
+  std::uint32_t infoSize;
+  std::int32_t width;
+  std::int32_t height;
+  std::uint16_t bitCount;
+  std::uint32_t compression;
+  std::uint32_t colorsUsed;
+};
+
+StoredBmpHeader ReadStoredHeader(const std::vector<std::uint8_t>& picture) {
+  // The reader guarantees at least the 54 header bytes.
+  const std::span<const std::uint8_t> b(picture);
+  return {std::string{static_cast<char>(b[0]), static_cast<char>(b[1])},
+          ReadLE32(b, 2),
+          ReadLE32(b, 10),
+          ReadLE32(b, 14),
+          static_cast<std::int32_t>(ReadLE32(b, 18)),
+          static_cast<std::int32_t>(ReadLE32(b, 22)),
+          ReadLE16(b, 28),
+          ReadLE32(b, 30),
+          ReadLE32(b, 46)};
+}
+
+// The text of a field up to its terminator, decoded from CP932.
+template <std::size_t N>
+std::string FieldText(const std::array<char, N>& field) {
+  return Cp932ToUtf8(std::string_view(field.data(), strnlen(field.data(), N)));
+}
+
+std::string ColorText(const ColorTriple& colors) {
+  return std::to_string(colors[0]) + "," + std::to_string(colors[1]) + "," + std::to_string(colors[2]);
+}
+
+void PrintJson(const std::string& path, const SkinLayout& layout, const StoredBmpHeader& bmp) {
+  JsonWriter json;
+  json.BeginObject();
+  json.Add("file", path);
+  json.Add("format", "project");
+  json.Add("fileSize", static_cast<std::int64_t>(project_format::kBytesBesideHeader + layout.pixelOffset));
+  json.Add("temporaryPictureSize", layout.temporaryPictureSize);
+  json.Add("headerLength", layout.pixelOffset);
+  json.Add("colors", layout.pictureColorsUsed);
+  json.BeginObject("bmpHeader");
+  json.Add("type", bmp.type);
+  json.Add("fileSize", bmp.fileSize);
+  json.Add("pixelOffset", bmp.pixelOffset);
+  json.Add("infoHeaderSize", bmp.infoSize);
+  json.Add("width", static_cast<std::int64_t>(bmp.width));
+  json.Add("height", static_cast<std::int64_t>(bmp.height));
+  json.Add("bitCount", static_cast<int>(bmp.bitCount));
+  json.Add("compression", bmp.compression);
+  json.Add("colorsUsed", bmp.colorsUsed);
+  json.EndObject();
+  json.Add("placedCount", layout.placedCount);
+  json.Add("placedRows", CountPlacedRows(layout));
+  json.Add("name", FieldText(layout.databaseName));
+  json.Add("author", FieldText(layout.databaseAuthor));
+  json.Add("version", FieldText(layout.databaseVersion));
+  json.BeginArray("parts");
+  for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
+    const PartRecord& row = layout.part(k);
+    json.BeginObject();
+    json.Add("kind", k);
+    json.Add("name", KindInfo(k).name);
+    json.Add("placed", row.placed());
+    json.Add("x", static_cast<std::int64_t>(row.x));
+    json.Add("y", static_cast<std::int64_t>(row.y));
+    json.Add("width", static_cast<std::int64_t>(row.width));
+    json.Add("height", static_cast<std::int64_t>(row.height));
+    json.BeginArray("colors");
+    for (const PickerIndex c : row.colors) json.Add("", static_cast<int>(c));
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  std::printf("%s\n", json.text().c_str());
+}
+
+void PrintText(const std::string& path, const SkinLayout& layout, const StoredBmpHeader& bmp) {
+  std::printf("project file %s (%zu bytes)\n", path.c_str(),
+              project_format::kBytesBesideHeader + layout.pixelOffset);
+  std::printf("temporary picture size  %u\n", layout.temporaryPictureSize);
+  std::printf("picture header length   %u\n", layout.pixelOffset);
+  std::printf("colours                 %u\n", layout.pictureColorsUsed);
+  std::printf(
+      "picture header          %s, file size %u, pixels at %u, info header %u, %d x %d, %u bits, "
+      "compression %u, colours used %u\n",
+      bmp.type.c_str(), bmp.fileSize, bmp.pixelOffset, bmp.infoSize, bmp.width, bmp.height, bmp.bitCount,
+      bmp.compression, bmp.colorsUsed);
+  std::printf("placed count            %u (%d rows placed)\n", layout.placedCount, CountPlacedRows(layout));
+  std::printf("name                    \"%s\"\n", FieldText(layout.databaseName).c_str());
+  std::printf("author                  \"%s\"\n", FieldText(layout.databaseAuthor).c_str());
+  std::printf("version                 \"%s\"\n", FieldText(layout.databaseVersion).c_str());
+  std::printf("parts\n");
+  for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
+    const PartRecord& row = layout.part(k);
+    const std::string name(KindInfo(k).name);
+    if (row.placed()) {
+      std::printf("  %2d %-14s at (%d, %d), %d x %d, colours %s\n", k, name.c_str(), row.x, row.y, row.width,
+                  row.height, ColorText(row.colors).c_str());
+    } else if (row.colors != ColorTriple{kNoColor, kNoColor, kNoColor}) {
+      std::printf("  %2d %-14s not placed, colours %s\n", k, name.c_str(), ColorText(row.colors).c_str());
+    }
+  }
+}
+
+}  // namespace
+
 int DescribeProject(const std::string& path, bool json) {
-  (void)path;
-  (void)json;
-  std::fputs("vorlune-cli: this command is not available yet\n", stderr);
-  return 2;
+  const auto layout = LoadProjectForEditing(path);
+  if (!layout) return 1;
+  const StoredBmpHeader bmp = ReadStoredHeader(layout->picture);
+  if (json) {
+    PrintJson(path, *layout, bmp);
+  } else {
+    PrintText(path, *layout, bmp);
+  }
+  return 0;
 }
 
 }  // namespace vorlune::cli

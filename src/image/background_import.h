@@ -27,7 +27,14 @@ struct ImportedBackground {
   std::uint32_t bitsPerPixel = 0;        // of the imported file
   SkinPalette palette{};                 // entries 0..16 fixed, 17.. the reduced picture's colours
   bool reductionNoticeDue = false;
+  // Messages of the conversion itself (a matrix of the 24-bit pre-filter that
+  // got no storage); the import still succeeds, without the pre-filter.
+  std::vector<UserMessage> warnings;
 };
+
+// "Over 214 color bitmap. ...": shown before a picture with more than 214
+// colours is reduced; the only message that does not end the import.
+UserMessage ReductionNoticeMessage();
 
 // The message for a BMP file that cannot be found or opened.
 UserMessage BmpReadFailureMessage(ReadFailure failure);

@@ -54,4 +54,18 @@ std::optional<PartKind> PlacedKindOfGroup(const SkinLayout& layout, PartKind k) 
   return std::nullopt;
 }
 
+PartButtonStates EnabledPartButtons(const SkinLayout& layout, const PlacementState& state) {
+  PartButtonStates enabled{};
+  for (PartKind k = kFirstKind; k <= kLastKind; ++k) enabled[static_cast<std::size_t>(k)] = true;
+  const auto disableGroup = [&](PartKind k) {
+    const KindRange group = GroupKinds(k);
+    for (PartKind j = group.first; j <= group.last; ++j) enabled[static_cast<std::size_t>(j)] = false;
+  };
+  for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
+    if (layout.placed(k)) disableGroup(k);
+  }
+  if (state.movingFlag != 0 && IsPartKind(state.currentKind)) disableGroup(state.currentKind);
+  return enabled;
+}
+
 }  // namespace vorlune

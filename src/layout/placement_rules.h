@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "layout/placement_effects.h"
 #include "layout/placement_state.h"
 #include "layout/skin_layout.h"
 
@@ -34,5 +35,9 @@ bool LiesOnCanvas(PartKind k, CanvasPoint at);
 
 // A placed kind of k's exclusive group (k itself included), if any.
 std::optional<PartKind> PlacedKindOfGroup(const SkinLayout& layout, PartKind k);
+
+// The part buttons as they mirror the layout: a group's buttons are disabled
+// while one of its kinds is placed or lifted to be moved.
+PartButtonStates EnabledPartButtons(const SkinLayout& layout, const PlacementState& state);
 
 }  // namespace vorlune

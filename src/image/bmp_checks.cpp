@@ -1,0 +1,71 @@
+#include <algorithm>
+
+#include "image/background_import.h"
+#include "image/bmp_fields.h"
+
+namespace vorlune {
+
+namespace {
+
+UserMessage Refusal(const char* text) {
+  return UserMessage{text, MessageIcon::Information};
+}
+
+// An 8-bit picture kept as it is must only use the 214 entries the reduced
+// picture has; higher numbers would reach the transparent and picker colours.
+bool UsesColorBeyondReducedTable(std::span<const std::uint8_t> pixels) {
+  return std::any_of(pixels.begin(), pixels.end(), [](std::uint8_t p) { return p >= 214; });
+}
+
+}  // namespace
+
+UserMessage BmpReadFailureMessage(ReadFailure failure) {
+  if (failure == ReadFailure::NotFound)
+    return UserMessage{"Error : Cannot find bmp-file", MessageIcon::Exclamation};
+  return Refusal("Error : Cannot open bmp-file");
+}
+
+UserMessage ReductionNoticeMessage() {
+  return Refusal("Over 214 color bitmap.\n Down-color conversion started(to 214colors).");
+}
+
+Result<BackgroundCheck> CheckBackgroundFile(std::span<const std::uint8_t> file) {
+  if (file.size() < 2 || file[0] != 'B' || file[1] != 'M')
+    return Refusal("Error : this file is not bmp-file");
+  if (file.size() < kBmpHeadersSize) return Refusal("Error : bmp-file header is incomplete.");
+
+  const BmpFields fields = ReadBmpFields(file);
+  if (fields.compression != 0) {
+    return Refusal("This bmp-file is compressed.\nPlease change non-compress bmp-file.");
+  }
+  if (fields.width != kBackgroundSide || fields.height != kBackgroundSide) {
+    return Refusal("Error :  Bitmap Size Error! only support 320\u00d7320.");
+  }
+
+  const std::size_t pixelBytes = PixelBytesOfDepth(fields.bitsPerPixel);
+  if (pixelBytes == 0) return Refusal("Error : Only 1, 2, 4, 8 and 24 bit bmp-files are supported.");
+  const std::size_t pixelEnd = std::size_t{fields.pixelOffset} + pixelBytes;
+  if (pixelEnd > kPictureBufferSize)
+    return Refusal("Error : Pixel data offset of this bmp-file is too large.");
+  if (file.size() < pixelEnd) return Refusal("Error : bmp-file is shorter than its pixel data.");
+
+  if (fields.bitsPerPixel != 24) {
+    const std::size_t depthColors = std::size_t{1} << fields.bitsPerPixel;
+    if (fields.bitsPerPixel < 8 && fields.colorsUsed > depthColors) {
+      return Refusal("Error : biClrUsed of this bmp-file is too large for its bit depth.");
+    }
+    const std::size_t tableEnd = fields.colorTableOffset() + 4 * ColorTableEntries(fields);
+    if (fields.infoSize < 40 || tableEnd > fields.pixelOffset) {
+      return Refusal("Error : Color table of this bmp-file is broken.");
+    }
+  }
+
+  const bool reduce = NeedsColorReduction(fields);
+  if (fields.bitsPerPixel == 8 && !reduce &&
+      UsesColorBeyondReducedTable(file.subspan(fields.pixelOffset, pixelBytes))) {
+    return Refusal("Error : bmp-file uses a color number of 214 or more.");
+  }
+  return BackgroundCheck{fields.bitsPerPixel, reduce};
+}
+
+}  // namespace vorlune

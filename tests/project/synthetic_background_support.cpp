@@ -1,0 +1,82 @@
+#include "project/synthetic_background_support.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "core/byte_order.h"
+
+namespace vorlune::testing {
+
+Rgb SyntheticColor(int i) {
+  return {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), static_cast<std::uint8_t>(i * 7)};
+}
+
+std::uint8_t SyntheticPixel(int x, int y) {
+  return static_cast<std::uint8_t>((x + 3 * y) % kBackgroundColors);
+}
+
+SkinLayout SyntheticImportedLayout() {
+  std::vector<std::uint8_t> bmp(kReducedBmpSize, 0);
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  WriteLE32(&bmp[2], kReducedBmpSize + 2);  // the temporary file carries two more bytes
+  WriteLE32(&bmp[10], kReducedHeaderSize);
+  WriteLE32(&bmp[14], 40);
+  WriteLE32(&bmp[18], 320);
+  WriteLE32(&bmp[22], 320);
+  WriteLE16(&bmp[26], 1);
+  WriteLE16(&bmp[28], 8);
+  WriteLE32(&bmp[34], kPixelBytes);
+  WriteLE32(&bmp[46], kBackgroundColors);
+  WriteLE32(&bmp[50], kBackgroundColors);
+  for (int i = 0; i < kBackgroundColors; ++i) {
+    const Rgb c = SyntheticColor(i);
+    bmp[54 + 4 * i] = c.b;
+    bmp[55 + 4 * i] = c.g;
+    bmp[56 + 4 * i] = c.r;
+  }
+  SkinLayout layout = NewSkinLayout();
+  layout.picture.assign(bmp.begin(), bmp.begin() + kReducedHeaderSize);
+  layout.picture.resize(kReducedBmpSize);
+  for (int y = 0; y < kCanvasSize; ++y) {
+    for (int x = 0; x < kCanvasSize; ++x) {
+      const std::uint8_t index = SyntheticPixel(x, y);
+      bmp[kReducedHeaderSize + (kCanvasSize - 1 - y) * kCanvasSize + x] = index;
+      layout.picture[kReducedHeaderSize + y * kCanvasSize + x] = static_cast<std::uint8_t>(index + 17);
+    }
+  }
+  layout.reducedBmp = std::move(bmp);
+  for (int i = 0; i < kBackgroundColors; ++i) layout.palette[17 + i] = SyntheticColor(i);
+  layout.pixelOffset = kReducedHeaderSize;
+  layout.temporaryPictureSize = kReducedBmpSize;
+  layout.pictureColorsUsed = kBackgroundColors;
+  layout.pictureBitsPerPixel = 8;
+  layout.backgroundLoaded = true;
+  return layout;
+}
+
+void PlaceForTest(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors) {
+  layout.part(k).x = x;
+  layout.part(k).y = y;
+  layout.part(k).colors = colors;
+  ++layout.placedCount;
+}
+
+std::filesystem::path FreshFolder(const char* name) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("vorlune-" + std::string(name) + "-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace vorlune::testing
