@@ -18,6 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const ImportedBackground& bg = *imported;
   FUZZ_CHECK(check->reductionNoticeDue == bg.reductionNoticeDue);
+  FUZZ_CHECK(check->bitsPerPixel == bg.bitsPerPixel);
+  FUZZ_CHECK(bg.colorsUsed <= kBackgroundColors);
   FUZZ_CHECK(bg.reducedBmp.size() == kReducedBmpSize);
   FUZZ_CHECK(bg.picture.size() >= kReducedBmpSize);
   FUZZ_CHECK(bg.pixelOffset == kReducedHeaderSize);
@@ -36,6 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const SkinPalette fixed = FixedSkinPalette();
   for (int i = 0; i < kFirstBackgroundEntry; ++i) FUZZ_CHECK(bg.palette[i] == fixed[i]);
+  // Entries 17.. are the reduced picture's own colour table.
+  for (int n = 0; n < kBackgroundColors; ++n) {
+    const std::uint8_t* entry = bg.reducedBmp.data() + 54 + 4 * n;
+    FUZZ_CHECK(bg.palette[kFirstBackgroundEntry + n] == (Rgb{entry[2], entry[1], entry[0]}));
+  }
   for (int i = kFirstBackgroundEntry + kBackgroundColors; i < 256; ++i) FUZZ_CHECK(bg.palette[i] == Rgb{});
   FUZZ_CHECK(TemporaryPictureFileBytes(bg.reducedBmp).size() == kReducedBmpSize + 2);
   return 0;

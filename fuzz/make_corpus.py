@@ -89,7 +89,13 @@ def projects_and_skins(cli, good):
         def run(*args):
             return subprocess.run([cli, *args], cwd=tmp, capture_output=True).returncode == 0
 
-        for name in ("d24.bmp", "d4.bmp", "d8_214.bmp"):
+        # Buttons with one and three states, a meter of each family, the
+        # digit displays (whole digit strips) and a title without bitmaps.
+        placements = [("Play", 10, 11, "1,2,3"), ("Stop", 60, 11, "4,-1,-1"), ("VolumeBarH", 10, 60, None),
+                      ("EqualizerDotV", 10, 100, None), ("LevelBarH", 180, 60, None),
+                      ("Time2", 10, 240, None), ("Track3", 180, 240, None),
+                      ("TitleSmall", 10, 290, None), ("Replay", 120, 11, None)]
+        for index, name in enumerate(("d24.bmp", "d4.bmp", "d8_214.bmp")):
             with open(os.path.join(tmp, name), "wb") as f:
                 f.write(good[name])
             hqd = os.path.join(tmp, name + ".hqd")
@@ -97,21 +103,21 @@ def projects_and_skins(cli, good):
                 continue
             with open(hqd, "rb") as f:
                 write("project_reader", name[:-4] + "_empty.hqd", f.read())
-            placements = [("Play", 10, 11), ("Stop", 60, 11), ("VolumeBarH", 10, 60),
-                          ("EqualizerDotV", 10, 100), ("LevelBarH", 180, 60),
-                          ("Time2", 10, 240), ("Track3", 180, 240), ("TitleSmall", 10, 290),
-                          ("Replay", 120, 11)]
-            for kind, x, y in placements:
-                run("place", hqd, kind, str(x), str(y))
+            for kind, x, y, colors in placements:
+                run("place", hqd, kind, str(x), str(y), *(["--colors", colors] if colors else []))
             with open(hqd, "rb") as f:
                 write("project_reader", name[:-4] + "_parts.hqd", f.read())
-            pdb = os.path.join(tmp, name[:-4] + ".pdb")
+            # One skin is enough: the reader does not look at the background.
+            if index > 0:
+                continue
+            pdb = os.path.join(tmp, "Fuzz.pdb")
             if run("build", hqd, pdb, "--name", "Fuzz", "--author", "Vorlune", "--version", "1",
                    "--time", "1000000000"):
                 with open(pdb, "rb") as f:
                     data = f.read()
-                write("skin_database_reader", name[:-4] + ".pdb", data)
-                write("skin_database_reader", name[:-4] + "_cut.pdb", data[:len(data) // 3])
+                write("skin_database_reader", "parts.pdb", data)
+                write("skin_database_reader", "cut.pdb", data[:len(data) // 3])
+                write("skin_database_reader", "header_only.pdb", data[:78 + 8 * 6])
     write("project_reader", "short.hqd", bytes(12))
 
 
