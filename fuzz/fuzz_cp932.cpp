@@ -36,6 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string decoded = Cp932ToUtf8(bytes);
   FUZZ_CHECK(IsValidUtf8(decoded));
 
+  // Every character that was read has a code to be written with, and writing
+  // it reads back the same (the bytes may differ where one character has
+  // several codes).
+  if (decoded.find("\xEF\xBF\xBD") == std::string::npos) {
+    const auto reencoded = Utf8ToCp932(decoded);
+    FUZZ_CHECK(reencoded.has_value());
+    FUZZ_CHECK(Cp932ToUtf8(*reencoded) == decoded);
+  }
+
   // Truncation keeps a prefix within the limit that never ends inside a
   // double-byte character.
   for (std::size_t limit : {std::size_t{0}, std::size_t{1}, std::size_t{6}, std::size_t{30}, size}) {
@@ -43,6 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(cut.size() <= limit && cut.size() <= size);
     FUZZ_CHECK(bytes.substr(0, cut.size()) == cut);
     FUZZ_CHECK(TruncateCp932(cut, limit) == cut);
+    // A cut between characters reads as the start of the whole text.
+    FUZZ_CHECK(decoded.starts_with(Cp932ToUtf8(cut)));
   }
 
   // Whatever is encoded decodes back to the same text.

@@ -2,7 +2,9 @@
 """Writes the fuzzing seed corpora into fuzz/corpus/<harness>/.
 
 Pictures of every depth and header form, the known-bad ones, and (when a built
-vorlune-cli is given) projects and skin databases made from them.
+vorlune-cli is given) projects and skin databases made from them. The
+project-to-skin harness starts from the project seeds (corpus/skin_from_project
+links to corpus/project_reader).
 
 usage: make_corpus.py [path/to/vorlune-cli]
 """

@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
-# Runs every fuzzing harness for SECONDS each over its seed corpus and the
-# regression inputs. A crash or a broken invariant stops the run; the input that
-# caused it is left in fuzz/findings/<harness>/ to be added to fuzz/regressions/.
+# Runs every fuzzing harness (or the ones named) for SECONDS each over its seed
+# corpus and the regression inputs. A crash or a broken invariant fails the run;
+# the input that caused it is left in fuzz/findings/<harness>/ to be added to
+# fuzz/regressions/<harness>/, which the ordinary tests replay.
+#
+# usage: run.sh BIN_DIR SECONDS [HARNESS...]
 set -euo pipefail
-bin=${1:?usage: run.sh BIN_DIR SECONDS}
+bin=${1:?usage: run.sh BIN_DIR SECONDS [HARNESS...]}
 seconds=${2:-60}
+shift $(($# < 2 ? $# : 2))
 here=$(cd "$(dirname "$0")" && pwd)
 
+harnesses=()
+if [ $# -gt 0 ]; then
+  for short in "$@"; do harnesses+=("$bin/fuzz_$short"); done
+else
+  harnesses=("$bin"/fuzz_*)
+fi
+
 status=0
-for harness in "$bin"/fuzz_*; do
+for harness in "${harnesses[@]}"; do
+  [ -x "$harness" ] || { echo "!! no harness $harness" >&2; status=1; continue; }
   name=$(basename "$harness")
   short=${name#fuzz_}
   work=$(mktemp -d)
@@ -26,7 +38,7 @@ for harness in "$bin"/fuzz_*; do
     echo "!! $short failed; the input is in $findings" >&2
     status=1
   else
-    grep -E '^stat::(number_of_executed_units|peak_rss_mb)|cov: ' "$work.log" | tail -n 3
+    grep -E 'DONE|^stat::(number_of_executed_units|peak_rss_mb)' "$work.log" || true
   fi
   rm -rf "$work" "$work.log"
 done
