@@ -59,18 +59,22 @@ def pictures():
         "d24.bmp": bmp(24),
         "d24_gap.bmp": bmp(24, offset=64),
     }
+    # Files refused by a header check are cut after the header: the rest
+    # would only make the corpus bigger.
+    header = 1200
     bad = {
         "short.bmp": b"BM" + bytes(20),
-        "not_bm.bmp": b"XX" + bmp(8)[2:],
-        "rle8.bmp": bmp(8, compression=1),
+        "not_bm.bmp": b"XX" + bmp(8, truncate=header)[2:],
+        "rle8.bmp": bmp(8, compression=1, truncate=header),
         "size.bmp": bmp(8, width=16, height=16),
-        "topdown.bmp": bmp(8, height=-320),
-        "d16.bmp": bmp(16),
-        "d32.bmp": bmp(32),
+        "topdown.bmp": bmp(8, height=-320, truncate=header),
+        "d16.bmp": bmp(16, truncate=header),
+        "d32.bmp": bmp(32, truncate=header),
         "truncated.bmp": bmp(24, truncate=5000),
         "d4_used99.bmp": bmp(4, colors_used=99),
         "d8_kept_bad_pixel.bmp": bmp(8, colors_used=10, pixels=bytes([250]) * 102400),
-        "huge_offset.bmp": bmp(24, offset=2000),
+        "huge_offset.bmp": bmp(24, offset=2000, truncate=2100),
+        "table_over_pixels.bmp": bmp(4, table=b"", offset=54),
     }
     for name, data in {**good, **bad}.items():
         write("bmp_import", name, data)
