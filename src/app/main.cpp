@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QLabel>
 
-// Stand-in until the editor window is built.
+#include "skin_editor_app.h"
+
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QLabel label("Vorlune");
-  label.show();
-  return app.exec();
+  QApplication application(argc, argv);
+  vorlune::CSkinEditorApp editor;
+  editor.InitInstance();
+  return 0;
 }

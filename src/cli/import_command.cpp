@@ -26,7 +26,7 @@ void PrintHelp() {
       "no file is then created or changed.");
 }
 
-// Messages may span lines; on a terminal each line of a note is marked as such.
+// A note carries the editor's own text, line break included.
 void PrintNote(const std::string& text) {
   std::fprintf(stderr, "note: %s\n", text.c_str());
 }

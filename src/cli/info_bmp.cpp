@@ -1,15 +1,122 @@
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_writer.h"
+#include "core/byte_order.h"
+#include "core/file_io.h"
+#include "image/background_import.h"
+#include "image/bmp_fields.h"
 
 namespace vorlune::cli {
 
-// Not built yet.
+namespace {
+
+// Different colours the pixels use: colour numbers for indexed pictures,
+// red-green-blue triples for 24-bit ones; -1 when the pixels are not all there.
+std::int64_t ColoursInPixels(std::span<const std::uint8_t> file, const BmpFields& f) {
+  const std::size_t bytes = PixelBytesOfDepth(f.bitsPerPixel);
+  if (bytes == 0 || f.width != kBackgroundSide || f.height != kBackgroundSide ||
+      std::size_t{f.pixelOffset} + bytes > file.size()) {
+    return -1;
+  }
+  const auto pixels = file.subspan(f.pixelOffset, bytes);
+  if (f.bitsPerPixel == 24) {
+    std::vector<bool> seen(1u << 24);
+    std::int64_t count = 0;
+    for (std::size_t p = 0; p < pixels.size(); p += 3) {
+      const std::uint32_t key = pixels[p] | (pixels[p + 1] << 8) | (pixels[p + 2] << 16);
+      if (!seen[key]) {
+        seen[key] = true;
+        ++count;
+      }
+    }
+    return count;
+  }
+  std::vector<bool> seen(256);
+  const unsigned bits = f.bitsPerPixel;
+  for (std::uint8_t byte : pixels) {
+    for (unsigned shift = 8; shift >= bits; shift -= bits)
+      seen[(byte >> (shift - bits)) & ((1u << bits) - 1)] = true;
+  }
+  return std::count(seen.begin(), seen.end(), true);
+}
+
+std::string ImportVerdict(const Result<BackgroundCheck>& check) {
+  if (!check) return "refused: " + check.error().text;
+  return check->reductionNoticeDue ? "accepted, reduced to 214 colours" : "accepted, colours kept";
+}
+
+}  // namespace
+
 int DescribeBmp(const std::string& path, bool json) {
-  (void)path;
-  (void)json;
-  std::fputs("vorlune-cli: this command is not available yet\n", stderr);
-  return 2;
+  const FileBytes file = ReadWholeFile(path);
+  if (file.failure) {
+    std::fprintf(stderr, "%s\n", BmpReadFailureMessage(*file.failure).text.c_str());
+    return 1;
+  }
+  const std::span<const std::uint8_t> bytes = file.bytes;
+  const Result<BackgroundCheck> check = CheckBackgroundFile(bytes);
+  const bool complete = bytes.size() >= kBmpHeadersSize;
+  const BmpFields f = complete ? ReadBmpFields(bytes) : BmpFields{};
+  const bool indexed = complete && f.bitsPerPixel <= 8 && PixelBytesOfDepth(f.bitsPerPixel) != 0;
+  const std::int64_t colours = complete ? ColoursInPixels(bytes, f) : -1;
+
+  if (json) {
+    JsonWriter out;
+    out.BeginObject();
+    out.Add("file", path);
+    out.Add("kind", "bmp");
+    out.Add("size", static_cast<std::int64_t>(bytes.size()));
+    if (complete) {
+      out.Add("bfSize", ReadLE32(bytes, 2));
+      out.Add("bfOffBits", f.pixelOffset);
+      out.Add("biSize", f.infoSize);
+      out.Add("biWidth", static_cast<std::int64_t>(f.width));
+      out.Add("biHeight", static_cast<std::int64_t>(f.height));
+      out.Add("biBitCount", static_cast<std::uint32_t>(f.bitsPerPixel));
+      out.Add("biCompression", f.compression);
+      out.Add("biClrUsed", f.colorsUsed);
+      if (indexed) {
+        out.Add("colorTableOffset", static_cast<std::int64_t>(f.colorTableOffset()));
+        out.Add("colorTableEntries", static_cast<std::int64_t>(ColorTableEntries(f)));
+      }
+    }
+    if (colours >= 0) {
+      out.Add("colorsInPixels", colours);
+    } else {
+      out.AddNull("colorsInPixels");
+    }
+    out.Add("importable", check.ok());
+    out.Add("reducedOnImport", check.ok() && check->reductionNoticeDue);
+    if (!check) out.Add("refusal", check.error().text);
+    out.EndObject();
+    std::printf("%s\n", out.text().c_str());
+    return 0;
+  }
+
+  std::printf("file:                %s\n", path.c_str());
+  std::printf("size:                %zu bytes\n", bytes.size());
+  if (complete) {
+    std::printf("bfSize:              %u\n", ReadLE32(bytes, 2));
+    std::printf("bfOffBits:           %u\n", f.pixelOffset);
+    std::printf("biSize:              %u\n", f.infoSize);
+    std::printf("biWidth x biHeight:  %d x %d\n", f.width, f.height);
+    std::printf("biBitCount:          %u\n", unsigned{f.bitsPerPixel});
+    std::printf("biCompression:       %u\n", f.compression);
+    std::printf("biClrUsed:           %u\n", f.colorsUsed);
+    if (indexed) {
+      std::printf("colour table:        %zu entries at offset %zu\n", ColorTableEntries(f),
+                  f.colorTableOffset());
+    }
+  }
+  if (colours >= 0) std::printf("colours in pixels:   %lld\n", static_cast<long long>(colours));
+  std::string verdict = ImportVerdict(check);
+  std::replace(verdict.begin(), verdict.end(), '\n', ' ');
+  std::printf("import:              %s\n", verdict.c_str());
+  return 0;
 }
 
 }  // namespace vorlune::cli

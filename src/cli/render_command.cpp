@@ -1,14 +1,71 @@
 #include <cstdio>
+#include <string>
 
 #include "cli/commands.h"
+#include "core/file_io.h"
+#include "core/png_writer.h"
+#include "project/project_file.h"
+#include "skin/skin_renderer.h"
 
 namespace vorlune::cli {
 
-// Not built yet.
+namespace {
+
+constexpr const char* kUsage = "usage: vorlune-cli render FILE OUT.png\n";
+
+bool IsSkinDatabase(const std::vector<std::uint8_t>& b) {
+  return b.size() >= 68 && std::string(b.begin() + 60, b.begin() + 68) == "DataVrln";
+}
+
+int Fail(const std::string& text) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+  return 1;
+}
+
+}  // namespace
+
 int RunRender(const Arguments& args) {
-  (void)args;
-  std::fputs("vorlune-cli: this command is not available yet\n", stderr);
-  return 2;
+  if (WantsHelp(args)) {
+    std::fputs(kUsage, stdout);
+    std::puts(
+        "\nDraws a 320 x 320 picture and saves it as PNG:\n"
+        "  a project (.hqd): the Create preview, the background with every placed part\n"
+        "    that has colours, drawn from its mask in its colours;\n"
+        "  a skin database (.pdb): the skin as the handheld shows it, the background\n"
+        "    strips and each part's first state bitmap (index 0 transparent).\n"
+        "The kind of file is told from its content. Exit status 0 when the picture was\n"
+        "written, 1 when the file cannot be read or the picture cannot be saved.");
+    return 0;
+  }
+  if (args.size() != 2) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const std::string& in = args[0];
+  const std::string& out = args[1];
+
+  const FileBytes file = ReadWholeFile(in);
+  if (file.failure) {
+    return Fail(*file.failure == ReadFailure::NotFound ? "Error : Cannot find " + in + "."
+                                                       : "Error : Cannot open " + in + ".");
+  }
+
+  RgbImage picture;
+  if (IsSkinDatabase(file.bytes)) {
+    Result<RgbImage> rendered = RenderSkinDatabase(file.bytes);
+    if (!rendered) return Fail(rendered.error().text);
+    picture = std::move(*rendered);
+  } else {
+    Result<SkinLayout> layout = ReadProjectFile(file.bytes);
+    if (!layout) return Fail(layout.error().text);
+    picture = RenderLayoutPreview(*layout);
+  }
+
+  const std::vector<std::uint8_t> png = EncodePng(picture);
+  if (const auto failure = WriteFileAtomically(out, png)) {
+    return Fail("Error : Cannot make png-file. (" + *failure + ")");
+  }
+  return 0;
 }
 
 }  // namespace vorlune::cli

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cmath>
 #include <new>
 
 namespace vorlune {
@@ -71,36 +70,6 @@ void cleardmatrix(dmatrix* dmat, int rstart, int cstart, int rnum, int cnum, Dma
 void freedmatrix(dmatrix* dmat) {
   delete[] dmat->data;
   dmat->data = nullptr;
-}
-
-void ditherdmatrix(dmatrix* img, dmatrix* acc, const dmatrix* kern, int bits, DmatrixMessages* messages) {
-  cleardmatrix(acc, 0, 0, acc->maxrnum, acc->maxcnum, messages);
-  if (img->rnum < 1) return;
-  const int lines = kern->rnum;
-  // Without weights, storage or enough error lines there is nothing sound to do.
-  if (lines < 1 || img->data == nullptr || acc->data == nullptr || kern->data == nullptr) return;
-  if (acc->maxrnum < lines || img->rnum > img->maxrnum || img->cnum > img->maxcnum) return;
-
-  const double levels = std::ldexp(1.0, bits) - 1.0;
-  const int centre = static_cast<int>(kern->cnum * 0.5 - 0.5);
-  for (int r = 0; r < img->rnum; ++r) {
-    for (int c = 0; c < img->cnum; ++c) {
-      const double v = img->at(r, c);
-      const double e = acc->at(r % lines, c);
-      const double t = ((e + v) - 255) * (-0.00392156862745098) * levels;
-      int q = static_cast<int>(t);
-      if (q > t) q = q - 1;
-      const double out = 255 - (q * 255) / levels;
-      for (int kr = 0; kr < lines; ++kr) {
-        for (int kc = 0; kc < kern->cnum; ++kc) {
-          const int cc = c + kc - centre;
-          if (0 <= cc && cc < acc->cnum) acc->at((r + kr) % lines, cc) += kern->at(kr, kc) * ((out - v) - e);
-        }
-      }
-      img->at(r, c) = out;
-    }
-    cleardmatrix(acc, r % lines, 0, 1, acc->cnum, messages);
-  }
 }
 
 }  // namespace vorlune

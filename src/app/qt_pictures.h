@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+#include "core/rgb_image.h"
+#include "layout/part_kind.h"
+#include "part_pictures.h"
+
+namespace vorlune {
+
+QImage ToQImage(const RgbImage& picture);
+
+// The generated pictures, converted once and kept for the life of the program.
+const QImage& CanvasBitmapImage(PartKind k);
+const QImage& ButtonPictureImage(PartKind k, ButtonPictureState state);
+
+// Icon 128 at the sizes a window and its task-bar button use.
+QIcon ApplicationQIcon();
+
+}  // namespace vorlune

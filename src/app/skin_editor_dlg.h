@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QImage>
+#include <array>
+#include <memory>
+
+#include "layout/placement_editor.h"
+#include "layout/placement_rules.h"
+#include "layout/placement_state.h"
+#include "layout/skin_layout.h"
+#include "part_button.h"
+#include "temporary_picture_folder.h"
+#include "user_prompts.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace vorlune {
+
+// The about item of the system menu and of the window's context menu.
+inline constexpr int IDM_ABOUTBOX = 0x0010;
+inline constexpr char kAboutMenuText[] = "Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+
+// The main editor window. It owns the skin layout, the placement state, the
+// part buttons and the temporary picture file for the life of the program;
+// every command is one of its handlers.
+class CSkinEditorDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Without `prompts` the platform's message boxes and file dialogs are used.
+  explicit CSkinEditorDlg(UserPrompts* prompts = nullptr, QWidget* parent = nullptr);
+  ~CSkinEditorDlg() override;
+
+  // Sets up the layout, the part buttons and edit 1033; run by the constructor.
+  bool OnInitDialog();
+
+  // The control with the given id (1000..1034), or null.
+  QWidget* Control(int id) const;
+  CBitmapButton* PartButton(PartKind k) const;
+
+  SkinLayout& Layout() { return m_layout; }
+  PlacementState& Placement() { return m_placement; }
+  QString TemporaryPicturePath() const { return m_temporaryFolder.picturePath(); }
+  QString TemporaryFolderPath() const { return m_temporaryFolder.folderPath(); }
+  UserPrompts& Prompts() { return *m_prompts; }
+
+  // Invalidates a client rectangle without erasing and repaints it at once.
+  void InvalidateArea(const QRect& area);
+
+  // Opens the about box for IDM_ABOUTBOX.
+  void OnSysCommand(int commandId);
+
+  // Mouse on the window, in client pixels.
+  void OnLButtonDown(ClientPoint point);
+  void OnMouseMove(ClientPoint point);
+  void OnRButtonDown(ClientPoint point);
+
+  // Runs the property dialog of kind k on its row's colours.
+  void RunPropertyDialog(PartKind k);
+
+  // Frees the picture buffers and removes the temporary picture file and its folder.
+  void OnClose();
+
+ public slots:
+  void OnPartButton(PartKind k);
+  void OnImportBackground();
+  void OnCreateSkin();
+  void OnSaveProject();
+  void OnLoadProject();
+
+ signals:
+  // Every rectangle a handler invalidates, in client pixels.
+  void areaInvalidated(const QRect& area);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+#ifdef Q_OS_WIN
+  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+ private:
+  void CreateControls();
+  void AppendAboutToSystemMenu();
+  void ShowMessage(const UserMessage& message);
+  // Carries out what a placement event asks of the window.
+  void ApplyPlacementEffects(const PlacementEffects& effects);
+
+  SkinLayout m_layout;
+  PlacementState m_placement;
+  PlacementEditor m_placementEditor{m_layout, m_placement};
+  std::array<CBitmapButton*, kLayoutRows> m_partButtons{};
+  QLineEdit* m_placementText = nullptr;
+  QIcon m_hIcon;
+  std::unique_ptr<UserPrompts> m_ownPrompts;
+  UserPrompts* m_prompts = nullptr;
+  TemporaryPictureFolder m_temporaryFolder;
+  QImage m_client;  // off-screen picture of the client area
+  bool m_closed = false;
+};
+
+}  // namespace vorlune

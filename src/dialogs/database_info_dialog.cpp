@@ -1,0 +1,121 @@
+#include "dialogs/database_info_dialog.h"
+
+#include <QShowEvent>
+#include <algorithm>
+
+#include "core/cp932.h"
+#include "dialogs/cp932_text_validator.h"
+#include "dialogs/dialog_units.h"
+#include "dialogs/modal_dialog.h"
+
+namespace vorlune {
+
+namespace {
+
+constexpr Qt::Alignment kFieldLabel = Qt::AlignRight | Qt::AlignVCenter;
+
+QLineEdit* AddEdit(QDialog* parent, int id, QRect units, std::size_t maxBytes, bool digitsOnly) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QStringLiteral("control%1").arg(id));
+  edit->setGeometry(DialogUnitRect(units.x(), units.y(), units.width(), units.height()));
+  edit->setValidator(new Cp932TextValidator(maxBytes, digitsOnly, edit));
+  return edit;
+}
+
+std::string_view UpToTerminator(std::string_view text) {
+  return text.substr(0, std::min(text.find('\0'), text.size()));
+}
+
+std::string Limited(std::string_view text, std::size_t limit) {
+  return std::string(TruncateCp932(UpToTerminator(text), limit));
+}
+
+void CopyTerminated(const std::string& text, std::span<char> destination) {
+  if (destination.empty()) return;
+  const std::size_t length = std::min(text.size(), destination.size() - 1);
+  std::copy_n(text.begin(), length, destination.begin());
+  destination[length] = '\0';
+}
+
+QString ToEditText(const std::string& cp932) {
+  return QString::fromStdString(Cp932ToUtf8(cp932));
+}
+
+}  // namespace
+
+CDatabaseInfoDlg::CDatabaseInfoDlg(UserPrompts* prompts, QWidget* parent)
+    : QDialog(parent),
+      ownPrompts_(prompts ? nullptr : std::make_unique<QtUserPrompts>()),
+      prompts_(prompts ? *prompts : *ownPrompts_) {
+  SetUpTemplateWindow(*this, "データベース情報設定", 243, 149, true);
+  nameEdit_ = AddEdit(this, kNameId, QRect(75, 25, 145, 15), kNameLimit, false);
+  AddStaticText(this, "データベース名", QRect(20, 25, 50, 15), kFieldLabel);
+  authorEdit_ = AddEdit(this, kAuthorId, QRect(75, 50, 145, 15), kAuthorLimit, false);
+  AddStaticText(this, "制作者", QRect(20, 50, 50, 15), kFieldLabel);
+  versionEdit_ = AddEdit(this, kVersionId, QRect(75, 75, 75, 15), kVersionLimit, true);
+  AddStaticText(this, "バージョン", QRect(20, 75, 50, 15), kFieldLabel);
+  AddStaticText(this, "（６桁数字）", QRect(155, 75, 65, 15), Qt::AlignLeft | Qt::AlignVCenter);
+  AddPushButton(this, "OK", QRect(140, 115, 50, 14), kIdOk, true);
+  AddPushButton(this, "ｷｬﾝｾﾙ", QRect(50, 115, 50, 14), kIdCancel, false);
+}
+
+CDatabaseInfoDlg::~CDatabaseInfoDlg() = default;
+
+void CDatabaseInfoDlg::SetInfoTexts(std::string_view name, std::string_view author,
+                                    std::string_view version) {
+  name_ = Limited(name, kNameLimit);
+  author_ = Limited(author, kAuthorLimit);
+  version_ = Limited(version, kVersionLimit);
+}
+
+void CDatabaseInfoDlg::GetInfoTexts(std::span<char> name, std::span<char> author,
+                                    std::span<char> version) const {
+  CopyTerminated(name_, name);
+  CopyTerminated(author_, author);
+  CopyTerminated(version_, version);
+}
+
+int CDatabaseInfoDlg::DoModal() {
+  return RunModal(*this);
+}
+
+void CDatabaseInfoDlg::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    nameEdit_->setText(ToEditText(name_));
+    authorEdit_->setText(ToEditText(author_));
+    versionEdit_->setText(ToEditText(version_));
+  }
+  QDialog::showEvent(event);
+}
+
+void CDatabaseInfoDlg::accept() {
+  struct Field {
+    QLineEdit* edit;
+    const char* label;
+    std::size_t limit;
+    std::string* text;
+  };
+  const Field fields[] = {{nameEdit_, "データベース名", kNameLimit, &name_},
+                          {authorEdit_, "制作者", kAuthorLimit, &author_},
+                          {versionEdit_, "バージョン", kVersionLimit, &version_}};
+  std::string taken[3];
+  for (std::size_t i = 0; i < 3; ++i) {
+    const QString text = fields[i].edit->text();
+    const std::optional<std::string> cp932 = Utf8ToCp932(text.toStdString());
+    if (!cp932) {
+      const QString character = FirstNonCp932Character(text).value_or(QString());
+      prompts_.ShowMessage(this, {QStringLiteral("%1に使えない文字「%2」が含まれています。\n"
+                                                 "Shift-JISで表せる文字で入力してください。")
+                                      .arg(QString::fromUtf8(fields[i].label), character)
+                                      .toStdString(),
+                                  MessageIcon::Information});
+      fields[i].edit->setFocus();
+      return;
+    }
+    taken[i] = std::string(TruncateCp932(*cp932, fields[i].limit));
+  }
+  for (std::size_t i = 0; i < 3; ++i) *fields[i].text = std::move(taken[i]);
+  QDialog::accept();
+}
+
+}  // namespace vorlune

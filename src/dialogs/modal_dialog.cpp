@@ -1,0 +1,52 @@
+#include "dialogs/modal_dialog.h"
+
+#include <algorithm>
+
+#include "dialogs/dialog_units.h"
+
+namespace vorlune {
+
+int RunModal(QDialog& dialog) {
+  return dialog.exec() == QDialog::Accepted ? kIdOk : kIdCancel;
+}
+
+void SetUpTemplateWindow(QDialog& dialog, const char* title, int widthUnits, int heightUnits,
+                         bool systemMenu) {
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (systemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  dialog.setWindowFlags(flags);
+  dialog.setWindowTitle(QString::fromUtf8(title));
+  dialog.setFont(DialogFont());
+  dialog.setFixedSize(DialogUnitsToPixelsX(widthUnits), DialogUnitsToPixelsY(heightUnits));
+}
+
+QLabel* AddStaticText(QWidget* parent, const char* text, QRect units, Qt::Alignment align) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setAlignment(align);
+  QRect rect = DialogUnitRect(units.x(), units.y(), units.width(), units.height());
+  const int needed = label->sizeHint().width();
+  if (needed > rect.width()) {
+    const int extra = needed - rect.width();
+    if (align & Qt::AlignRight) {
+      rect.setLeft(rect.left() - extra);
+    } else if (align & Qt::AlignHCenter) {
+      rect.adjust(-(extra + 1) / 2, 0, extra / 2, 0);
+    } else {
+      rect.setRight(rect.right() + extra);
+    }
+  }
+  rect.setHeight(std::max(rect.height(), label->sizeHint().height()));
+  label->setGeometry(rect);
+  return label;
+}
+
+QPushButton* AddPushButton(QDialog* parent, const char* text, QRect units, int id, bool isDefault) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setGeometry(DialogUnitRect(units.x(), units.y(), units.width(), units.height()));
+  button->setDefault(isDefault);
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, parent, id == kIdOk ? &QDialog::accept : &QDialog::reject);
+  return button;
+}
+
+}  // namespace vorlune

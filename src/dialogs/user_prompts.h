@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "core/user_message.h"
+
+class QWidget;
+
+namespace vorlune {
+
+// What a file dialog asks for: the filter ("bitmap (*.bmp)") and the extension
+// added to a typed name that has none.
+struct FileDialogRequest {
+  QString filter;
+  QString defaultExtension;
+  QString initialName;
+};
+
+// The editor's questions to the user: message boxes and file dialogs. The
+// window and its dialogs ask through this, so that tests can put scripted
+// answers in its place.
+class UserPrompts {
+ public:
+  virtual ~UserPrompts() = default;
+
+  // A modal "Warning" box owned by `owner`, with the message's icon and an OK button.
+  virtual void ShowMessage(QWidget* owner, const UserMessage& message) = 0;
+
+  // The chosen existing file, or nothing when the user cancels.
+  virtual std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) = 0;
+
+  // The chosen file name to write, or nothing when the user cancels. An
+  // existing file is written over only after the user agreed.
+  virtual std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) = 0;
+};
+
+// The real dialogs of the platform.
+class QtUserPrompts final : public UserPrompts {
+ public:
+  void ShowMessage(QWidget* owner, const UserMessage& message) override;
+  std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
+  std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override;
+};
+
+}  // namespace vorlune
