@@ -3,168 +3,154 @@
 #include <cstring>
 #include <fstream>
 
-#include "build_project_support.h"
 #include "core/byte_order.h"
-#include "core/file_io.h"
 #include "project/project_file.h"
 #include "skin/skin_database_writer.h"
+#include "support/cli_run.h"
+#include "support/folder_test.h"
+#include "support/synthetic_layout.h"
 
 namespace vorlune {
 namespace {
 
+using testing::CliRun;
+using testing::ReadBytes;
 using testing::RunCli;
 
-constexpr std::int64_t kNoon2024 = 1717243200;
+constexpr std::uint32_t kPalmJapan = 2082877200;  // 1904 epoch, plus nine hours
 
-class BuildCommand : public ::testing::Test {
+class BuildCommand : public testing::FolderTest {
  protected:
   void SetUp() override {
-    folder_ = testing::EmptyFolder(std::string("build-") +
-                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    layout_ = testing::ImportedLayoutForBuild();
-    testing::PlaceCounted(layout_, 1, 10, 270, {9, 12, kNoColor});
-    testing::PlaceCounted(layout_, 2, 60, 270, {15, 14, kNoColor});
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string Project() {
-    const auto path = folder_ / "work.hqd";
-    testing::SaveProjectForBuild(layout_, path);
-    return "'" + path.string() + "'";
-  }
-  std::string Out(const std::string& name = "skin.pdb") const {
-    return "'" + (folder_ / name).string() + "'";
-  }
-  std::vector<std::uint8_t> Built(const std::string& name = "skin.pdb") const {
-    return ReadWholeFile(folder_ / name).bytes;
+    FolderTest::SetUp();
+    layout_ = testing::SyntheticLayout();
+    testing::Place(layout_, 1, 10, 270, {9, 12, kNoColor});
+    testing::Place(layout_, 2, 60, 270, {15, 14, kNoColor});
   }
 
-  std::filesystem::path folder_;
+  // Saves the layout and builds `out` from it with the extra arguments.
+  CliRun Build(const std::string& out, std::vector<std::string> extra,
+               const testing::CliOptions& options = {}) {
+    testing::SaveProject(folder_ / "work.hqd", layout_);
+    std::vector<std::string> args{"build", In("work.hqd"), In(out)};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return RunCli(args, options);
+  }
+
   SkinLayout layout_;
 };
 
-TEST_F(BuildCommand, BuildsTheSameBytesAsTheWriter) {
-  const auto run = RunCli("build " + Project() + " " + Out() +
-                          " --name Test --author Me --version 1 --time " + std::to_string(kNoon2024));
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::vector<std::uint8_t> file = Built();
-  ASSERT_EQ(file.size(), 107936u);
+const std::vector<std::string> kTexts{"--name",    "T", "--author", "A",
+                                      "--version", "1", "--time",   "1717243200"};
 
+TEST_F(BuildCommand, BuildsTheSameBytesAsTheWriter) {
+  const auto run =
+      Build("skin.pdb", {"--name", "Test", "--author", "Me", "--version", "1", "--time", "1717243200"});
+  ASSERT_EQ(run.status, 0) << run.err;
   SkinLayout expected = layout_;
   expected.databaseName = {'T', 'e', 's', 't'};
   expected.databaseAuthor = {'M', 'e'};
   expected.databaseVersion = {'1'};
-  const auto bytes = MakeSkinDatabase(expected, "skin.pdb", 2, MakeSkinInfoRecord(expected), kNoon2024);
+  const auto bytes =
+      MakeSkinDatabase(expected, "skin.pdb", 2, MakeSkinInfoRecord(expected), testing::kSomeTime);
   ASSERT_TRUE(bytes.ok());
+  const auto file = ReadBytes(folder_ / "skin.pdb");
+  EXPECT_EQ(file.size(), 107936u);
   EXPECT_TRUE(file == *bytes);
-  EXPECT_EQ(ReadBE32(file, 36), static_cast<std::uint32_t>(kNoon2024 + 2082877200));
 }
 
 TEST_F(BuildCommand, TimeComesFromTheOptionThenTheEnvironment) {
-  const std::string args = "build " + Project() + " " + Out() + " --name T --author A --version 2";
-  ASSERT_EQ(RunCli(args, "SOURCE_DATE_EPOCH=1000000000").status, 0);
-  EXPECT_EQ(ReadBE32(Built(), 36), 1000000000u + 2082877200u);
-  ASSERT_EQ(RunCli(args + " --time 1100000000", "SOURCE_DATE_EPOCH=1000000000").status, 0);
-  EXPECT_EQ(ReadBE32(Built(), 36), 1100000000u + 2082877200u);
-  EXPECT_EQ(RunCli(args + " --time soon").status, 2);
+  const std::vector<std::string> texts{"--name", "T", "--author", "A", "--version", "2"};
+  const testing::CliOptions epoch{{}, {"SOURCE_DATE_EPOCH=1000000000"}, {}};
+  ASSERT_EQ(Build("skin.pdb", texts, epoch).status, 0);
+  EXPECT_EQ(ReadBE32(ReadBytes(folder_ / "skin.pdb"), 36), 1000000000u + kPalmJapan);
+  auto later = texts;
+  later.insert(later.end(), {"--time", "1100000000"});
+  ASSERT_EQ(Build("skin.pdb", later, epoch).status, 0);
+  EXPECT_EQ(ReadBE32(ReadBytes(folder_ / "skin.pdb"), 36), 1100000000u + kPalmJapan);
+  later.back() = "soon";
+  EXPECT_EQ(Build("skin.pdb", later).status, 2);
 }
 
 TEST_F(BuildCommand, ShorterAuthorLeavesTheOldBytesAfterItsTerminator) {
   std::memcpy(layout_.databaseName.data(), "Title", 5);
   std::memcpy(layout_.databaseAuthor.data(), "ABCDEF", 6);
   std::memcpy(layout_.databaseVersion.data(), "100", 3);
-  const auto run =
-      RunCli("build " + Project() + " " + Out() + " --author XY --time " + std::to_string(kNoon2024));
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::vector<std::uint8_t> file = Built();
+  ASSERT_EQ(Build("skin.pdb", {"--author", "XY", "--time", "1717243200"}).status, 0);
+  const auto file = ReadBytes(folder_ / "skin.pdb");
   const std::uint8_t author[] = {'X', 'Y', 0, 'D', 'E', 'F', 0};
   for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(file[176 + 32 + i], author[i]) << i;
   EXPECT_EQ(std::string(file.begin() + 176, file.begin() + 182), std::string("Title\0", 6));
   EXPECT_EQ(std::string(file.begin() + 176 + 64, file.begin() + 176 + 67), "100");
 }
 
-TEST_F(BuildCommand, RefusesWithoutPlayOrStop) {
-  layout_.part(1) = layout_.part(0);
-  layout_.part(1).width = 36;
-  layout_.part(1).height = 30;
-  layout_.placedCount = 1;
-  const auto run = RunCli("build " + Project() + " " + Out() + " --name T --author A --version 1");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "再生ボタンと停止ボタンを必ず配置して下さい\n作成できませんでした\n");
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "skin.pdb"));
-}
-
-TEST_F(BuildCommand, FileNameRules) {
-  const std::string texts = " --name T --author A --version 1 --time " + std::to_string(kNoon2024);
-  const std::string project = Project();
-  const std::string thirty = std::string(26, 'a') + ".pdb";
-  ASSERT_EQ(RunCli("build " + project + " " + Out(thirty) + texts).status, 0);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(Built(thirty).data())), thirty);
-
-  const auto tooLong = RunCli("build " + project + " " + Out("b" + thirty) + texts);
-  EXPECT_EQ(tooLong.status, 1);
-  EXPECT_NE(tooLong.err.find("半角30文字以内(拡張子含む)"), std::string::npos);
-  EXPECT_EQ(tooLong.err.find("ファイル名を入力"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(folder_ / ("b" + thirty)));
-
-  const auto empty = RunCli("build " + project + " '" + folder_.string() + "/'" + texts);
-  EXPECT_EQ(empty.status, 1);
-  EXPECT_EQ(empty.err.rfind("ファイル名を入力してください。", 0), 0u);
-
-  // Thirteen full-width characters and ".pdb" are 30 bytes in Shift_JIS; sixteen are too many.
-  const std::string japanese = "あいうえおかきくけこさしす.pdb";
-  ASSERT_EQ(RunCli("build " + project + " " + Out(japanese) + texts).status, 0);
-  const std::vector<std::uint8_t> file = Built(japanese);
+TEST_F(BuildCommand, FileNameBecomesTheDatabaseNameInShiftJis) {
+  const std::string japanese = "あいうえおかきくけこさしす.pdb";  // 30 bytes in Shift_JIS
+  ASSERT_EQ(Build(japanese, kTexts).status, 0);
+  const auto file = ReadBytes(folder_ / japanese);
   EXPECT_EQ(file[0], 0x82);
   EXPECT_EQ(file[1], 0xA0);
   EXPECT_EQ(file[29], 'b');
   EXPECT_EQ(file[30], 0);
-  EXPECT_EQ(RunCli("build " + project + " " + Out("あいうえおかきくけこさしすせそた") + texts).status, 1);
-  EXPECT_EQ(RunCli("build " + project + " " + Out("skin\xF0\x9F\x98\x80.pdb") + texts).status, 1);
+
+  const std::string tooLong = std::string(27, 'a') + ".pdb";
+  const auto run = Build(tooLong, kTexts);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("半角30文字以内(拡張子含む)"), std::string::npos);
+  EXPECT_EQ(Build("", kTexts).err.rfind("ファイル名を入力してください。", 0), 0u);
+  EXPECT_EQ(testing::FolderEntries(folder_), (std::vector<std::string>{"work.hqd", japanese}));
 }
 
-TEST_F(BuildCommand, EmptyTextsAndBadOptionValuesAreRefused) {
-  const std::string head = "build " + Project() + " " + Out();
-  EXPECT_EQ(RunCli(head + " --author A --version 1").err, "データベースタイトルを入力してください。\n");
-  EXPECT_EQ(RunCli(head + " --name T --version 1").err, "データベース作者名を入力してください。\n");
-  EXPECT_EQ(RunCli(head + " --name T --author A").err, "データベースバージョンを入力してください。\n");
-  EXPECT_EQ(RunCli(head + " --name T --author A --version 12a").status, 1);
-  EXPECT_EQ(RunCli(head + " --name T --author A --version 1234567").status, 1);
-  EXPECT_EQ(RunCli(head + " --name " + std::string(31, 'n') + " --author A --version 1").status, 1);
-  EXPECT_EQ(RunCli(head + " --name T --author '\xF0\x9F\x98\x80' --version 1").status, 1);
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "skin.pdb"));
+// The core's refusals reach the user unchanged, and nothing is written.
+TEST_F(BuildCommand, RefusalsAreReportedAndMakeNoFile) {
+  const struct {
+    std::vector<std::string> extra;
+    const char* err;
+  } cases[] = {
+      {{"--author", "A", "--version", "1"}, "データベースタイトルを入力してください。\n"},
+      {{"--name", "T", "--author", "A", "--version", "12a"}, nullptr},
+      {{"--name", "T", "--author", "A", "--version", "1234567"}, nullptr},
+      {{"--name", "T", "--author", "\xF0\x9F\x98\x80", "--version", "1"}, nullptr},
+      {{"--name", "T", "--author", "A", "--version", "1", "--time", "852120000"},
+       "Error : The date of this system is abnormal.\n"},
+  };
+  for (const auto& c : cases) {
+    const auto run = Build("skin.pdb", c.extra);
+    EXPECT_EQ(run.status, 1) << c.extra[1];
+    if (c.err) {
+      EXPECT_EQ(run.err, c.err);
+    }
+  }
+  layout_.part(2) = layout_.part(0);  // no stop button
+  layout_.placedCount = 1;
+  EXPECT_EQ(Build("skin.pdb", kTexts).err,
+            "再生ボタンと停止ボタンを必ず配置して下さい\n作成できませんでした\n");
+  EXPECT_EQ(testing::FolderEntries(folder_), std::vector<std::string>{"work.hqd"});
 }
 
 TEST_F(BuildCommand, FailuresLeaveTheOldSkinAlone) {
-  const std::string project = Project();
-  std::filesystem::path old = folder_ / "skin.pdb";
-  { std::ofstream(old) << "old skin"; }
-  const std::string texts = " --name T --author A --version 1";
-  const auto date = RunCli("build " + project + " " + Out() + texts + " --time 852120000");
-  EXPECT_EQ(date.status, 1);
-  EXPECT_EQ(date.err, "Error : The date of this system is abnormal.\n");
-  EXPECT_EQ(testing::FileText(old), "old skin");
-
-  const auto folder = RunCli("build " + project + " " + Out("absent/skin.pdb") + texts);
+  { std::ofstream(folder_ / "skin.pdb") << "old skin"; }
+  const auto folder = Build("absent/skin.pdb", kTexts);
   EXPECT_EQ(folder.status, 1);
   EXPECT_EQ(folder.err, "Error : Cannot make pdb-file.\n");
 
   // A project whose stored count disagrees with its rows is built by nobody.
   layout_.placedCount = 3;
-  const auto count = RunCli("build " + Project() + " " + Out() + texts);
+  const auto count = Build("skin.pdb", kTexts);
   EXPECT_EQ(count.status, 1);
   EXPECT_EQ(count.err, "Error : Wtire item number error\n");
-  EXPECT_EQ(testing::FileText(old), "old skin");
-  EXPECT_EQ(testing::FileText(folder_ / "work.hqd").size(), WriteProjectFile(layout_).size());
+  EXPECT_EQ(testing::ReadText(folder_ / "skin.pdb"), "old skin");
 }
 
 TEST_F(BuildCommand, UsageErrors) {
-  EXPECT_EQ(RunCli("build").status, 2);
-  EXPECT_EQ(RunCli("build a.hqd").status, 2);
-  EXPECT_EQ(RunCli("build a.hqd b.pdb --bogus").status, 2);
-  EXPECT_EQ(RunCli("build a.hqd b.pdb --name").status, 2);
-  EXPECT_EQ(RunCli("build --help").status, 0);
-  EXPECT_EQ(RunCli("build '" + (folder_ / "missing.hqd").string() + "' " + Out()).status, 1);
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"build"},
+                                               {"build", "a.hqd"},
+                                               {"build", "a.hqd", "b.pdb", "--bogus"},
+                                               {"build", "a.hqd", "b.pdb", "--name"}}) {
+    EXPECT_EQ(RunCli(args).status, 2) << args.size();
+  }
+  EXPECT_EQ(RunCli({"build", "--help"}).status, 0);
+  EXPECT_EQ(RunCli({"build", In("missing.hqd"), In("skin.pdb")}).status, 1);
 }
 
 }  // namespace

@@ -1,28 +1,23 @@
 #include <gtest/gtest.h>
 
-#include "cli/import_cli_support.h"
 #include "core/byte_order.h"
 #include "image/background_import.h"
-#include "image/bmp_builder_support.h"
+#include "project/project_file.h"
+#include "support/bmp_builder.h"
+#include "support/cli_run.h"
+#include "support/folder_test.h"
 
 namespace vorlune {
 namespace {
 
-using import_cli::ReadBytes;
-using import_cli::RunCli;
-using import_cli::WriteBytes;
+using testing::ReadBytes;
+using testing::WriteBytes;
 
-class ImportCommand : public ::testing::Test {
+class ImportCommand : public testing::FolderTest {
  protected:
-  void SetUp() override { folder_ = import_cli::FreshFolder("import"); }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::filesystem::path Put(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    WriteBytes(folder_ / name, bytes);
-    return folder_ / name;
+  testing::CliRun Cli(const std::vector<std::string>& args) {
+    return testing::RunCli(args, {folder_, {}, {}});
   }
-
-  std::filesystem::path folder_;
 };
 
 std::vector<std::uint8_t> TrueColourPicture() {
@@ -34,102 +29,87 @@ std::vector<std::uint8_t> TrueColourPicture() {
   return bmp.Bytes();
 }
 
-std::vector<std::uint8_t> FourBitPicture() {
-  testing::TestBmp bmp;
-  bmp.bitsPerPixel = 4;
-  bmp.table = testing::DistinctColours(16);
-  bmp.pixels =
-      testing::PackIndexes(4, [](int x, int row) { return static_cast<std::uint8_t>((x ^ row) % 16); });
-  return bmp.Bytes();
-}
-
 TEST_F(ImportCommand, TrueColourPictureGivesProjectAndReducedPicture) {
   const auto picture = TrueColourPicture();
-  Put("in.bmp", picture);
-  const auto run = RunCli(folder_, {"import", "in.bmp", "out.hqd", "--reduced-bmp", "reduced.bmp"});
+  WriteBytes(folder_ / "in.bmp", picture);
+  const auto run = Cli({"import", "in.bmp", "out.hqd", "--reduced-bmp", "reduced.bmp"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "note: Over 214 color bitmap.\n Down-color conversion started(to 214colors).\n");
 
   const auto expected = ImportBackground(picture);
   ASSERT_TRUE(expected.ok());
-  const auto reduced = ReadBytes(folder_ / "reduced.bmp");
-  EXPECT_EQ(reduced.size(), 103312u);
-  EXPECT_EQ(reduced, TemporaryPictureFileBytes(expected->reducedBmp));
-
-  const auto project = ReadBytes(folder_ / "out.hqd");
-  ASSERT_EQ(project.size(), 103766u);
-  EXPECT_EQ(ReadBE32(project, 0), 103310u);
-  EXPECT_EQ(ReadBE32(project, 4), 910u);
-  EXPECT_EQ(ReadBE32(project, 8), 214u);
-  EXPECT_TRUE(std::equal(expected->reducedBmp.begin(), expected->reducedBmp.end(), project.begin() + 12));
-  EXPECT_EQ(ReadBE16(project, 103322), 0u);                                     // nothing placed
-  for (std::size_t i = 103324; i < 103394; ++i) ASSERT_EQ(project[i], 0) << i;  // no texts
-  for (int row = 0; row <= 30; ++row) {
-    const std::size_t at = 103394 + 12 * static_cast<std::size_t>(row);
-    EXPECT_EQ(ReadBE32(project, at), 0xFFFFFFFFu);
-    EXPECT_EQ(ReadBE32(project, at + 4), 0xFFFFFFFFu);
-    EXPECT_EQ(ReadBE32(project, at + 8), 0xFFFFFF00u);
-  }
+  EXPECT_EQ(ReadBytes(folder_ / "reduced.bmp"), TemporaryPictureFileBytes(expected->reducedBmp));
+  // The project is the imported layout with nothing placed.
+  SkinLayout layout = NewSkinLayout();
+  ApplyImportedBackground(layout, *expected);
+  EXPECT_EQ(ReadBytes(folder_ / "out.hqd"), WriteProjectFile(layout));
+  EXPECT_EQ(ReadBytes(folder_ / "out.hqd").size(), 103766u);
 }
 
 TEST_F(ImportCommand, PictureKeptAsItIsShowsNoNote) {
-  Put("in.bmp", FourBitPicture());
-  const auto run = RunCli(folder_, {"import", "in.bmp", "out.hqd"});
+  testing::TestBmp bmp;
+  bmp.bitsPerPixel = 4;
+  bmp.table = testing::DistinctColours(16);
+  bmp.pixels =
+      testing::PackIndexes(4, [](int x, int row) { return static_cast<std::uint8_t>((x ^ row) % 16); });
+  WriteBytes(folder_ / "in.bmp", bmp.Bytes());
+  const auto run = Cli({"import", "in.bmp", "out.hqd"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  const auto project = ReadBytes(folder_ / "out.hqd");
-  ASSERT_EQ(project.size(), 103766u);
-  EXPECT_EQ(ReadBE32(project, 8), 16u);
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "reduced.bmp"));
+  EXPECT_EQ(ReadBE32(ReadBytes(folder_ / "out.hqd"), 8), 16u);
+  EXPECT_EQ(testing::FolderEntries(folder_), (std::vector<std::string>{"in.bmp", "out.hqd"}));
 }
 
 TEST_F(ImportCommand, RefusedPictureChangesNoFile) {
   auto picture = TrueColourPicture();
   WriteLE32(&picture[22], 240);  // 320 x 240
-  Put("in.bmp", picture);
-  const std::vector<std::uint8_t> old{'o', 'l', 'd'};
-  Put("out.hqd", old);
-  const auto run = RunCli(folder_, {"import", "in.bmp", "out.hqd", "--reduced-bmp", "reduced.bmp"});
+  WriteBytes(folder_ / "in.bmp", picture);
+  WriteBytes(folder_ / "out.hqd", {'o', 'l', 'd'});
+  const auto run = Cli({"import", "in.bmp", "out.hqd", "--reduced-bmp", "reduced.bmp"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Error :  Bitmap Size Error! only support 320\u00d7320.\n");
-  EXPECT_EQ(ReadBytes(folder_ / "out.hqd"), old);
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "reduced.bmp"));
+  EXPECT_EQ(run.err, "Error :  Bitmap Size Error! only support 320\u00d7320.\n");  // and never the note
+  EXPECT_EQ(ReadBytes(folder_ / "out.hqd"), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 
-  // A refusal never comes with the 214-colour note.
-  picture = TrueColourPicture();
-  picture.resize(picture.size() - 1);
-  Put("short.bmp", picture);
-  const auto shortRun = RunCli(folder_, {"import", "short.bmp", "new.hqd"});
-  EXPECT_EQ(shortRun.status, 1);
-  EXPECT_EQ(shortRun.err.find("note"), std::string::npos);
-  EXPECT_EQ(shortRun.err.rfind("Error : ", 0), 0u);
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "new.hqd"));
-  // Nothing is left behind beside the outputs either.
-  for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-    const auto name = entry.path().filename().string();
-    EXPECT_TRUE(name == "in.bmp" || name == "short.bmp" || name == "out.hqd") << name;
-  }
-}
-
-TEST_F(ImportCommand, MissingOrUnreadablePicture) {
-  const auto missing = RunCli(folder_, {"import", "nothing.bmp", "out.hqd"});
+  const auto missing = Cli({"import", "nothing.bmp", "new.hqd"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "Error : Cannot find bmp-file\n");
   std::filesystem::create_directory(folder_ / "folder.bmp");
-  const auto folder = RunCli(folder_, {"import", "folder.bmp", "out.hqd"});
-  EXPECT_EQ(folder.status, 1);
-  EXPECT_EQ(folder.err, "Error : Cannot open bmp-file\n");
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "out.hqd"));
+  EXPECT_EQ(Cli({"import", "folder.bmp", "new.hqd"}).err, "Error : Cannot open bmp-file\n");
+  EXPECT_EQ(testing::FolderEntries(folder_), (std::vector<std::string>{"folder.bmp", "in.bmp", "out.hqd"}));
 }
 
 TEST_F(ImportCommand, HelpAndWrongArguments) {
-  const auto help = RunCli(folder_, {"import", "--help"});
+  const auto help = Cli({"import", "--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("usage: vorlune-cli import IN.bmp OUT.hqd [--reduced-bmp FILE]"),
             std::string::npos);
-  EXPECT_EQ(RunCli(folder_, {"import", "in.bmp"}).status, 2);
-  EXPECT_EQ(RunCli(folder_, {"import", "a.bmp", "b.hqd", "c"}).status, 2);
-  EXPECT_EQ(RunCli(folder_, {"import", "a.bmp", "b.hqd", "--reduced-bmp"}).status, 2);
+  EXPECT_EQ(Cli({"import", "in.bmp"}).status, 2);
+  EXPECT_EQ(Cli({"import", "a.bmp", "b.hqd", "c"}).status, 2);
+  EXPECT_EQ(Cli({"import", "a.bmp", "b.hqd", "--reduced-bmp"}).status, 2);
+}
+
+TEST_F(ImportCommand, InfoDescribesAPictureAndWhatTheImportWouldDo) {
+  testing::TestBmp bmp = testing::EightBit(testing::DistinctColours(230), 230,
+                                           [](int x, int) { return static_cast<std::uint8_t>(x % 220); });
+  WriteBytes(folder_ / "p.bmp", bmp.Bytes());
+  const auto text = Cli({"info", "p.bmp"});
+  EXPECT_EQ(text.status, 0);
+  for (const char* line : {"biBitCount:          8\n", "biClrUsed:           230\n",
+                           "colour table:        230 entries at offset 54\n", "colours in pixels:   220\n",
+                           "import:              accepted, reduced to 214 colours\n"}) {
+    EXPECT_NE(text.out.find(line), std::string::npos) << line;
+  }
+  const auto json = Cli({"info", "p.bmp", "--json"});
+  EXPECT_NE(json.out.find("\"bfOffBits\":974,"), std::string::npos);
+  EXPECT_NE(json.out.find("\"colorsInPixels\":220,\"importable\":true,\"reducedOnImport\":true}"),
+            std::string::npos);
+
+  bmp.bitsPerPixel = 32;
+  WriteBytes(folder_ / "deep.bmp", bmp.Bytes());
+  const auto refused = Cli({"info", "deep.bmp", "--json"});
+  EXPECT_EQ(refused.status, 0);
+  EXPECT_NE(refused.out.find("\"importable\":false"), std::string::npos);
+  EXPECT_NE(refused.out.find("\"refusal\":\"Error : "), std::string::npos);
 }
 
 }  // namespace

@@ -1,191 +1,77 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
 
 #include "core/png_writer.h"
 #include "project/project_file.h"
 #include "skin/skin_database_writer.h"
-#include "skin/skin_info_record.h"
 #include "skin/skin_renderer.h"
+#include "support/cli_run.h"
+#include "support/folder_test.h"
+#include "support/synthetic_layout.h"
 
 namespace vorlune {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::RunCli;
+using testing::WriteBytes;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::uint8_t> Bytes(const fs::path& p) {
-  const std::string s = Slurp(p);
-  return {s.begin(), s.end()};
-}
-
-void Save(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream(p, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-class RenderCommand : public ::testing::Test {
+class RenderCommand : public testing::FolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("vorlune-render-" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  CliRun Cli(const std::string& args) {
-    const fs::path out = dir_ / "stdout.txt";
-    const fs::path err = dir_ / "stderr.txt";
-    const std::string command = std::string("'") + VORLUNE_CLI + "' render " + args + " >'" + out.string() +
-                                "' 2>'" + err.string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
-  }
-  std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
-
-  // A layout as a project load gives it: 910-byte header with the colour
-  // table, rows bottom-up in the file, a few parts placed.
-  static SkinLayout ProjectLayout() {
-    SkinLayout layout = NewSkinLayout();
-    std::vector<std::uint8_t> header(kReducedHeaderSize, 0);
-    header[0] = 'B';
-    header[1] = 'M';
-    for (int i = 0; i < kBackgroundColors; ++i) {
-      header[static_cast<std::size_t>(54 + 4 * i)] = static_cast<std::uint8_t>(i);
-      header[static_cast<std::size_t>(55 + 4 * i)] = static_cast<std::uint8_t>(2 * i);
-      header[static_cast<std::size_t>(56 + 4 * i)] = static_cast<std::uint8_t>(255 - i);
-      layout.palette[static_cast<std::size_t>(17 + i)] = Rgb{
-          static_cast<std::uint8_t>(255 - i), static_cast<std::uint8_t>(2 * i), static_cast<std::uint8_t>(i)};
-    }
-    layout.picture = header;
-    layout.reducedBmp = header;
-    layout.picture.resize(kReducedBmpSize);
-    layout.reducedBmp.resize(kReducedBmpSize);
-    for (int y = 0; y < 320; ++y) {
-      for (int x = 0; x < 320; ++x) {
-        const auto index = static_cast<std::uint8_t>((x / 4 + y) % kBackgroundColors);
-        layout.reducedBmp[kReducedHeaderSize + static_cast<std::size_t>((319 - y) * 320 + x)] = index;
-        layout.picture[kReducedHeaderSize + static_cast<std::size_t>(y * 320 + x)] =
-            static_cast<std::uint8_t>(index + 17);
-      }
-    }
-    layout.pixelOffset = kReducedHeaderSize;
-    layout.temporaryPictureSize = kReducedBmpSize;
-    layout.pictureColorsUsed = kBackgroundColors;
-    layout.pictureBitsPerPixel = 8;
-    layout.backgroundLoaded = true;
-    const auto place = [&](PartKind k, int x, int y, ColorTriple c) {
-      layout.part(k).x = x;
-      layout.part(k).y = y;
-      layout.part(k).colors = c;
-    };
-    place(1, 10, 270, {15, 9, kNoColor});
-    place(2, 60, 270, {15, 9, kNoColor});
-    place(17, 10, 100, {6, 14, 9});
-    place(21, 10, 40, {11, kNoColor, kNoColor});
-    place(27, 10, 4, {14, kNoColor, kNoColor});
-    layout.placedCount = static_cast<std::uint32_t>(CountPlacedRows(layout));
+  static SkinLayout Layout() {
+    SkinLayout layout = testing::SyntheticLayout();
+    testing::Place(layout, 1, 10, 270, {15, 9, kNoColor});
+    testing::Place(layout, 2, 60, 270, {15, 9, kNoColor});
+    testing::Place(layout, 17, 10, 100, {6, 14, 9});
+    testing::Place(layout, 21, 10, 40, {11, kNoColor, kNoColor});
+    testing::Place(layout, 27, 10, 4, {14, kNoColor, kNoColor});
     return layout;
   }
-
-  fs::path dir_;
+  static std::vector<std::uint8_t> Skin() {
+    const SkinLayout layout = Layout();
+    auto pdb = MakeSkinDatabase(layout, "skin.pdb", 5, MakeSkinInfoRecord(layout), testing::kSomeTime);
+    EXPECT_TRUE(pdb.ok());
+    return pdb.ok() ? *pdb : std::vector<std::uint8_t>{};
+  }
 };
 
-TEST_F(RenderCommand, HelpDescribesBothKindsOfFile) {
-  const CliRun run = Cli("--help");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("usage: vorlune-cli render FILE OUT.png"), std::string::npos);
-  EXPECT_NE(run.out.find(".hqd"), std::string::npos);
-  EXPECT_NE(run.out.find(".pdb"), std::string::npos);
-}
-
-TEST_F(RenderCommand, WrongArgumentsGiveUsageAndStatusTwo) {
-  EXPECT_EQ(Cli("").status, 2);
-  const CliRun run = Cli("one.hqd");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("usage:"), std::string::npos);
-  EXPECT_EQ(Cli("a b c").status, 2);
-}
-
 TEST_F(RenderCommand, ProjectRendersTheCreatePreview) {
-  const std::vector<std::uint8_t> project = WriteProjectFile(ProjectLayout());
-  Save(dir_ / "skin.hqd", project);
-  const CliRun run = Cli(Quoted(dir_ / "skin.hqd") + " " + Quoted(dir_ / "preview.png"));
+  WriteBytes(folder_ / "skin.hqd", WriteProjectFile(Layout()));
+  WriteBytes(folder_ / "out.png", {1, 2, 3});  // replaced whole
+  const auto run = RunCli({"render", In("skin.hqd"), In("out.png")});
   ASSERT_EQ(run.status, 0) << run.err;
-  Result<SkinLayout> loaded = ReadProjectFile(project);
-  ASSERT_TRUE(loaded.ok()) << loaded.error().text;
-  const RgbImage expected = RenderLayoutPreview(*loaded);
-  EXPECT_EQ(Bytes(dir_ / "preview.png"), EncodePng(expected));
+  const RgbImage expected = RenderLayoutPreview(*ReadProjectFile(WriteProjectFile(Layout())));
+  EXPECT_EQ(ReadBytes(folder_ / "out.png"), EncodePng(expected));
   // The picture is the layout's, not a grey stand-in.
-  EXPECT_EQ(expected.at(0, 0), ProjectLayout().palette[17]);
+  EXPECT_EQ(expected.at(0, 0), Layout().palette[17]);
   EXPECT_EQ(expected.at(10 + 5, 270 + 14), kPickerColors[15]);
 }
 
 TEST_F(RenderCommand, SkinDatabaseRendersAsTheHandheldShowsIt) {
-  const SkinLayout layout = ProjectLayout();
-  auto pdb = MakeSkinDatabase(layout, "skin.pdb", static_cast<std::int32_t>(layout.placedCount),
-                              MakeSkinInfoRecord(layout), 1717243200);
-  ASSERT_TRUE(pdb.ok()) << pdb.error().text;
-  // The kind of file is told from its content, not its name.
-  Save(dir_ / "skin.bin", *pdb);
-  const CliRun run = Cli(Quoted(dir_ / "skin.bin") + " " + Quoted(dir_ / "skin.png"));
+  WriteBytes(folder_ / "skin.bin", Skin());  // told from its content, not its name
+  const auto run = RunCli({"render", In("skin.bin"), In("skin.png")});
   ASSERT_EQ(run.status, 0) << run.err;
-  Result<RgbImage> expected = RenderSkinDatabase(*pdb);
-  ASSERT_TRUE(expected.ok());
-  EXPECT_EQ(Bytes(dir_ / "skin.png"), EncodePng(*expected));
+  EXPECT_EQ(ReadBytes(folder_ / "skin.png"), EncodePng(*RenderSkinDatabase(Skin())));
 }
 
-TEST_F(RenderCommand, UnreadableInputIsRefusedWithoutWritingAPicture) {
-  CliRun run = Cli(Quoted(dir_ / "missing.hqd") + " " + Quoted(dir_ / "out.png"));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err.rfind("Error : ", 0), 0u) << run.err;
-  EXPECT_FALSE(fs::exists(dir_ / "out.png"));
-
-  Save(dir_ / "junk.hqd", std::vector<std::uint8_t>(1000, 7));
-  run = Cli(Quoted(dir_ / "junk.hqd") + " " + Quoted(dir_ / "out.png"));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err.rfind("Error : ", 0), 0u) << run.err;
-  EXPECT_FALSE(fs::exists(dir_ / "out.png"));
-
-  // A damaged skin database: its header names it, its records are cut short.
-  const SkinLayout layout = ProjectLayout();
-  auto pdb = MakeSkinDatabase(layout, "skin.pdb", static_cast<std::int32_t>(layout.placedCount),
-                              MakeSkinInfoRecord(layout), 1717243200);
-  ASSERT_TRUE(pdb.ok());
-  pdb->resize(5000);
-  Save(dir_ / "cut.pdb", *pdb);
-  run = Cli(Quoted(dir_ / "cut.pdb") + " " + Quoted(dir_ / "out.png"));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err.rfind("Error : ", 0), 0u) << run.err;
-  EXPECT_FALSE(fs::exists(dir_ / "out.png"));
-}
-
-TEST_F(RenderCommand, PictureThatCannotBeSavedFailsAndKeepsTheOldFile) {
-  Save(dir_ / "skin.hqd", WriteProjectFile(ProjectLayout()));
-  CliRun run = Cli(Quoted(dir_ / "skin.hqd") + " " + Quoted(dir_ / "no-such-folder" / "out.png"));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err.rfind("Error : ", 0), 0u) << run.err;
-
-  // Replacing an existing picture goes through a whole new file.
-  Save(dir_ / "out.png", {1, 2, 3});
-  run = Cli(Quoted(dir_ / "skin.hqd") + " " + Quoted(dir_ / "out.png"));
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_GT(fs::file_size(dir_ / "out.png"), 300000u);
+TEST_F(RenderCommand, UnreadableInputOrOutputIsRefusedWithoutWritingAPicture) {
+  WriteBytes(folder_ / "junk.hqd", std::vector<std::uint8_t>(1000, 7));
+  auto cut = Skin();
+  cut.resize(5000);  // a skin database whose records are cut short
+  WriteBytes(folder_ / "cut.pdb", cut);
+  WriteBytes(folder_ / "skin.hqd", WriteProjectFile(Layout()));
+  for (const auto& [in, out] : {std::pair{"missing.hqd", "out.png"},
+                                {"junk.hqd", "out.png"},
+                                {"cut.pdb", "out.png"},
+                                {"skin.hqd", "no-such-folder/out.png"}}) {
+    const auto run = RunCli({"render", In(in), In(out)});
+    EXPECT_EQ(run.status, 1) << in;
+    EXPECT_EQ(run.err.rfind("Error : ", 0), 0u) << run.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "out.png"));
+  EXPECT_EQ(RunCli({"render", "one.hqd"}).status, 2);
+  EXPECT_EQ(RunCli({"render", "a", "b", "c"}).status, 2);
+  EXPECT_NE(RunCli({"render", "--help"}).out.find("usage: vorlune-cli render FILE OUT.png"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -60,19 +60,14 @@ TEST(ImagePreviewDialog, PaintsTheRenderedLayoutOnAGreyGround) {
 TEST(ImagePreviewDialog, CreateGoesOnAndCancelStops) {
   CImagePreviewDlg dialog;
   dialog.SetPreviewLayout(NewSkinLayout());
-  auto run = [&dialog] { return dialog.DoModal(); };
-  EXPECT_EQ(ModalAnswer(
-                dialog, [&] { QTest::mouseClick(ButtonNamed(dialog, "作　成"), Qt::LeftButton); }, run),
-            kIdOk);
-  EXPECT_EQ(ModalAnswer(
-                dialog, [&] { QTest::mouseClick(ButtonNamed(dialog, "ｷｬﾝｾﾙ"), Qt::LeftButton); }, run),
-            kIdCancel);
-  EXPECT_EQ(ModalAnswer(
-                dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); }, run),
-            kIdOk);
-  EXPECT_EQ(ModalAnswer(
-                dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }, run),
-            kIdCancel);
+  const std::pair<std::function<void()>, int> answers[] = {
+      {[&] { QTest::mouseClick(ButtonNamed(dialog, "作　成"), Qt::LeftButton); }, kIdOk},
+      {[&] { QTest::mouseClick(ButtonNamed(dialog, "ｷｬﾝｾﾙ"), Qt::LeftButton); }, kIdCancel},
+      {[&] { QTest::keyClick(&dialog, Qt::Key_Return); }, kIdOk},
+      {[&] { QTest::keyClick(&dialog, Qt::Key_Escape); }, kIdCancel},
+  };
+  for (const auto& [answer, result] : answers)
+    EXPECT_EQ(ModalAnswer(dialog, answer, [&dialog] { return dialog.DoModal(); }), result);
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
 }
 

@@ -39,26 +39,27 @@ class InfoDialog : public ::testing::Test {
   CDatabaseInfoDlg dialog{&prompts};
 };
 
-TEST_F(InfoDialog, TemplateTextsAndSize) {
+TEST_F(InfoDialog, TemplateTextsSizeAndTheTextsHandedIn) {
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("データベース情報設定"));
   EXPECT_EQ(dialog.size(), QSize(425, 223));
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_EQ(dialog.NameEdit()->objectName(), QStringLiteral("control1037"));
   EXPECT_NE(Button(dialog, "OK"), nullptr);
   EXPECT_NE(Button(dialog, "ｷｬﾝｾﾙ"), nullptr);
+  dialog.SetInfoTexts("Night", "Kay", "12");
+  ShowAndSettle(dialog);
+  EXPECT_EQ(dialog.NameEdit()->text(), QStringLiteral("Night"));
+  EXPECT_EQ(dialog.AuthorEdit()->text(), QStringLiteral("Kay"));
+  EXPECT_EQ(dialog.VersionEdit()->text(), QStringLiteral("12"));
 }
 
-TEST_F(InfoDialog, AsciiFieldsStopAtTheirByteLimits) {
+TEST_F(InfoDialog, AsciiFieldsStopAtTheirByteLimitsAndVersionTakesSixDigitsOnly) {
   ShowAndSettle(dialog);
   Type(dialog.NameEdit(), QString(35, u'n'));
   Type(dialog.AuthorEdit(), QString(31, u'a'));
+  Type(dialog.VersionEdit(), QStringLiteral("1a2.3-4 5x678"));
   EXPECT_EQ(dialog.NameEdit()->text(), QString(30, u'n'));
   EXPECT_EQ(dialog.AuthorEdit()->text(), QString(30, u'a'));
-}
-
-TEST_F(InfoDialog, VersionTakesSixDigitsOnly) {
-  ShowAndSettle(dialog);
-  Type(dialog.VersionEdit(), QStringLiteral("1a2.3-4 5x678"));
   EXPECT_EQ(dialog.VersionEdit()->text(), QStringLiteral("123456"));
 }
 
@@ -106,14 +107,6 @@ TEST_F(InfoDialog, TextsComeInCutAndGoOutKeepingTheBytesAfterTheTerminator) {
   EXPECT_EQ(Field(name), std::string(30, 'x'));
   EXPECT_EQ(std::string(author.data(), 4), std::string("ab\0#", 4));
   EXPECT_EQ(std::string(version.data(), 7), std::string("123456\0", 7));
-}
-
-TEST_F(InfoDialog, EditsShowTheTextsHandedIn) {
-  dialog.SetInfoTexts("Night", "Kay", "12");
-  ShowAndSettle(dialog);
-  EXPECT_EQ(dialog.NameEdit()->text(), QStringLiteral("Night"));
-  EXPECT_EQ(dialog.AuthorEdit()->text(), QStringLiteral("Kay"));
-  EXPECT_EQ(dialog.VersionEdit()->text(), QStringLiteral("12"));
 }
 
 // Answers each opening of the information dialog with the next step.

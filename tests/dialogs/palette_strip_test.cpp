@@ -39,22 +39,11 @@ TEST(PaletteStrip, SwatchesHoldTheirOwnIndex) {
   EXPECT_EQ(strip.at(259, 19), (Rgb{0, 0, 128}));
 }
 
-TEST(PickerPalette, ValuesArePaletteRelativeBgr) {
-  const PaletteRGB expected[16] = {0x02000000, 0x02000080, 0x02008000, 0x02008080, 0x02800000, 0x02800080,
-                                   0x02808000, 0x02C0C0C0, 0x02808080, 0x020000FF, 0x0200FF00, 0x0200FFFF,
-                                   0x02FF0000, 0x02FF00FF, 0x02FFFF00, 0x02FFFFFF};
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(PickerPalette[static_cast<std::size_t>(i)], expected[i]) << i;
-  EXPECT_EQ(ToQColor(PickerPalette[9]), QColor(255, 0, 0));
-  EXPECT_EQ(ToQColor(PickerPalette[12]), QColor(0, 0, 255));
-}
-
 TEST(PickerPalette, AnythingButAnEntryPreviewsAsGrey) {
-  EXPECT_EQ(PreviewPaletteRGB(-1), 0x02808080u);
-  EXPECT_EQ(PreviewPaletteRGB(-128), 0x02808080u);
-  EXPECT_EQ(PreviewPaletteRGB(16), 0x02808080u);
-  EXPECT_EQ(PreviewPaletteRGB(127), 0x02808080u);
-  EXPECT_EQ(PreviewPaletteRGB(8), PreviewPaletteRGB(-1));
+  for (int index : {-1, -128, 16, 127, 8}) EXPECT_EQ(PreviewPaletteRGB(index), 0x02808080u) << index;
   EXPECT_EQ(PreviewPaletteRGB(15), 0x02FFFFFFu);
+  EXPECT_EQ(ToQColor(PickerPalette[9]), QColor(255, 0, 0));  // palette-relative BGR
+  EXPECT_EQ(ToQColor(PickerPalette[12]), QColor(0, 0, 255));
 }
 
 TEST(PickerRows, GeometryFollowsTheStripOrigin) {

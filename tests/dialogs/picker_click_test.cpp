@@ -14,13 +14,8 @@ using testing::PaintRecorder;
 using testing::Settle;
 using testing::ShowAndSettle;
 
-ColorTriple Colors(const ColorSettingDialog& dialog) {
-  ColorTriple out{};
-  dialog.GetColors(out[0], out[1], out[2]);
-  return out;
-}
-
-ColorTriple Colors(const CButtonSettingDlg& dialog) {
+template <class Dialog>
+ColorTriple Colors(const Dialog& dialog) {
   ColorTriple out{};
   dialog.GetColors(out[0], out[1], out[2]);
   return out;
@@ -30,7 +25,49 @@ void Click(QWidget& widget, int x, int y, Qt::MouseButton button = Qt::LeftButto
   QTest::mouseClick(&widget, button, Qt::NoModifier, QPoint(x, y));
 }
 
-// Level meter dialog: strips at x 80, rows at y 60, 97, 134.
+// Level meter dialog: strips at x 80, rows at y 60, 97, 134. The swatches of a
+// row answer from X+2 to X+257 and from Y+2 to Y+18 (the frame line under them
+// takes the swatch above); clicks elsewhere and other buttons change nothing.
+TEST(PickerClicks, LevelMeterRowsAnswerWithinTheirBands) {
+  constexpr ColorTriple kHeld{9, 10, 11};
+  const struct {
+    int x, y;
+    ColorTriple after;
+    Qt::MouseButton button = Qt::LeftButton;
+  } clicks[] = {
+      {81, 70, kHeld},
+      {338, 70, kHeld},
+      {82, 70, {0, 10, 11}},
+      {337, 70, {15, 10, 11}},
+      {97, 70, {0, 10, 11}},
+      {98, 70, {1, 10, 11}},
+      {200, 61, kHeld},
+      {82, 62, {0, 10, 11}},
+      {200, 78, {7, 10, 11}},
+      {200, 79, kHeld},
+      {200, 90, kHeld},
+      {200, 98, kHeld},
+      {82, 100, {9, 0, 11}},
+      {200, 116, kHeld},
+      {200, 125, kHeld},
+      {200, 135, kHeld},
+      {337, 152, {9, 10, 15}},
+      {200, 153, kHeld},
+      {50, 70, kHeld},
+      {40, 50, kHeld},
+      {320, 30, kHeld},
+      {200, 70, kHeld, Qt::RightButton},
+      {200, 70, kHeld, Qt::MiddleButton},
+  };
+  for (const auto& c : clicks) {
+    CColor3SettingDlg dialog;
+    dialog.SetColors(17, kHeld[0], kHeld[1], kHeld[2]);
+    ShowAndSettle(dialog);
+    Click(dialog, c.x, c.y, c.button);
+    EXPECT_EQ(Colors(dialog), c.after) << c.x << "," << c.y;
+  }
+}
+
 class ThreeRowPicker : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,54 +76,6 @@ class ThreeRowPicker : public ::testing::Test {
   }
   CColor3SettingDlg dialog;
 };
-
-TEST_F(ThreeRowPicker, HorizontalBandEdges) {
-  Click(dialog, 81, 70);   // frame column left of the first swatch
-  Click(dialog, 338, 70);  // frame column right of the last
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 2, 3}));
-  Click(dialog, 82, 70);
-  EXPECT_EQ(Colors(dialog)[0], 0);
-  Click(dialog, 337, 70);
-  EXPECT_EQ(Colors(dialog)[0], 15);
-  Click(dialog, 97, 70);  // last column of swatch 0
-  EXPECT_EQ(Colors(dialog)[0], 0);
-  Click(dialog, 98, 70);
-  EXPECT_EQ(Colors(dialog)[0], 1);
-}
-
-TEST_F(ThreeRowPicker, VerticalBandEdges) {
-  Click(dialog, 200, 61);  // frame line above the swatches
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 2, 3}));
-  Click(dialog, 200, 78);  // frame line under them takes the swatch above
-  EXPECT_EQ(Colors(dialog)[0], 7);
-  Click(dialog, 82, 62);
-  EXPECT_EQ(Colors(dialog)[0], 0);
-  Click(dialog, 200, 79);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{0, 2, 3}));
-}
-
-TEST_F(ThreeRowPicker, ClicksBetweenRowsAndOutsideTheStripsDoNothing) {
-  for (int y : {79, 90, 98, 116, 125, 135, 153}) Click(dialog, 200, y);
-  Click(dialog, 50, 70);   // preview
-  Click(dialog, 40, 50);   // label
-  Click(dialog, 320, 30);  // part picture
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 2, 3}));
-}
-
-TEST_F(ThreeRowPicker, EachRowEditsItsOwnEntry) {
-  Click(dialog, 82, 100);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 0, 3}));
-  Click(dialog, 337, 152);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 0, 15}));
-  Click(dialog, 200, 90);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 0, 15}));
-}
-
-TEST_F(ThreeRowPicker, OnlyTheLeftButtonPicks) {
-  Click(dialog, 200, 70, Qt::RightButton);
-  Click(dialog, 200, 70, Qt::MiddleButton);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{1, 2, 3}));
-}
 
 TEST_F(ThreeRowPicker, ANewColourRepaintsThePreviewAtOnce) {
   PaintRecorder paints(dialog);
@@ -133,38 +122,27 @@ TEST(Picker, DamagedIndexesShowAsNoneAndPassThroughUntilPicked) {
   EXPECT_EQ(Colors(dialog), (ColorTriple{16, 100, 0}));
 }
 
-TEST(Picker, TextColourDialogHasOnlyTheFirstRow) {
-  CTextColorDlg dialog;
-  dialog.SetColors(21, 5, 7, 9);
+// The other dialogs: clicks in turn, then the colours they leave. The text
+// dialog has only its first row; the button dialog's strips start at x 100.
+template <class Dialog>
+ColorTriple AfterClicks(PartKind kind, ColorTriple held, std::initializer_list<QPoint> clicks) {
+  Dialog dialog;
+  dialog.SetColors(kind, held[0], held[1], held[2]);
   ShowAndSettle(dialog);
-  Click(dialog, 200, 100);
-  Click(dialog, 200, 110);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{5, 7, 9}));
-  Click(dialog, 82 + 16 * 3, 66);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{3, 7, 9}));
+  for (QPoint p : clicks) Click(dialog, p.x(), p.y());
+  return Colors(dialog);
 }
 
-TEST(Picker, TwoColourDialogRows) {
-  CColorSettingDlg dialog;
-  dialog.SetColors(9, 1, 2, 3);
-  ShowAndSettle(dialog);
-  Click(dialog, 337, 118);
-  Click(dialog, 82, 62);
-  Click(dialog, 200, 90);   // between the rows
-  Click(dialog, 200, 134);  // where the three-colour dialog has its third row
-  EXPECT_EQ(Colors(dialog), (ColorTriple{0, 15, 3}));
-}
-
-TEST(Picker, ButtonDialogRowsStartAtHundred) {
-  CButtonSettingDlg dialog;
-  dialog.SetColors(1, 3, 5, kNoColor);
-  ShowAndSettle(dialog);
-  Click(dialog, 101, 70);
-  Click(dialog, 358, 70);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{3, 5, kNoColor}));
-  Click(dialog, 102, 70);
-  Click(dialog, 357, 118);
-  EXPECT_EQ(Colors(dialog), (ColorTriple{0, 15, kNoColor}));
+TEST(Picker, EachDialogAnswersOnlyWithinItsOwnRows) {
+  EXPECT_EQ(AfterClicks<CTextColorDlg>(21, {5, 7, 9}, {{200, 100}, {200, 110}}), (ColorTriple{5, 7, 9}));
+  EXPECT_EQ(AfterClicks<CTextColorDlg>(21, {5, 7, 9}, {{82 + 16 * 3, 66}}), (ColorTriple{3, 7, 9}));
+  // Between the rows, and where the three-colour dialog has its third row.
+  EXPECT_EQ(AfterClicks<CColorSettingDlg>(9, {1, 2, 3}, {{337, 118}, {82, 62}, {200, 90}, {200, 134}}),
+            (ColorTriple{0, 15, 3}));
+  EXPECT_EQ(AfterClicks<CButtonSettingDlg>(1, {3, 5, kNoColor}, {{101, 70}, {358, 70}}),
+            (ColorTriple{3, 5, kNoColor}));
+  EXPECT_EQ(AfterClicks<CButtonSettingDlg>(1, {3, 5, kNoColor}, {{102, 70}, {357, 118}}),
+            (ColorTriple{0, 15, kNoColor}));
 }
 
 }  // namespace

@@ -36,19 +36,15 @@ void ClickBox(QCheckBox* box) {
   QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
 }
 
-TEST(ColorSettingDialogs, NegativeFirstIndexBringsTheDefaults) {
-  EXPECT_EQ(AfterOk<CColorSettingDlg>({-1, -1, -1}, 9), (ColorTriple{6, 14, -1}));
-  EXPECT_EQ(AfterOk<CColor3SettingDlg>({-1, -1, -1}, 17), (ColorTriple{6, 14, 9}));
-  EXPECT_EQ(AfterOk<CTextColorDlg>({-1, -1, -1}, 21), (ColorTriple{14, -1, -1}));
-  // All three entries are replaced, even those that were set.
+// The defaults per family are checked through EditPartColors; here, that a
+// negative first entry replaces all three, and that rows a dialog lacks pass through.
+TEST(ColorSettingDialogs, NegativeFirstIndexReplacesAllEntriesAndOthersPassThrough) {
   EXPECT_EQ(AfterOk<CColorSettingDlg>({-1, 3, 4}, 13), (ColorTriple{6, 14, -1}));
   EXPECT_EQ(AfterOk<CTextColorDlg>({-1, 3, 4}, 29), (ColorTriple{14, -1, -1}));
-}
-
-TEST(ColorSettingDialogs, EntriesWithoutARowPassThrough) {
   EXPECT_EQ(AfterOk<CTextColorDlg>({5, 7, 9}, 24), (ColorTriple{5, 7, 9}));
   EXPECT_EQ(AfterOk<CColorSettingDlg>({1, 2, 3}, 16), (ColorTriple{1, 2, 3}));
   EXPECT_EQ(AfterOk<CColor3SettingDlg>({0, 15, 8}, 20), (ColorTriple{0, 15, 8}));
+  EXPECT_EQ(AfterOk<CButtonSettingDlg>({0, 1, 7}, 30), (ColorTriple{0, 1, 7}));
 }
 
 TEST(ColorSettingDialogs, TitlesAndSizes) {
@@ -95,11 +91,6 @@ TEST(PropertyDialogs, TheOkButtonEndsWithOk) {
   EXPECT_EQ(dialog.DoModal(), kIdOk);
 }
 
-TEST(ButtonSettingDialog, ButtonWithoutColoursStaysWithoutImage) {
-  EXPECT_EQ(AfterOk<CButtonSettingDlg>({-1, -1, -1}, 1), (ColorTriple{-1, -1, -1}));
-  EXPECT_EQ(AfterOk<CButtonSettingDlg>({0, 1, 7}, 30), (ColorTriple{0, 1, 7}));
-}
-
 TEST(ButtonSettingDialog, CheckBoxesActAsAPair) {
   CButtonSettingDlg dialog;
   dialog.SetColors(2, -1, -1, -1);
@@ -107,20 +98,13 @@ TEST(ButtonSettingDialog, CheckBoxesActAsAPair) {
   ShowAndSettle(dialog);
   QCheckBox* with = dialog.WithImageBox();
   QCheckBox* without = dialog.WithoutImageBox();
-  EXPECT_FALSE(with->isChecked());
-  EXPECT_TRUE(without->isChecked());
-  ClickBox(without);  // the checked box stays checked
-  EXPECT_FALSE(with->isChecked());
-  EXPECT_TRUE(without->isChecked());
-  ClickBox(with);
-  EXPECT_TRUE(with->isChecked());
-  EXPECT_FALSE(without->isChecked());
-  ClickBox(with);
-  EXPECT_TRUE(with->isChecked());
-  EXPECT_FALSE(without->isChecked());
-  ClickBox(without);
-  EXPECT_FALSE(with->isChecked());
-  EXPECT_TRUE(without->isChecked());
+  // Each click, then whether "with image" is checked; exactly one box always is.
+  for (const auto& [box, withChecked] :
+       {std::pair{without, false}, {with, true}, {with, true}, {without, false}}) {
+    ClickBox(box);
+    EXPECT_EQ(with->isChecked(), withChecked);
+    EXPECT_NE(without->isChecked(), withChecked);
+  }
 }
 
 TEST(ButtonSettingDialog, WithImageBringsCyanAndRedAndRepaintsThePreviews) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "image/background_import.h"
-#include "image/bmp_builder_support.h"
+#include "support/bmp_builder.h"
 
 namespace vorlune {
 namespace {
@@ -9,22 +11,11 @@ namespace {
 using testing::EightBit;
 using testing::PackIndexes;
 using testing::TestBmp;
-using testing::UniformTrueColor;
 
-const UserMessage kNotBmp{"Error : this file is not bmp-file", MessageIcon::Information};
-const UserMessage kCompressed{"This bmp-file is compressed.\nPlease change non-compress bmp-file.",
-                              MessageIcon::Information};
-const UserMessage kWrongSize{"Error :  Bitmap Size Error! only support 320\u00d7320.",
-                             MessageIcon::Information};
+using Bytes = std::vector<std::uint8_t>;
 
-UserMessage Refusal(const std::vector<std::uint8_t>& file) {
-  const auto check = CheckBackgroundFile(file);
-  EXPECT_FALSE(check.ok());
-  const auto imported = ImportBackground(file);
-  EXPECT_FALSE(imported.ok());
-  if (check.ok() || imported.ok()) return {};
-  EXPECT_EQ(check.error(), imported.error());
-  return check.error();
+TestBmp Plain() {
+  return testing::UniformTrueColor({1, 2, 3});
 }
 
 TestBmp FourBit(std::uint32_t colorsUsed, int tableEntries) {
@@ -36,6 +27,43 @@ TestBmp FourBit(std::uint32_t colorsUsed, int tableEntries) {
   return bmp;
 }
 
+TestBmp OneBit(std::uint32_t colorsUsed) {
+  TestBmp bmp;
+  bmp.bitsPerPixel = 1;
+  bmp.colorsUsed = colorsUsed;
+  bmp.table = testing::DistinctColours(3);
+  bmp.pixels = PackIndexes(1, [](int, int) { return 0; });
+  return bmp;
+}
+
+// An 8-bit picture using colour number `highest` once.
+Bytes EightBitUsing(std::uint8_t highest, std::uint32_t colorsUsed) {
+  return EightBit(testing::DistinctColours(256), colorsUsed,
+                  [=](int x, int row) { return x == 5 && row == 7 ? highest : std::uint8_t{0}; })
+      .Bytes();
+}
+
+template <class Change>
+Bytes Changed(TestBmp bmp, Change change) {
+  change(bmp);
+  return bmp.Bytes();
+}
+
+Bytes Resized(Bytes bytes, std::size_t size) {
+  bytes.resize(size);
+  return bytes;
+}
+
+UserMessage Refusal(const Bytes& file) {
+  const auto check = CheckBackgroundFile(file);
+  const auto imported = ImportBackground(file);
+  EXPECT_FALSE(check.ok());
+  EXPECT_FALSE(imported.ok());
+  if (check.ok() || imported.ok()) return {};
+  EXPECT_EQ(check.error(), imported.error());
+  return check.error();
+}
+
 TEST(BmpChecks, ReadFailuresNameTheFileProblem) {
   EXPECT_EQ(BmpReadFailureMessage(ReadFailure::NotFound),
             (UserMessage{"Error : Cannot find bmp-file", MessageIcon::Exclamation}));
@@ -43,200 +71,106 @@ TEST(BmpChecks, ReadFailuresNameTheFileProblem) {
             (UserMessage{"Error : Cannot open bmp-file", MessageIcon::Information}));
 }
 
-TEST(BmpChecks, FilesNotStartingWithBmAreNotBmp) {
-  EXPECT_EQ(Refusal({}), kNotBmp);
-  EXPECT_EQ(Refusal({'B'}), kNotBmp);
-  auto bytes = UniformTrueColor({1, 2, 3}).Bytes();
-  bytes[1] = 'A';
-  EXPECT_EQ(Refusal(bytes), kNotBmp);
-}
-
-TEST(BmpChecks, ShortHeaderIsRefusedRightAfterTheSignature) {
-  auto bytes = UniformTrueColor({1, 2, 3}).Bytes();
-  bytes.resize(53);
-  const UserMessage message = Refusal(bytes);
-  EXPECT_EQ(message.text.rfind("Error : ", 0), 0u);
-  EXPECT_NE(message, kNotBmp);
-  bytes.resize(2);
-  EXPECT_EQ(Refusal(bytes), message);
-}
-
-TEST(BmpChecks, CompressionIsLookedAtBeforeTheSize) {
-  TestBmp bmp = UniformTrueColor({1, 2, 3});
-  bmp.compression = 1;
-  EXPECT_EQ(Refusal(bmp.Bytes()), kCompressed);
-  bmp.width = 100;
-  EXPECT_EQ(Refusal(bmp.Bytes()), kCompressed);
-}
-
-TEST(BmpChecks, OnlyBottomUp320By320Pictures) {
-  for (auto [w, h] : {std::pair{321, 320}, {320, 319}, {320, -320}, {-320, 320}, {640, 160}}) {
-    TestBmp bmp = UniformTrueColor({1, 2, 3});
-    bmp.width = w;
-    bmp.height = h;
-    EXPECT_EQ(Refusal(bmp.Bytes()), kWrongSize) << w << " x " << h;
-  }
-}
-
-TEST(BmpChecks, DepthsOtherThanTheFiveAreRefused) {
-  std::vector<std::string> texts;
-  for (std::uint16_t bits : {0, 3, 16, 32}) {
-    TestBmp bmp = UniformTrueColor({1, 2, 3});
-    bmp.bitsPerPixel = bits;
-    const UserMessage message = Refusal(bmp.Bytes());
-    EXPECT_EQ(message.text.rfind("Error : ", 0), 0u);
-    EXPECT_EQ(message.icon, MessageIcon::Information);
-    texts.push_back(message.text);
-  }
-  for (const auto& text : texts) EXPECT_EQ(text, texts.front());
-}
-
-TEST(BmpChecks, PixelsMustFitThePictureBuffer) {
-  // 24 bits: 307,200 pixel bytes leave room for an offset of at most 1,280.
-  TestBmp bmp = UniformTrueColor({1, 2, 3});
-  bmp.pixelOffset = 1280;
-  EXPECT_TRUE(CheckBackgroundFile(bmp.Bytes()).ok());
-  bmp.pixelOffset = 1281;
-  const UserMessage tooFar = Refusal(bmp.Bytes());
-  EXPECT_EQ(tooFar.text.rfind("Error : ", 0), 0u);
-  bmp.pixelOffset = 0xFFFFFFF0u;  // must not wrap round
-  TestBmp huge = UniformTrueColor({1, 2, 3});
-  auto bytes = huge.Bytes();
-  bytes[10] = 0xF0;
-  bytes[11] = bytes[12] = bytes[13] = 0xFF;
-  EXPECT_EQ(Refusal(bytes), tooFar);
-}
-
-TEST(BmpChecks, FileShorterThanItsPixelsIsRefused) {
-  auto bytes = UniformTrueColor({1, 2, 3}).Bytes();
-  bytes.pop_back();
-  const UserMessage shortFile = Refusal(bytes);
-  EXPECT_EQ(shortFile.text.rfind("Error : ", 0), 0u);
-  bytes.push_back(0);
-  bytes.push_back(0);  // trailing bytes are harmless
-  EXPECT_TRUE(CheckBackgroundFile(bytes).ok());
-}
-
-TEST(BmpChecks, ColourCountMustFitTheDepth) {
-  EXPECT_TRUE(CheckBackgroundFile(FourBit(16, 16).Bytes()).ok());
-  const UserMessage tooMany = Refusal(FourBit(17, 17).Bytes());
-  EXPECT_EQ(tooMany.text.rfind("Error : ", 0), 0u);
-
-  TestBmp oneBit;
-  oneBit.bitsPerPixel = 1;
-  oneBit.colorsUsed = 3;
-  oneBit.table = testing::DistinctColours(3);
-  oneBit.pixels = PackIndexes(1, [](int, int) { return 0; });
-  EXPECT_EQ(Refusal(oneBit.Bytes()), tooMany);
-  oneBit.colorsUsed = 2;
-  EXPECT_TRUE(CheckBackgroundFile(oneBit.Bytes()).ok());
-}
-
-TEST(BmpChecks, ColourTableMustEndBeforeThePixels) {
-  TestBmp bmp = FourBit(0, 16);
-  bmp.pixelOffset = 14 + 40 + 16 * 4 - 1;
-  const UserMessage broken = Refusal(bmp.Bytes());
-  EXPECT_EQ(broken.text.rfind("Error : ", 0), 0u);
-
-  // With biClrUsed 2 only two entries need to be there.
-  bmp.colorsUsed = 2;
-  bmp.pixelOffset = 14 + 40 + 2 * 4;
-  EXPECT_TRUE(CheckBackgroundFile(bmp.Bytes()).ok());
-
-  TestBmp small = FourBit(0, 16);
-  small.infoSize = 12;
-  EXPECT_EQ(Refusal(small.Bytes()), broken);
-
-  // The newer, longer information headers are fine.
-  TestBmp v5 = FourBit(0, 16);
-  v5.infoSize = 124;
-  EXPECT_TRUE(CheckBackgroundFile(v5.Bytes()).ok());
-}
-
-TEST(BmpChecks, TheLaterChecksComeInTheirOrder) {
-  // Depth before the buffer limit, the limit before the file length.
-  TestBmp bmp = UniformTrueColor({1, 2, 3});
-  bmp.bitsPerPixel = 16;
-  bmp.pixelOffset = 5000;
-  TestBmp depthOnly = UniformTrueColor({1, 2, 3});
-  depthOnly.bitsPerPixel = 16;
-  EXPECT_EQ(Refusal(bmp.Bytes()), Refusal(depthOnly.Bytes()));
-
-  TestBmp far = UniformTrueColor({1, 2, 3});
-  far.pixelOffset = 5000;
-  auto farBytes = far.Bytes();
-  farBytes.resize(6000);
-  TestBmp farOnly = UniformTrueColor({1, 2, 3});
-  farOnly.pixelOffset = 5000;
-  EXPECT_EQ(Refusal(farBytes), Refusal(farOnly.Bytes()));
-
-  // The length before the colour count, the count before the table.
-  auto shortAndTooMany = FourBit(17, 17).Bytes();
-  shortAndTooMany.pop_back();
-  auto shortOnly = FourBit(16, 16).Bytes();
-  shortOnly.pop_back();
-  EXPECT_EQ(Refusal(shortAndTooMany), Refusal(shortOnly));
-  TestBmp tooManyAndSmallHeader = FourBit(17, 17);
-  tooManyAndSmallHeader.infoSize = 12;
-  EXPECT_EQ(Refusal(tooManyAndSmallHeader.Bytes()), Refusal(FourBit(17, 17).Bytes()));
-}
-
-TEST(BmpChecks, KeptEightBitPictureMustStayWithin214Colours) {
-  const auto uses = [](std::uint8_t highest, std::uint32_t colorsUsed) {
-    return EightBit(testing::DistinctColours(256), colorsUsed,
-                    [=](int x, int row) { return x == 5 && row == 7 ? highest : std::uint8_t{0}; })
-        .Bytes();
+// Every refused picture, grouped by the fault it should be refused for. Where
+// a picture has several faults the group says which check must come first.
+TEST(BmpChecks, EachFaultIsRefusedWithItsOwnMessageInCheckOrder) {
+  const Bytes plain = Plain().Bytes();
+  Bytes notBm = plain;
+  notBm[1] = 'A';
+  Bytes hugeOffset = plain;  // an offset near 2^32 must not wrap round
+  hugeOffset[10] = 0xF0;
+  hugeOffset[11] = hugeOffset[12] = hugeOffset[13] = 0xFF;
+  const auto depth = [](std::uint16_t bits) {
+    return Changed(Plain(), [=](TestBmp& b) { b.bitsPerPixel = bits; });
   };
-  EXPECT_TRUE(CheckBackgroundFile(uses(213, 214)).ok());
-  EXPECT_TRUE(CheckBackgroundFile(uses(213, 5)).ok());  // beyond its own table, within the 214
-  const UserMessage beyond = Refusal(uses(214, 214));
-  EXPECT_EQ(beyond.text.rfind("Error : ", 0), 0u);
-  EXPECT_EQ(Refusal(uses(255, 1)), beyond);
-  // A picture that is reduced maps every colour number anyway.
-  EXPECT_TRUE(CheckBackgroundFile(uses(255, 215)).ok());
-  EXPECT_TRUE(CheckBackgroundFile(uses(255, 0)).ok());
+  const auto size = [](int w, int h) {
+    return Changed(Plain(), [=](TestBmp& b) {
+      b.width = w;
+      b.height = h;
+    });
+  };
+  const struct {
+    const char* fault;
+    Bytes file;
+  } cases[] = {
+      {"not bmp", {}},
+      {"not bmp", {'B'}},
+      {"not bmp", notBm},
+      {"short header", Resized(plain, 53)},
+      {"short header", Resized(plain, 2)},
+      {"compressed", Changed(Plain(), [](TestBmp& b) { b.compression = 1; })},
+      {"compressed", Changed(Plain(), [](TestBmp& b) { b.compression = 1, b.width = 100; })},
+      {"size", size(321, 320)},
+      {"size", size(320, 319)},
+      {"size", size(320, -320)},
+      {"size", size(-320, 320)},
+      {"size", size(640, 160)},
+      {"depth", depth(0)},
+      {"depth", depth(3)},
+      {"depth", depth(16)},
+      {"depth", depth(32)},
+      {"depth", Changed(Plain(), [](TestBmp& b) { b.bitsPerPixel = 16, b.pixelOffset = 5000; })},
+      {"beyond the buffer", Changed(Plain(), [](TestBmp& b) { b.pixelOffset = 1281; })},
+      {"beyond the buffer", hugeOffset},
+      {"beyond the buffer", Resized(Changed(Plain(), [](TestBmp& b) { b.pixelOffset = 5000; }), 6000)},
+      {"file short", Resized(plain, plain.size() - 1)},
+      {"file short", Resized(FourBit(17, 17).Bytes(), FourBit(17, 17).Bytes().size() - 1)},
+      {"colour count", FourBit(17, 17).Bytes()},
+      {"colour count", OneBit(3).Bytes()},
+      {"colour count", Changed(FourBit(17, 17), [](TestBmp& b) { b.infoSize = 12; })},
+      {"table", Changed(FourBit(0, 16), [](TestBmp& b) { b.pixelOffset = 14 + 40 + 16 * 4 - 1; })},
+      {"table", Changed(FourBit(0, 16), [](TestBmp& b) { b.infoSize = 12; })},
+      {"beyond 214", EightBitUsing(214, 214)},
+      {"beyond 214", EightBitUsing(255, 1)},
+  };
+  std::map<std::string, UserMessage> seen;
+  for (const auto& c : cases) {
+    const UserMessage message = Refusal(c.file);
+    EXPECT_EQ(message.icon, MessageIcon::Information) << c.fault;
+    if (std::string(c.fault) != "compressed") {
+      EXPECT_EQ(message.text.rfind("Error : ", 0), 0u) << c.fault;
+    }
+    const auto [known, added] = seen.emplace(c.fault, message);
+    if (!added) {
+      EXPECT_EQ(message, known->second) << c.fault;
+    }
+  }
+  EXPECT_EQ(seen["not bmp"].text, "Error : this file is not bmp-file");
+  EXPECT_EQ(seen["compressed"].text, "This bmp-file is compressed.\nPlease change non-compress bmp-file.");
+  EXPECT_EQ(seen["size"].text, "Error :  Bitmap Size Error! only support 320\u00d7320.");
+  for (auto a = seen.begin(); a != seen.end(); ++a)
+    for (auto b = std::next(a); b != seen.end(); ++b)
+      EXPECT_NE(a->second.text, b->second.text) << a->first << b->first;
 }
 
-TEST(BmpChecks, RefusalsHaveDistinctTextsAndTheInformationIcon) {
-  auto shortHeader = UniformTrueColor({1, 2, 3}).Bytes();
-  shortHeader.resize(40);
-  TestBmp depth = UniformTrueColor({1, 2, 3});
-  depth.bitsPerPixel = 32;
-  TestBmp far = UniformTrueColor({1, 2, 3});
-  far.pixelOffset = 2000;
-  auto shortPixels = UniformTrueColor({1, 2, 3}).Bytes();
-  shortPixels.pop_back();
-  TestBmp table = FourBit(0, 16);
-  table.infoSize = 12;
-  const auto beyond =
-      EightBit(testing::DistinctColours(10), 10, [](int, int) { return std::uint8_t{220}; }).Bytes();
-
-  std::vector<UserMessage> messages{
-      Refusal(shortHeader), Refusal(depth.Bytes()),           Refusal(far.Bytes()),
-      Refusal(shortPixels), Refusal(FourBit(17, 17).Bytes()), Refusal(table.Bytes()),
-      Refusal(beyond)};
-  for (std::size_t i = 0; i < messages.size(); ++i) {
-    EXPECT_EQ(messages[i].icon, MessageIcon::Information);
-    EXPECT_EQ(messages[i].text.rfind("Error : ", 0), 0u) << messages[i].text;
-    for (std::size_t j = 0; j < i; ++j) EXPECT_NE(messages[i].text, messages[j].text);
-  }
+TEST(BmpChecks, PicturesAtTheLimitsAreAccepted) {
+  Bytes trailing = Plain().Bytes();
+  trailing.insert(trailing.end(), {0, 0});  // trailing bytes are harmless
+  const Bytes accepted[] = {
+      Changed(Plain(), [](TestBmp& b) { b.pixelOffset = 1280; }),  // 307,200 pixel bytes fill the buffer
+      trailing,
+      FourBit(16, 16).Bytes(),
+      OneBit(2).Bytes(),
+      // With biClrUsed 2 only two entries need to be there.
+      Changed(FourBit(2, 16), [](TestBmp& b) { b.pixelOffset = 14 + 40 + 2 * 4; }),
+      Changed(FourBit(0, 16), [](TestBmp& b) { b.infoSize = 124; }),  // newer, longer headers
+      EightBitUsing(213, 214),
+      EightBitUsing(213, 5),    // beyond its own table, within the 214
+      EightBitUsing(255, 215),  // a picture that is reduced maps every colour number anyway
+      EightBitUsing(255, 0),
+  };
+  for (const Bytes& file : accepted) EXPECT_TRUE(CheckBackgroundFile(file).ok()) << &file - accepted;
 }
 
 TEST(BmpChecks, The214ColourNoticeIsDueForTrueColourAndLargeEightBitPictures) {
-  const auto notice = [](const std::vector<std::uint8_t>& bytes) {
+  const auto notice = [](const Bytes& bytes) {
     const auto check = CheckBackgroundFile(bytes);
     EXPECT_TRUE(check.ok());
     return check.ok() && check->reductionNoticeDue;
   };
-  EXPECT_TRUE(notice(UniformTrueColor({1, 2, 3}).Bytes()));
-  const auto eight = [](std::uint32_t used) {
-    return EightBit(testing::DistinctColours(256), used, [](int, int) { return std::uint8_t{0}; }).Bytes();
-  };
-  EXPECT_TRUE(notice(eight(0)));
-  EXPECT_TRUE(notice(eight(215)));
-  EXPECT_TRUE(notice(eight(256)));
-  EXPECT_FALSE(notice(eight(214)));
-  EXPECT_FALSE(notice(eight(1)));
+  EXPECT_TRUE(notice(Plain().Bytes()));
+  for (std::uint32_t used : {0u, 215u, 256u}) EXPECT_TRUE(notice(EightBitUsing(0, used))) << used;
+  for (std::uint32_t used : {214u, 1u}) EXPECT_FALSE(notice(EightBitUsing(0, used))) << used;
   EXPECT_FALSE(notice(FourBit(0, 16).Bytes()));
   EXPECT_EQ(ReductionNoticeMessage(),
             (UserMessage{"Over 214 color bitmap.\n Down-color conversion started(to 214colors).",

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "image/background_import.h"
-#include "image/bmp_builder_support.h"
+#include "support/bmp_builder.h"
 
 namespace vorlune::testing {
 

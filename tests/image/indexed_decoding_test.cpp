@@ -65,43 +65,36 @@ TEST(IndexedDecoding, OneBitIsBlackAndWhiteWhateverItsColours) {
   EXPECT_EQ(stated.colorsUsed, 1u);
 }
 
-TEST(IndexedDecoding, TwoBitsTakeTheMostSignificantPairFirst) {
-  const std::vector<Rgb> table{{10, 20, 30}, {40, 50, 60}, {70, 80, 90}, {100, 110, 120}};
-  const auto b = Imported(Indexed(2, table, 0, Quarters));
-  ExpectPixels(b, Quarters);
-  for (int n = 0; n < 4; ++n) EXPECT_EQ(ReducedEntry(b, n), table[n]);
-  ExpectBlackFrom(b, 4);
-  EXPECT_EQ(b.colorsUsed, 4u);
-
-  const auto three = Imported(Indexed(2, {table[0], table[1], table[2]}, 3, Quarters));
-  EXPECT_EQ(ReducedEntry(three, 2), table[2]);
-  ExpectBlackFrom(three, 3);
-  EXPECT_EQ(three.colorsUsed, 3u);
-}
-
-TEST(IndexedDecoding, FourBitsTakeTheHighHalfFirst) {
-  const auto table = testing::DistinctColours(16);
-  const auto b = Imported(Indexed(4, table, 0, Sixteenths));
-  ExpectPixels(b, Sixteenths);
-  for (int n = 0; n < 16; ++n) EXPECT_EQ(ReducedEntry(b, n), table[n]);
-  ExpectBlackFrom(b, 16);
-  EXPECT_EQ(b.colorsUsed, 16u);
-  EXPECT_EQ(b.bitsPerPixel, 4u);
-}
-
-TEST(IndexedDecoding, ColourTableFollowsALongerInformationHeader) {
-  TestBmp bmp = Indexed(4, testing::DistinctColours(16), 0, Sixteenths);
-  bmp.infoSize = 124;
-  const auto b = Imported(bmp);
-  for (int n = 0; n < 16; ++n) EXPECT_EQ(ReducedEntry(b, n), testing::DistinctColours(16)[n]);
-  ExpectPixels(b, Sixteenths);
-}
-
-TEST(IndexedDecoding, PixelsAreFoundThroughTheirOffset) {
-  TestBmp bmp = Indexed(4, testing::DistinctColours(16), 0, Sixteenths);
-  bmp.pixelOffset = 400;
-  bmp.fill = 0xAB;
-  ExpectPixels(Imported(bmp), Sixteenths);
+// Two bits take the most significant pair first, four bits the high half; the
+// table follows any information header and the pixels are found through their offset.
+TEST(IndexedDecoding, TwoAndFourBitPicturesKeepTheirTableAndPixels) {
+  const struct {
+    unsigned bits;
+    std::uint8_t (*index)(int, int);
+    std::uint32_t infoSize;
+    std::optional<std::uint32_t> pixelOffset;
+  } cases[] = {
+      {2, Quarters, 40, {}}, {4, Sixteenths, 40, {}}, {4, Sixteenths, 124, {}}, {4, Sixteenths, 40, 400}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bits * 1000 + c.infoSize);
+    const auto table = testing::DistinctColours(1 << c.bits);
+    TestBmp bmp = Indexed(c.bits, table, 0, c.index);
+    bmp.infoSize = c.infoSize;
+    bmp.pixelOffset = c.pixelOffset;
+    bmp.fill = 0xAB;
+    const auto b = Imported(bmp);
+    ExpectPixels(b, c.index);
+    for (int n = 0; n < (1 << c.bits); ++n) EXPECT_EQ(ReducedEntry(b, n), table[n]);
+    ExpectBlackFrom(b, 1 << c.bits);
+    EXPECT_EQ(b.colorsUsed, 1u << c.bits);
+    EXPECT_EQ(b.bitsPerPixel, c.bits);
+  }
+  // A stated colour count shortens the table.
+  const std::vector<Rgb> three{{10, 20, 30}, {40, 50, 60}, {70, 80, 90}};
+  const auto b = Imported(Indexed(2, three, 3, Quarters));
+  EXPECT_EQ(ReducedEntry(b, 2), three[2]);
+  ExpectBlackFrom(b, 3);
+  EXPECT_EQ(b.colorsUsed, 3u);
 }
 
 TEST(IndexedDecoding, EightBitPictureOfUpTo214ColoursIsKept) {

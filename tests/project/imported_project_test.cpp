@@ -1,37 +1,27 @@
 #include <gtest/gtest.h>
 
-#include "core/byte_order.h"
 #include "image/background_import.h"
 #include "project/project_file.h"
+#include "support/bmp_builder.h"
 
 namespace vorlune {
 namespace {
 
-// A 320 x 320 BMP of the given depth (4 or 24) with a 40-byte information header.
+// A 320 x 320 BMP of the given depth (4 or 24).
 std::vector<std::uint8_t> PictureFile(int bits) {
-  const std::uint32_t table = bits == 4 ? 16 * 4 : 0;
-  const std::uint32_t rowBytes = 320 * bits / 8;
-  const std::uint32_t offset = 54 + table;
-  std::vector<std::uint8_t> file(offset + rowBytes * 320, 0);
-  file[0] = 'B';
-  file[1] = 'M';
-  WriteLE32(&file[2], static_cast<std::uint32_t>(file.size()));
-  WriteLE32(&file[10], offset);
-  WriteLE32(&file[14], 40);
-  WriteLE32(&file[18], 320);
-  WriteLE32(&file[22], 320);
-  WriteLE16(&file[26], 1);
-  WriteLE16(&file[28], static_cast<std::uint16_t>(bits));
-  for (std::uint32_t i = 0; i < table / 4; ++i) {
-    file[54 + 4 * i] = static_cast<std::uint8_t>(i * 16);
-    file[55 + 4 * i] = static_cast<std::uint8_t>(255 - i * 16);
-    file[56 + 4 * i] = static_cast<std::uint8_t>(i * 5);
+  testing::TestBmp bmp;
+  if (bits == 4) {
+    bmp.bitsPerPixel = 4;
+    bmp.table = testing::DistinctColours(16);
+    bmp.pixels = testing::PackIndexes(
+        4, [](int x, int row) { return static_cast<std::uint8_t>((x * 7 + row * 3) % 16); });
+  } else {
+    bmp.pixels = testing::TrueColorPixels([](int x, int row) {
+      return Rgb{static_cast<std::uint8_t>(x * 7 + row), static_cast<std::uint8_t>(row * 3),
+                 static_cast<std::uint8_t>(x ^ row)};
+    });
   }
-  for (std::uint32_t y = 0; y < 320; ++y) {
-    for (std::uint32_t b = 0; b < rowBytes; ++b)
-      file[offset + y * rowBytes + b] = static_cast<std::uint8_t>((b * 7 + y * 3) ^ (y >> 2));
-  }
-  return file;
+  return bmp.Bytes();
 }
 
 // A project saved right after an import loads back into the same background

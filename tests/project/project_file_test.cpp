@@ -8,13 +8,14 @@
 #include "core/byte_order.h"
 #include "project/project_file_format.h"
 #include "project/project_messages.h"
-#include "project/synthetic_background_support.h"
+#include "support/synthetic_layout.h"
+#include "support/test_files.h"
 
 namespace vorlune {
 namespace {
 
-using testing::PlaceForTest;
-using testing::SyntheticImportedLayout;
+using testing::Place;
+using testing::SyntheticLayout;
 namespace f = project_format;
 
 constexpr std::size_t kBody = 12 + 910;  // the pixel rows of a file with H = 910
@@ -35,12 +36,12 @@ void PutRow(std::vector<std::uint8_t>& file, PartKind k, std::int32_t x, std::in
 }
 
 SkinLayout WorkedLayout() {
-  SkinLayout layout = SyntheticImportedLayout();
-  PlaceForTest(layout, 1, 0, 1, {kNoColor, kNoColor, kNoColor});
-  PlaceForTest(layout, 2, 38, 1, {3, 5, kNoColor});
-  PlaceForTest(layout, 14, 150, 180, {6, 14, kNoColor});
-  PlaceForTest(layout, 17, 0, 100, {6, 14, 9});
-  PlaceForTest(layout, 27, 10, 40, {14, kNoColor, kNoColor});
+  SkinLayout layout = SyntheticLayout();
+  Place(layout, 1, 0, 1, {kNoColor, kNoColor, kNoColor});
+  Place(layout, 2, 38, 1, {3, 5, kNoColor});
+  Place(layout, 14, 150, 180, {6, 14, kNoColor});
+  Place(layout, 17, 0, 100, {6, 14, 9});
+  Place(layout, 27, 10, 40, {14, kNoColor, kNoColor});
   layout.part(21).colors = {2, kNoColor, kNoColor};  // removed earlier, keeps its colour
   // Texts with leftovers of longer, earlier texts after their terminators.
   std::memcpy(layout.databaseName.data(), "MySkin\0old-name-that-was-longer", 32);
@@ -81,17 +82,12 @@ TEST(ProjectFileWriter, LaysOutAnImportedProject) {
   EXPECT_EQ(ReadBE32(file, RowAt(14) + 4), 180u);
 }
 
-TEST(ProjectFileReader, SaveLoadSaveGivesTheSameBytes) {
-  const auto first = WriteProjectFile(WorkedLayout());
+TEST(ProjectFileReader, FillsTheLayoutAsTheLoadCommandDoesAndSavesTheSameBytes) {
+  const SkinLayout original = WorkedLayout();
+  const auto first = WriteProjectFile(original);
   const auto loaded = ReadProjectFile(first);
   ASSERT_TRUE(loaded.ok()) << loaded.error().text;
   EXPECT_EQ(WriteProjectFile(*loaded), first);
-}
-
-TEST(ProjectFileReader, FillsTheLayoutAsTheLoadCommandDoes) {
-  const SkinLayout original = WorkedLayout();
-  const auto loaded = ReadProjectFile(WriteProjectFile(original));
-  ASSERT_TRUE(loaded.ok()) << loaded.error().text;
   const SkinLayout& layout = *loaded;
   EXPECT_TRUE(layout.backgroundLoaded);
   EXPECT_EQ(layout.pixelOffset, 910u);
@@ -118,62 +114,43 @@ TEST(ProjectFileReader, FillsTheLayoutAsTheLoadCommandDoes) {
             0);
 }
 
-TEST(ProjectFileReader, TextsOfAFullFieldAreTerminatedAfterIt) {
-  auto file = WriteProjectFile(SyntheticImportedLayout());
+// Fields the editor never writes so are read as they stand: full texts get a
+// terminator after the field, colour bytes outside the picker mean none, the
+// stored count is kept, and a row with both coordinates negative is not placed.
+TEST(ProjectFileReader, TakesOddButHarmlessFieldsAsTheyAre) {
+  auto file = WriteProjectFile(SyntheticLayout());
   std::memset(&file[kBody + f::kName], 'N', 32);
   std::memset(&file[kBody + f::kVersion], '9', 6);
+  const std::uint8_t bytes[][3] = {{0, 15, 0xFF}, {16, 0x7F, 0x80}, {0xFE, 0xF0, 7}};
+  for (int k = 1; k <= 3; ++k) std::memcpy(&file[RowAt(k) + 8], bytes[k - 1], 3);
+  file[kBody + f::kPlacedCount + 1] = 7;
+  PutRow(file, 1, 0, 1);
+  PutRow(file, 5, -7, -300);
   const auto layout = ReadProjectFile(file);
-  ASSERT_TRUE(layout.ok());
+  ASSERT_TRUE(layout.ok()) << layout.error().text;
   EXPECT_EQ(std::string(layout->databaseName.data()), std::string(32, 'N'));
   EXPECT_EQ(std::string(layout->databaseVersion.data()), "999999");
-}
+  EXPECT_EQ(layout->part(1).colors, (ColorTriple{0, 15, kNoColor}));
+  EXPECT_EQ(layout->part(2).colors, (ColorTriple{kNoColor, kNoColor, kNoColor}));
+  EXPECT_EQ(layout->part(3).colors, (ColorTriple{kNoColor, kNoColor, 7}));
+  EXPECT_EQ(layout->placedCount, 7u);
+  EXPECT_EQ(CountPlacedRows(*layout), 1);
+  EXPECT_EQ(layout->part(5).x, -1);
+  EXPECT_EQ(layout->part(5).y, -1);
 
-TEST(ProjectFileReader, PaletteTakesCColoursAndBlackAfterThem) {
-  SkinLayout layout = SyntheticImportedLayout();
-  layout.pictureColorsUsed = 2;
-  const auto loaded = ReadProjectFile(WriteProjectFile(layout));
+  SkinLayout twoColours = SyntheticLayout();  // the palette takes C colours, black after them
+  twoColours.pictureColorsUsed = 2;
+  const auto loaded = ReadProjectFile(WriteProjectFile(twoColours));
   ASSERT_TRUE(loaded.ok());
-  EXPECT_EQ(loaded->palette[0], (Rgb{0, 0, 0}));
   EXPECT_EQ(loaded->palette[16], (Rgb{255, 255, 255}));
-  EXPECT_EQ(loaded->palette[17], testing::SyntheticColor(0));
   EXPECT_EQ(loaded->palette[18], testing::SyntheticColor(1));
   EXPECT_EQ(loaded->palette[19], (Rgb{0, 0, 0}));
   EXPECT_EQ(loaded->palette[255], (Rgb{0, 0, 0}));
 }
 
-TEST(ProjectFileReader, ColourBytesOutsideThePickerAreNone) {
-  auto file = WriteProjectFile(SyntheticImportedLayout());
-  const std::uint8_t bytes[][3] = {{0, 15, 0xFF}, {16, 0x7F, 0x80}, {0xFE, 0xF0, 7}};
-  for (int k = 1; k <= 3; ++k) std::memcpy(&file[RowAt(k) + 8], bytes[k - 1], 3);
-  const auto layout = ReadProjectFile(file);
-  ASSERT_TRUE(layout.ok());
-  EXPECT_EQ(layout->part(1).colors, (ColorTriple{0, 15, kNoColor}));
-  EXPECT_EQ(layout->part(2).colors, (ColorTriple{kNoColor, kNoColor, kNoColor}));
-  EXPECT_EQ(layout->part(3).colors, (ColorTriple{kNoColor, kNoColor, 7}));
-}
-
-TEST(ProjectFileReader, PlacedCountIsTakenAsStored) {
-  auto file = WriteProjectFile(SyntheticImportedLayout());
-  file[kBody + f::kPlacedCount + 1] = 7;
-  PutRow(file, 1, 0, 1);
-  const auto layout = ReadProjectFile(file);
-  ASSERT_TRUE(layout.ok());
-  EXPECT_EQ(layout->placedCount, 7u);
-  EXPECT_EQ(CountPlacedRows(*layout), 1);
-}
-
-TEST(ProjectFileReader, BothCoordinatesNegativeMeansNotPlaced) {
-  auto file = WriteProjectFile(SyntheticImportedLayout());
-  PutRow(file, 5, -7, -300);
-  const auto layout = ReadProjectFile(file);
-  ASSERT_TRUE(layout.ok());
-  EXPECT_EQ(layout->part(5).x, -1);
-  EXPECT_EQ(layout->part(5).y, -1);
-}
-
 // A project file whose header is H bytes long and whose table holds C colours.
 std::vector<std::uint8_t> FileWithHeader(std::uint32_t headerLength, std::uint32_t colors) {
-  SkinLayout layout = SyntheticImportedLayout();
+  SkinLayout layout = SyntheticLayout();
   layout.picture.resize(headerLength, 0);
   layout.reducedBmp.assign(headerLength + kPixelBytes, 0);
   layout.pixelOffset = headerLength;
@@ -198,7 +175,7 @@ struct Damage {
 class DamagedProject : public ::testing::TestWithParam<Damage> {};
 
 std::vector<std::uint8_t> Changed(const std::function<void(std::vector<std::uint8_t>&)>& change) {
-  auto file = WriteProjectFile(SyntheticImportedLayout());
+  auto file = WriteProjectFile(SyntheticLayout());
   change(file);
   return file;
 }
@@ -282,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(EachFault, DamagedProject, ::testing::ValuesIn(kDamages
 });
 
 TEST(ProjectFileReader, PartsOneFreePixelApartAndAtTheEdgesAreAccepted) {
-  auto file = WriteProjectFile(SyntheticImportedLayout());
+  auto file = WriteProjectFile(SyntheticLayout());
   PutRow(file, 1, 0, 1);
   PutRow(file, 2, 37, 1);
   PutRow(file, 3, 284, 290);  // touches the bottom-right corner

@@ -115,16 +115,6 @@ TEST(CanvasBitmaps, HaveTheKindsSizeAndShowTheMaskOnGrey) {
   }
 }
 
-TEST(CanvasBitmaps, MetersUseTheirFamilyColours) {
-  EXPECT_EQ(PartInkColor(13, 2), (Rgb{0, 255, 0}));
-  EXPECT_EQ(PartInkColor(16, 1), (Rgb{0, 128, 0}));
-  EXPECT_EQ(PartInkColor(17, 2), (Rgb{255, 255, 0}));
-  EXPECT_EQ(PartInkColor(17, 1), (Rgb{0, 0, 255}));
-  EXPECT_EQ(PartInkColor(20, 3), (Rgb{255, 0, 0}));
-  EXPECT_EQ(PartInkColor(1, 1), (Rgb{0, 255, 255}));
-  EXPECT_EQ(PartInkColor(27, 1), (Rgb{0, 255, 255}));
-}
-
 TEST(ApplicationIcon, IsSquareAndDrawnAtEverySize) {
   for (int size : {16, 32, 48}) {
     const RgbImage icon = ApplicationIcon(size);

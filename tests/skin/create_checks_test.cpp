@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/database_info_texts.h"
-#include "skin_test_support.h"
+#include "support/synthetic_layout.h"
 
 namespace vorlune {
 namespace {
@@ -23,30 +23,22 @@ TEST(CreateChecks, PlayAndStopMustBothBePlaced) {
   EXPECT_FALSE(CheckPlayAndStopPlaced(layout).has_value());
 }
 
-TEST(CreateChecks, FileNameIsOneToThirtyBytes) {
+// The name counts Shift_JIS bytes: 13 full-width characters and ".pdb" are 30.
+TEST(CreateChecks, FileNameIsOneToThirtyShiftJisBytes) {
   const std::string thirty = std::string(26, 'a') + ".pdb";
-  ASSERT_TRUE(DatabaseNameFromFileName(thirty).ok());
   EXPECT_EQ(*DatabaseNameFromFileName(thirty), thirty);
-  const auto tooLong = DatabaseNameFromFileName("b" + thirty);
-  ASSERT_FALSE(tooLong.ok());
-  EXPECT_EQ(tooLong.error().text, kLongName);
-  const auto empty = DatabaseNameFromFileName("");
-  ASSERT_FALSE(empty.ok());
-  EXPECT_EQ(empty.error().text,
+  const auto japanese = DatabaseNameFromFileName("あいうえおかきくけこさしす.pdb");
+  ASSERT_TRUE(japanese.ok()) << japanese.error().text;
+  EXPECT_EQ(japanese->size(), 30u);
+  EXPECT_EQ(static_cast<unsigned char>((*japanese)[0]), 0x82);
+  EXPECT_EQ(static_cast<unsigned char>((*japanese)[1]), 0xA0);
+  for (const std::string& tooLong : {"b" + thirty, std::string("あいうえおかきくけこさしすせそた")}) {
+    const auto refused = DatabaseNameFromFileName(tooLong);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().text, kLongName);
+  }
+  EXPECT_EQ(DatabaseNameFromFileName("").error().text,
             "ファイル名を入力してください。\n半角30文字以内(拡張子含む)の長さでお願いします。");
-}
-
-TEST(CreateChecks, JapaneseFileNamesCountTheirShiftJisBytes) {
-  // 13 full-width characters and ".pdb": 26 + 4 bytes.
-  const auto fits = DatabaseNameFromFileName("あいうえおかきくけこさしす.pdb");
-  ASSERT_TRUE(fits.ok()) << fits.error().text;
-  EXPECT_EQ(fits->size(), 30u);
-  EXPECT_EQ(static_cast<unsigned char>((*fits)[0]), 0x82);
-  EXPECT_EQ(static_cast<unsigned char>((*fits)[1]), 0xA0);
-  // 16 full-width characters are 32 bytes.
-  const auto tooLong = DatabaseNameFromFileName("あいうえおかきくけこさしすせそた");
-  ASSERT_FALSE(tooLong.ok());
-  EXPECT_EQ(tooLong.error().text, kLongName);
   const auto foreign = DatabaseNameFromFileName("skin\xF0\x9F\x98\x80.pdb");
   ASSERT_FALSE(foreign.ok());
   EXPECT_NE(foreign.error().text, kLongName);

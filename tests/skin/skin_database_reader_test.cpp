@@ -4,7 +4,7 @@
 
 #include "core/byte_order.h"
 #include "skin/skin_database_writer.h"
-#include "skin_test_support.h"
+#include "support/synthetic_layout.h"
 
 namespace vorlune {
 namespace {

@@ -5,7 +5,7 @@
 #include "core/byte_order.h"
 #include "skin/mask_picture.h"
 #include "skin/skin_records.h"
-#include "skin_test_support.h"
+#include "support/synthetic_layout.h"
 
 namespace vorlune {
 namespace {
@@ -93,11 +93,9 @@ TEST(SkinDatabaseWriter, HeaderCarriesNameStampTypeAndCreator) {
   EXPECT_EQ(std::string(named.begin(), named.begin() + 30), longest);
   EXPECT_EQ(named[30], 0);
   EXPECT_EQ(named[31], 0);
-}
 
-TEST(SkinDatabaseWriter, TimeStampIsJapanWallClockInPalmSeconds) {
+  // The stamp is Japan's wall-clock time in Palm seconds; from 2040 it wraps round.
   EXPECT_EQ(SkinTimeStamp(0), 2082877200u);
-  // 2040 and later wrap around the 32-bit field.
   EXPECT_EQ(SkinTimeStamp(2212122096), static_cast<std::uint32_t>(2212122096LL + 2082877200LL));
 }
 
@@ -230,16 +228,13 @@ TEST(SkinDatabaseWriter, VolumeBarStatesAreSolidBlocks) {
   }
 }
 
-TEST(SkinDatabaseWriter, RefusesAMismatchedPartCountBeforeAnythingElse) {
-  SkinLayout layout = TwoButtonSkin();
-  auto bytes = MakeSkinDatabase(layout, "skin.pdb", 3, MakeSkinInfoRecord(layout), testing::kSomeTime);
-  ASSERT_FALSE(bytes.ok());
-  EXPECT_EQ(bytes.error().text, "Error : Wtire item number error");
-  EXPECT_EQ(bytes.error().icon, MessageIcon::Exclamation);
-}
-
-TEST(SkinDatabaseWriter, RefusesASystemDateBefore1998) {
+TEST(SkinDatabaseWriter, RefusesAMismatchedPartCountAndASystemDateBefore1998) {
   const SkinLayout layout = TwoButtonSkin();
+  auto count = MakeSkinDatabase(layout, "skin.pdb", 3, MakeSkinInfoRecord(layout), 852120000);
+  ASSERT_FALSE(count.ok());  // the count is checked before anything else
+  EXPECT_EQ(count.error().text, "Error : Wtire item number error");
+  EXPECT_EQ(count.error().icon, MessageIcon::Exclamation);
+
   const std::int64_t noon1997 = 852120000;  // 1997-01-01 12:00 UTC
   const std::int64_t noon1998 = 883656000;  // 1998-01-01 12:00 UTC
   auto refused = MakeSkinDatabase(layout, "skin.pdb", 2, MakeSkinInfoRecord(layout), noon1997);

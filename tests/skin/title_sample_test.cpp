@@ -60,15 +60,6 @@ INSTANTIATE_TEST_SUITE_P(Sizes, TitleSampleTest,
                                            TitleCase{28, 22, {2, 2, 116, 20}},
                                            TitleCase{29, 14, {1, 1, 73, 14}}));
 
-TEST(TitleSample, SizesDecreaseFromLargeToSmall) {
-  const auto width = [](PartKind k) {
-    const MaskPicture m = TitleSampleMask(k);
-    return InkBounds(m, {0, 0, 240, m.height}).x1;
-  };
-  EXPECT_GT(width(27), width(28));
-  EXPECT_GT(width(28), width(29));
-}
-
 TEST(TitleSample, RefusesOtherKinds) {
   EXPECT_THROW(TitleSampleMask(26), std::out_of_range);
   EXPECT_THROW(TitleSampleMask(30), std::out_of_range);

@@ -1,4 +1,4 @@
-#include "image/bmp_builder_support.h"
+#include "support/bmp_builder.h"
 
 #include "core/byte_order.h"
 

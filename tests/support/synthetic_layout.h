@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <vector>
 
 #include "layout/skin_layout.h"
 
@@ -16,15 +15,15 @@ std::uint8_t SyntheticPixel(int x, int y);
 
 // A layout as it stands right after importing a 320 x 320 picture: a reduced
 // BMP with a 910-byte header, its display form and palette, nothing placed.
-SkinLayout SyntheticImportedLayout();
+SkinLayout SyntheticLayout();
 
-// Puts kind k at (x, y) with the given colours, counting it as the editor does.
-void PlaceForTest(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
+// Puts kind k at (x, y) with the given colours and recounts, as the editor does.
+void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
 
-// A fresh, empty folder under the system's temporary folder.
-std::filesystem::path FreshFolder(const char* name);
+// Writes the layout's project file.
+void SaveProject(const std::filesystem::path& path, const SkinLayout& layout);
 
-// The names in a folder.
-std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
+// Seconds for 2024-06-01 12:00 UTC.
+inline constexpr std::int64_t kSomeTime = 1717243200;
 
 }  // namespace vorlune::testing

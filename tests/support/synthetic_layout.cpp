@@ -1,10 +1,8 @@
-#include "project/synthetic_background_support.h"
-
-#include <unistd.h>
-
-#include <algorithm>
+#include "support/synthetic_layout.h"
 
 #include "core/byte_order.h"
+#include "project/project_file.h"
+#include "support/test_files.h"
 
 namespace vorlune::testing {
 
@@ -16,7 +14,7 @@ std::uint8_t SyntheticPixel(int x, int y) {
   return static_cast<std::uint8_t>((x + 3 * y) % kBackgroundColors);
 }
 
-SkinLayout SyntheticImportedLayout() {
+SkinLayout SyntheticLayout() {
   std::vector<std::uint8_t> bmp(kReducedBmpSize, 0);
   bmp[0] = 'B';
   bmp[1] = 'M';
@@ -56,27 +54,15 @@ SkinLayout SyntheticImportedLayout() {
   return layout;
 }
 
-void PlaceForTest(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors) {
+void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors) {
   layout.part(k).x = x;
   layout.part(k).y = y;
   layout.part(k).colors = colors;
-  ++layout.placedCount;
+  layout.placedCount = static_cast<std::uint32_t>(CountPlacedRows(layout));
 }
 
-std::filesystem::path FreshFolder(const char* name) {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("vorlune-" + std::string(name) + "-" + std::to_string(::getpid()));
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
-std::vector<std::string> FolderEntries(const std::filesystem::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
+void SaveProject(const std::filesystem::path& path, const SkinLayout& layout) {
+  WriteBytes(path, WriteProjectFile(layout));
 }
 
 }  // namespace vorlune::testing
