@@ -49,7 +49,7 @@ bench: deps
 fuzz: deps
 	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DVORLUNE_FUZZ=ON -DVORLUNE_TESTS=OFF -DVORLUNE_GUI=OFF
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
 	bash fuzz/run.sh build-fuzz/bin $(FUZZ_SECONDS)
 
 format:

@@ -1,0 +1,138 @@
+#!/usr/bin/env python3
+"""Writes the fuzzing seed corpora into fuzz/corpus/<harness>/.
+
+Pictures of every depth and header form, the known-bad ones, and (when a built
+vorlune-cli is given) projects and skin databases made from them. The
+project-to-skin harness starts from the project seeds (corpus/skin_from_project
+links to corpus/project_reader).
+
+usage: make_corpus.py [path/to/vorlune-cli]
+"""
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+CORPUS = os.path.join(HERE, "corpus")
+
+
+def bmp(bits, width=320, height=320, info_size=40, colors_used=0, compression=0,
+        table=None, pixels=None, offset=None, truncate=None):
+    entries = colors_used or (1 << bits if bits <= 8 else 0)
+    if table is None:
+        table = bytes(b for i in range(entries) for b in (i * 37 % 256, i * 91 % 256, i * 13 % 256, 0))
+    row = (width * bits + 31) // 32 * 4
+    if pixels is None:
+        pixels = bytes((x * 7 + y * 3) % 256 for y in range(abs(height)) for x in range(row))
+        if bits == 8 and colors_used:
+            pixels = bytes(p % colors_used for p in pixels)
+    header_end = 14 + info_size + len(table)
+    if offset is None:
+        offset = header_end
+    info = struct.pack("<IiiHHIIiiII", info_size, width, height, 1, bits, compression,
+                       len(pixels), 2835, 2835, colors_used, 0)
+    info += bytes(info_size - 40)
+    body = info + table + bytes(max(0, offset - header_end)) + pixels
+    data = b"BM" + struct.pack("<IHHI", 14 + len(body), 0, 0, offset) + body
+    return data[:truncate] if truncate else data
+
+
+def write(harness, name, data):
+    folder = os.path.join(CORPUS, harness)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
+
+
+def pictures():
+    good = {
+        "d1.bmp": bmp(1),
+        "d2.bmp": bmp(2),
+        "d4.bmp": bmp(4),
+        "d4_used5.bmp": bmp(4, colors_used=5),
+        "d8_full.bmp": bmp(8),
+        "d8_214.bmp": bmp(8, colors_used=214),
+        "d8_215.bmp": bmp(8, colors_used=215),
+        "d8_v5header.bmp": bmp(8, info_size=124, colors_used=100),
+        "d24.bmp": bmp(24),
+        "d24_gap.bmp": bmp(24, offset=64),
+    }
+    # Files refused by a header check are cut after the header: the rest
+    # would only make the corpus bigger.
+    header = 1200
+    bad = {
+        "short.bmp": b"BM" + bytes(20),
+        "not_bm.bmp": b"XX" + bmp(8, truncate=header)[2:],
+        "rle8.bmp": bmp(8, compression=1, truncate=header),
+        "size.bmp": bmp(8, width=16, height=16),
+        "topdown.bmp": bmp(8, height=-320, truncate=header),
+        "d16.bmp": bmp(16, truncate=header),
+        "d32.bmp": bmp(32, truncate=header),
+        "truncated.bmp": bmp(24, truncate=5000),
+        "d4_used99.bmp": bmp(4, colors_used=99),
+        "d8_kept_bad_pixel.bmp": bmp(8, colors_used=10, pixels=bytes([250]) * 102400),
+        "huge_offset.bmp": bmp(24, offset=2000, truncate=2100),
+        "table_over_pixels.bmp": bmp(4, table=b"", offset=54),
+    }
+    for name, data in {**good, **bad}.items():
+        write("bmp_import", name, data)
+    return good
+
+
+def texts():
+    samples = ["Vorlune", "ﾊﾞｰｼﾞｮﾝ", "再生ボタン", "①②Ⅸ", "Version 0.23", "～∥－"]
+    for i, text in enumerate(samples):
+        write("cp932", f"utf8_{i}", text.encode("utf-8"))
+        write("cp932", f"sjis_{i}", text.encode("cp932"))
+    write("cp932", "lone_lead", b"abc\x81")
+    write("cp932", "bad_trail", b"\x81\x20\xfd\xff")
+
+
+def projects_and_skins(cli, good):
+    with tempfile.TemporaryDirectory() as tmp:
+        def run(*args):
+            return subprocess.run([cli, *args], cwd=tmp, capture_output=True).returncode == 0
+
+        # Buttons with one and three states, a meter of each family, the
+        # digit displays (whole digit strips) and a title without bitmaps.
+        placements = [("Play", 10, 11, "1,2,3"), ("Stop", 60, 11, "4,-1,-1"), ("VolumeBarH", 10, 60, None),
+                      ("EqualizerDotV", 10, 100, None), ("LevelBarH", 180, 60, None),
+                      ("Time2", 10, 240, None), ("Track3", 180, 240, None),
+                      ("TitleSmall", 10, 290, None), ("Replay", 120, 11, None)]
+        for index, name in enumerate(("d24.bmp", "d4.bmp", "d8_214.bmp")):
+            with open(os.path.join(tmp, name), "wb") as f:
+                f.write(good[name])
+            hqd = os.path.join(tmp, name + ".hqd")
+            if not run("import", name, hqd):
+                continue
+            with open(hqd, "rb") as f:
+                write("project_reader", name[:-4] + "_empty.hqd", f.read())
+            for kind, x, y, colors in placements:
+                run("place", hqd, kind, str(x), str(y), *(["--colors", colors] if colors else []))
+            with open(hqd, "rb") as f:
+                write("project_reader", name[:-4] + "_parts.hqd", f.read())
+            # One skin is enough: the reader does not look at the background.
+            if index > 0:
+                continue
+            pdb = os.path.join(tmp, "Fuzz.pdb")
+            if run("build", hqd, pdb, "--name", "Fuzz", "--author", "Vorlune", "--version", "1",
+                   "--time", "1000000000"):
+                with open(pdb, "rb") as f:
+                    data = f.read()
+                write("skin_database_reader", "parts.pdb", data)
+                write("skin_database_reader", "cut.pdb", data[:len(data) // 3])
+                write("skin_database_reader", "header_only.pdb", data[:78 + 8 * 6])
+    write("project_reader", "short.hqd", bytes(12))
+
+
+def main():
+    good = pictures()
+    texts()
+    if len(sys.argv) > 1:
+        projects_and_skins(os.path.abspath(sys.argv[1]), good)
+
+
+if __name__ == "__main__":
+    main()
