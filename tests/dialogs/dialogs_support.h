@@ -12,6 +12,7 @@
 
 #include "core/rgb_image.h"
 #include "dialogs/user_prompts.h"
+#include "layout/skin_layout.h"
 
 namespace vorlune::testing {
 
@@ -26,6 +27,14 @@ void Settle();
 QImage Shot(QWidget& widget);
 
 QColor ToColor(Rgb c);
+
+// The three picker indexes a property dialog hands back.
+template <class Dialog>
+ColorTriple Colors(const Dialog& dialog) {
+  ColorTriple out{};
+  dialog.GetColors(out[0], out[1], out[2]);
+  return out;
+}
 
 // Types a text into the widget one character at a time, as key presses that
 // carry the character (how an input method hands over Japanese text too).

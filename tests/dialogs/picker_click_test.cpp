@@ -10,16 +10,10 @@
 namespace vorlune {
 namespace {
 
+using testing::Colors;
 using testing::PaintRecorder;
 using testing::Settle;
 using testing::ShowAndSettle;
-
-template <class Dialog>
-ColorTriple Colors(const Dialog& dialog) {
-  ColorTriple out{};
-  dialog.GetColors(out[0], out[1], out[2]);
-  return out;
-}
 
 void Click(QWidget& widget, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
   QTest::mouseClick(&widget, button, Qt::NoModifier, QPoint(x, y));

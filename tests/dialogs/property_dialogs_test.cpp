@@ -12,16 +12,10 @@
 namespace vorlune {
 namespace {
 
+using testing::Colors;
 using testing::PaintRecorder;
 using testing::Settle;
 using testing::ShowAndSettle;
-
-template <class Dialog>
-ColorTriple Colors(const Dialog& dialog) {
-  ColorTriple out{};
-  dialog.GetColors(out[0], out[1], out[2]);
-  return out;
-}
 
 template <class Dialog>
 ColorTriple AfterOk(ColorTriple in, std::int32_t kind) {
