@@ -88,7 +88,8 @@ std::optional<SkinLayout> CSkinEditorDlg::ReadLayoutToLoad(const QString& path, 
   if (!unpacked->madeByThisEditor) {
     wait.Hide();
     const bool agreed = m_prompts->AskYesNo(
-        this, tr("このスキンはこのエディタで作られたものではないか、作成後に変更されています。\n"
+        this, tr("このスキンは、このエディタで作られたものではないか、\n"
+                 "作成後に変更されています。\n"
                  "プロジェクトとして開いて作成し直すと、元のスキンと同じにはなりません。\n"
                  "開きますか？"));
     if (!agreed) return std::nullopt;
