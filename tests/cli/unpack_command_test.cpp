@@ -59,15 +59,8 @@ TEST_F(UnpackCommand, WritesTheProjectOnlyForASkinItCanGiveBack) {
     EXPECT_NE(result.err.find(run.err), std::string::npos) << result.err;
     EXPECT_EQ(std::filesystem::exists(folder_ / "out.hqd"), run.written) << args[1];
   }
-}
-
-TEST_F(UnpackCommand, TheProjectBuildsTheSameSkin) {
   ASSERT_EQ(RunCli({"unpack", In("sky.pdb"), In("sky.hqd")}).status, 0);
   EXPECT_TRUE(ReadBytes(folder_ / "sky.hqd") == WriteProjectFile(UnpackSkinDatabase(skin_)->layout));
-  const auto built =
-      RunCli({"build", In("sky.hqd"), In("sky.pdb"), "--time", std::to_string(testing::kSomeTime)});
-  ASSERT_EQ(built.status, 0) << built.err;
-  EXPECT_TRUE(ReadBytes(folder_ / "sky.pdb") == skin_);
 }
 
 TEST_F(UnpackCommand, HelpAndInfoTellOfIt) {
