@@ -124,6 +124,11 @@ def projects_and_skins(cli, good):
                 write("skin_database_reader", "parts.pdb", data)
                 write("skin_database_reader", "cut.pdb", data[:len(data) // 3])
                 write("skin_database_reader", "header_only.pdb", data[:78 + 8 * 6])
+                # A pixel of the play button's first state changed: it unpacks, but not as
+                # a skin this editor made.
+                changed = bytearray(data)
+                changed[int.from_bytes(data[78 + 8 * 7:78 + 8 * 7 + 4], "big") + 16 + 100] ^= 1
+                write("skin_database_reader", "changed.pdb", bytes(changed))
     write("project_reader", "short.hqd", bytes(12))
 
 

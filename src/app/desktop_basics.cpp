@@ -23,7 +23,8 @@ DroppedFile DroppedFileOf(const QMimeData* data, QString& path) {
   path = url.toLocalFile();
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix == QLatin1String("bmp")) return DroppedFile::Picture;
-  if (suffix == QLatin1String("hqd")) return DroppedFile::Project;
+  // A skin database loads as the project it was made from.
+  if (suffix == QLatin1String("hqd") || suffix == QLatin1String("pdb")) return DroppedFile::Project;
   return DroppedFile::None;
 }
 

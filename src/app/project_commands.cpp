@@ -1,10 +1,21 @@
+#include <QFileInfo>
+
 #include "file_paths.h"
 #include "project/project_messages.h"
 #include "project/project_storage.h"
+#include "project/skin_unpacking.h"
 #include "skin_editor_dlg.h"
 #include "wait_cursor.h"
 
 namespace vorlune {
+
+namespace {
+
+bool IsSkinDatabasePath(const QString& path) {
+  return QFileInfo(path).suffix().compare(QLatin1String("pdb"), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
 
 void CSkinEditorDlg::OnSaveProject() {
   if (!m_layout.backgroundLoaded) {
@@ -30,7 +41,8 @@ void CSkinEditorDlg::OnSaveProject() {
 
 void CSkinEditorDlg::OnLoadProject() {
   const std::optional<QString> chosen = m_prompts->ChooseFileToOpen(
-      this, {QStringLiteral("Harmoniquest file (*.hqd)"), QStringLiteral("hqd"), QString()});
+      this, {QStringLiteral("Harmoniquest file (*.hqd);;Database for Harmoniquest (*.pdb)"),
+             QStringLiteral("hqd"), QString()});
   if (!chosen) return;
   LoadProjectFrom(*chosen);
 }
@@ -40,12 +52,9 @@ void CSkinEditorDlg::LoadProjectFrom(const QString& path) {
   // The whole file is read and checked before anything of the editor changes,
   // and the temporary picture is replaced whole, so a failed load leaves the
   // background, the layout and the canvas as they were.
-  Result<SkinLayout> loaded = LoadProjectFile(ToFileSystemPath(path));
-  if (!loaded) {
-    wait.Hide();
-    ShowMessage(loaded.error());
-    return;
-  }
+  const bool skin = IsSkinDatabasePath(path);
+  std::optional<SkinLayout> loaded = ReadLayoutToLoad(path, skin, wait);
+  if (!loaded) return;
   if (m_temporaryFolder.WritePicture(loaded->reducedBmp)) {
     wait.Hide();
     ShowMessage(CannotMakeProjectFileMessage());
@@ -54,9 +63,39 @@ void CSkinEditorDlg::LoadProjectFrom(const QString& path) {
   loaded->filePath = m_layout.filePath;  // a load keeps the path Save and Create last chose
   m_layout = std::move(*loaded);
   SetProjectPath(path);
+  // The title names the skin, but Save asks for a project name: it never
+  // writes over the skin.
+  if (skin) m_projectPath.clear();
   wait.Hide();
   // Idle again, the part buttons mirroring the loaded layout, all repainted.
   ApplyPlacementEffects(m_placementEditor.BackgroundReplaced());
+}
+
+std::optional<SkinLayout> CSkinEditorDlg::ReadLayoutToLoad(const QString& path, bool skin, WaitCursor& wait) {
+  if (!skin) {
+    Result<SkinLayout> loaded = LoadProjectFile(ToFileSystemPath(path));
+    if (loaded) return std::move(*loaded);
+    wait.Hide();
+    ShowMessage(loaded.error());
+    return std::nullopt;
+  }
+  Result<UnpackedSkin> unpacked = UnpackSkinFile(ToFileSystemPath(path));
+  if (!unpacked) {
+    wait.Hide();
+    ShowMessage(unpacked.error());
+    return std::nullopt;
+  }
+  if (!unpacked->madeByThisEditor) {
+    wait.Hide();
+    const bool agreed = m_prompts->AskYesNo(
+        this, tr("このスキンは、このエディタで作られたものではないか、\n"
+                 "作成後に変更されています。\n"
+                 "プロジェクトとして開いて作成し直すと、元のスキンと同じにはなりません。\n"
+                 "開きますか？"));
+    if (!agreed) return std::nullopt;
+    wait.Show();
+  }
+  return std::move(unpacked->layout);
 }
 
 }  // namespace vorlune

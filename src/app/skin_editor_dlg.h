@@ -21,6 +21,8 @@ class QPushButton;
 
 namespace vorlune {
 
+class WaitCursor;
+
 // The about item of the system menu and of the window's context menu.
 inline constexpr int IDM_ABOUTBOX = 0x0010;
 inline constexpr char kAboutMenuText[] = "Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)...";
@@ -71,6 +73,7 @@ class CSkinEditorDlg : public QDialog {
   // The Image and Load commands on a file chosen elsewhere (dropped on the
   // window), with the same checks and messages as after their file dialogs.
   void ImportBackgroundFrom(const QString& path);
+  // A .pdb loads as the project the skin database was made from.
   void LoadProjectFrom(const QString& path);
 
   // Frees the picture buffers and removes the temporary picture file and its folder.
@@ -106,6 +109,10 @@ class CSkinEditorDlg : public QDialog {
   void CreateShortcuts();
   // The window title names the project file once one was saved or loaded.
   void SetProjectPath(const QString& path);
+  // The layout a Load of `path` gives: a project file, or the project a skin
+  // database was made from (a skin this editor did not make only when the user
+  // agrees). None after the refusal was shown or the user declined.
+  std::optional<SkinLayout> ReadLayoutToLoad(const QString& path, bool skin, WaitCursor& wait);
   // The Create command's file dialog, shown again until the name can also be
   // the database name. False when the user cancels.
   bool ChooseSkinFile(QString& path, std::string& databaseName);

@@ -7,6 +7,7 @@
 #include "cli/json_writer.h"
 #include "core/cp932.h"
 #include "core/file_io.h"
+#include "project/skin_unpacking.h"
 #include "skin/skin_database_reader.h"
 
 namespace vorlune::cli {
@@ -76,7 +77,15 @@ std::vector<std::string> RecordContents(const SkinDatabase& db) {
   return contents;
 }
 
-void PrintText(const SkinDatabase& db, std::size_t fileSize) {
+// Whether `unpack` gives the project back, and if not, why.
+std::string UnpackText(std::span<const std::uint8_t> file) {
+  const Result<UnpackedSkin> unpacked = UnpackSkinDatabase(file);
+  if (!unpacked) return "no: " + unpacked.error().text;
+  if (!unpacked->madeByThisEditor) return "only with --force: " + NotMadeByThisEditorMessage().text;
+  return "yes";
+}
+
+void PrintText(const SkinDatabase& db, std::size_t fileSize, const std::string& unpacks) {
   std::printf("skin database, %zu bytes\n", fileSize);
   std::printf("name:          %s\n", Cp932ToUtf8(db.name).c_str());
   std::printf("type/creator:  %s/%s\n", db.type.c_str(), db.creator.c_str());
@@ -94,6 +103,7 @@ void PrintText(const SkinDatabase& db, std::size_t fileSize) {
   std::printf("author:        %s\n", Cp932ToUtf8(db.info.author).c_str());
   std::printf("version:       %s\n", Cp932ToUtf8(db.info.version).c_str());
   std::printf("part count:    %u\n", db.info.partCount);
+  std::printf("unpacks:       %s\n", unpacks.c_str());
   std::printf("parts:\n");
   for (const SkinPartView& part : db.parts) {
     std::printf("  %-13s kind %2d  at %3d,%3d  size %3dx%-3d  states %d  colours %s  titleSizeCode %u\n",
@@ -121,7 +131,7 @@ void AddBitmap(JsonWriter& json, const SkinBitmap& b, std::string_view key = {})
   json.EndObject();
 }
 
-void PrintJson(const SkinDatabase& db, std::size_t fileSize) {
+void PrintJson(const SkinDatabase& db, std::size_t fileSize, const std::string& unpacks) {
   JsonWriter json;
   json.BeginObject();
   json.Add("format", "skin database");
@@ -140,6 +150,7 @@ void PrintJson(const SkinDatabase& db, std::size_t fileSize) {
   json.Add("uniqueIDSeed", db.uniqueIdSeed);
   json.Add("nextRecordListID", db.nextRecordListId);
   json.Add("numRecords", static_cast<int>(db.records.size()));
+  json.Add("unpacks", unpacks);
   const std::vector<std::string> contents = RecordContents(db);
   json.BeginArray("records");
   for (std::size_t i = 0; i < db.records.size(); ++i) {
@@ -207,9 +218,9 @@ int DescribeSkinDatabase(const std::string& path, bool json) {
     return 1;
   }
   if (json) {
-    PrintJson(*db, file.bytes.size());
+    PrintJson(*db, file.bytes.size(), UnpackText(file.bytes));
   } else {
-    PrintText(*db, file.bytes.size());
+    PrintText(*db, file.bytes.size(), UnpackText(file.bytes));
   }
   return 0;
 }

@@ -22,6 +22,8 @@ constexpr Command kCommands[] = {
      vorlune::cli::RunBuild},
     {"render", "render FILE OUT.png                          picture of a .hqd or .pdb",
      vorlune::cli::RunRender},
+    {"unpack", "unpack SKIN.pdb OUT.hqd [--force]            the project a skin was made from",
+     vorlune::cli::RunUnpack},
 };
 
 void PrintUsage(std::FILE* to) {

@@ -34,4 +34,11 @@ std::optional<QString> QtUserPrompts::ChooseFileToSave(QWidget* owner, const Fil
   return RunFileDialog(owner, request, QFileDialog::AcceptSave);
 }
 
+bool QtUserPrompts::AskYesNo(QWidget* owner, const QString& question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Warning"), question,
+                  QMessageBox::Yes | QMessageBox::No, owner);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace vorlune

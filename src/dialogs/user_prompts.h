@@ -33,6 +33,9 @@ class UserPrompts {
   // The chosen file name to write, or nothing when the user cancels. An
   // existing file is written over only after the user agreed.
   virtual std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) = 0;
+
+  // A modal "Warning" box with the question and Yes and No buttons; true for Yes.
+  virtual bool AskYesNo(QWidget* owner, const QString& question) = 0;
 };
 
 // The real dialogs of the platform.
@@ -41,6 +44,7 @@ class QtUserPrompts final : public UserPrompts {
   void ShowMessage(QWidget* owner, const UserMessage& message) override;
   std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override;
+  bool AskYesNo(QWidget* owner, const QString& question) override;
 };
 
 }  // namespace vorlune

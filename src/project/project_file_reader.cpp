@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "core/byte_order.h"
-#include "layout/placement_rules.h"
+#include "project/placed_parts_check.h"
 #include "project/project_file.h"
 #include "project/project_file_format.h"
 #include "project/project_messages.h"
@@ -23,36 +23,6 @@ void ReadText(std::span<const std::uint8_t> file, std::size_t at, std::size_t co
               std::array<char, N>& field) {
   field.fill(0);
   for (std::size_t i = 0; i < count; ++i) field[i] = static_cast<char>(file[at + i]);
-}
-
-bool WhollyOnCanvas(PartKind k, const PartRecord& row) {
-  // Far-off coordinates are settled here, before any sum could overflow.
-  if (row.x > kCanvasSize || row.y > kCanvasSize) return false;
-  return LiesOnCanvas(k, {row.x, row.y});
-}
-
-// The placement rules the editor keeps while the user works, checked for a
-// layout that comes from a file.
-std::optional<ProjectDamage> CheckPlacedParts(const SkinLayout& layout) {
-  if (layout.placed(kNoKind)) return ProjectDamage::HalfPlaced;
-  for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
-    if (layout.placed(k) && !WhollyOnCanvas(k, layout.part(k))) return ProjectDamage::OffCanvas;
-  }
-  for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
-    if (!layout.placed(k)) continue;
-    const KindRange group = GroupKinds(k);
-    for (PartKind j = group.first; j <= group.last; ++j) {
-      if (j != k && layout.placed(j)) return ProjectDamage::GroupPlacedTwice;
-    }
-  }
-  for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
-    if (!layout.placed(k)) continue;
-    const PartRecord& row = layout.part(k);
-    for (PartKind j = k + 1; j <= kLastKind; ++j) {
-      if (layout.placed(j) && Touches(layout, k, {row.x, row.y}, j)) return ProjectDamage::PartsTouch;
-    }
-  }
-  return std::nullopt;
 }
 
 }  // namespace

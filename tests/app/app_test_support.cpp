@@ -33,6 +33,14 @@ std::optional<QString> ScriptedPrompts::ChooseFileToSave(QWidget* owner, const F
   return ChooseFileToOpen(owner, request);
 }
 
+bool ScriptedPrompts::AskYesNo(QWidget*, const QString& question) {
+  questions.push_back(question);
+  if (answers.empty()) return false;
+  const bool answer = answers.front();
+  answers.erase(answers.begin());
+  return answer;
+}
+
 namespace {
 void Put16(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
   b[at] = v & 0xFF;

@@ -25,10 +25,13 @@ class ScriptedPrompts final : public UserPrompts {
   std::vector<UserMessage> messages;
   std::vector<FileDialogRequest> requests;
   std::function<void(const UserMessage&)> onMessage;
+  std::vector<bool> answers;  // next answers of the Yes/No questions; none left answers No
+  QStringList questions;
 
   void ShowMessage(QWidget* owner, const UserMessage& message) override;
   std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override;
+  bool AskYesNo(QWidget* owner, const QString& question) override;
 };
 
 // A 320 x 320 BMP file with a colour table of `colors` entries (none for 24

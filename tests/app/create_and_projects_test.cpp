@@ -184,7 +184,7 @@ TEST_F(CreateAndProjects, SaveAndLoadIntoAFreshWindowGiveTheSameEditor) {
   fresh.prompts.files = {session.Path("night.hqd")};
   QTest::mouseClick(fresh.window().Control(IDC_LOAD), Qt::LeftButton);
   ASSERT_TRUE(fresh.prompts.messages.empty());
-  EXPECT_EQ(fresh.prompts.requests[0].filter, "Harmoniquest file (*.hqd)");
+  EXPECT_EQ(fresh.prompts.requests[0].filter, "Harmoniquest file (*.hqd);;Database for Harmoniquest (*.pdb)");
   EXPECT_EQ(fresh.window().windowTitle(), "night.hqd - Vorlune");
   EXPECT_EQ(fresh.window().ProjectPath(), session.Path("night.hqd"));
   EXPECT_TRUE(fresh.window().Layout().filePath.empty());  // a load keeps the path Save and Create offer

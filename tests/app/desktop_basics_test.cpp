@@ -61,7 +61,8 @@ TEST_F(DesktopBasics, ShortcutsRunTheFourCommands) {
   EXPECT_EQ(session.prompts.requests.back().filter, "Harmoniquest data file(*.hqd)");
   session.prompts.files = {QString()};  // cancelled
   QTest::keyClick(&session.window(), Qt::Key_O, Qt::ControlModifier);
-  EXPECT_EQ(session.prompts.requests.back().filter, "Harmoniquest file (*.hqd)");
+  EXPECT_EQ(session.prompts.requests.back().filter,
+            "Harmoniquest file (*.hqd);;Database for Harmoniquest (*.pdb)");
   EXPECT_EQ(session.window().Control(IDC_SAVE)->toolTip(),
             QKeySequence(Qt::CTRL | Qt::Key_S).toString(QKeySequence::NativeText));
 }

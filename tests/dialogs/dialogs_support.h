@@ -67,6 +67,7 @@ class RecordingPrompts : public UserPrompts {
   std::optional<QString> ChooseFileToSave(QWidget*, const FileDialogRequest&) override {
     return std::nullopt;
   }
+  bool AskYesNo(QWidget*, const QString&) override { return false; }
   std::vector<QWidget*> owners;
   std::vector<UserMessage> messages;
 };

@@ -1,0 +1,166 @@
+#include "project/skin_unpacking.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "core/byte_order.h"
+#include "project/project_file.h"
+#include "skin/skin_database_reader.h"
+#include "skin/skin_database_writer.h"
+#include "skin/skin_info_record.h"
+#include "support/synthetic_layout.h"
+
+namespace vorlune {
+namespace {
+
+using testing::Place;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes SkinOf(const SkinLayout& layout) {
+  return *MakeSkinDatabase(layout, "round.pdb", static_cast<std::int32_t>(layout.placedCount),
+                           MakeSkinInfoRecord(layout), testing::kSomeTime);
+}
+
+// Every state count, title and digit displays, and colours a skin cannot keep:
+// a button's colour 1 without colour 0, a title's colours 1 and 2, a meter's
+// colour 2 without colour 1; texts with leftovers after their terminators.
+SkinLayout RichLayout() {
+  SkinLayout layout = testing::SyntheticLayout();
+  Place(layout, 1, 0, 0, {9, 12, kNoColor});
+  Place(layout, 2, 40, 0, {15, kNoColor, kNoColor});
+  Place(layout, 3, 80, 0, {kNoColor, 4, kNoColor});
+  Place(layout, 10, 130, 0, {6, 14, kNoColor});
+  Place(layout, 17, 130, 80, {6, kNoColor, 9});
+  Place(layout, 22, 130, 130, {14, kNoColor, kNoColor});
+  Place(layout, 26, 0, 170, {0, kNoColor, kNoColor});
+  Place(layout, 28, 0, 240, {3, 5, 7});
+  Place(layout, 30, 284, 290, {0, 7, kNoColor});
+  layout.databaseName = {'S', 'k', 'y', 0, 'o', 'l', 'd'};
+  layout.databaseAuthor = {'X', 'Y', 0, 'D', 'E', 'F'};
+  layout.databaseVersion = {'1', '2', '3', '4', '5', '6'};
+  return layout;
+}
+
+std::vector<SkinLayout> SyntheticLayouts() {
+  SkinLayout fewColors = RichLayout();  // a picture of 16 colours: the palette's other entries black
+  fewColors.pictureColorsUsed = 16;
+  for (std::size_t i = 33; i < 256; ++i) fewColors.palette[i] = {};
+  return {testing::SyntheticLayout(), RichLayout(), fewColors};
+}
+
+// What a skin keeps of a project: the colours of its state bitmaps or title
+// text, the title up to its terminator.
+SkinLayout KeptInSkin(SkinLayout layout) {
+  for (PartKind k = 0; k <= kLastKind; ++k) {
+    PartRecord& row = layout.part(k);
+    row.colors = row.placed() ? ColorsKeptInSkin(k, row.colors) : ColorTriple{kNoColor, kNoColor, kNoColor};
+  }
+  const SkinInfoRecord info = MakeSkinInfoRecord(layout);
+  std::copy_n(info.begin(), 32, layout.databaseName.begin());
+  return layout;
+}
+
+// Skin -> project -> skin gives the same bytes; project -> skin -> project gives
+// the same picture, palette, count, texts, positions and kept colours.
+TEST(SkinUnpacking, RoundTripsBothWays) {
+  for (const SkinLayout& source : SyntheticLayouts()) {
+    const Bytes skin = SkinOf(source);
+    const Result<UnpackedSkin> unpacked = UnpackSkinDatabase(skin);
+    ASSERT_TRUE(unpacked.ok()) << unpacked.error().text;
+    EXPECT_TRUE(unpacked->madeByThisEditor);
+    const Bytes project = WriteProjectFile(unpacked->layout);
+    const Result<SkinLayout> reloaded = ReadProjectFile(project);
+    ASSERT_TRUE(reloaded.ok()) << reloaded.error().text;
+    EXPECT_TRUE(SkinOf(*reloaded) == skin);
+
+    EXPECT_EQ(unpacked->layout.palette, source.palette);
+    const Bytes expected = WriteProjectFile(KeptInSkin(source));
+    const std::size_t body = 12 + kReducedHeaderSize;  // the rows, count, texts and part rows
+    EXPECT_TRUE(std::equal(project.begin() + body, project.end(), expected.begin() + body));
+  }
+  const SkinLayout rich = UnpackSkinDatabase(SkinOf(RichLayout()))->layout;
+  EXPECT_EQ(rich.part(17).colors, (ColorTriple{6, kNoColor, 9}));
+  EXPECT_EQ(rich.part(28).colors, (ColorTriple{3, kNoColor, kNoColor}));
+  EXPECT_EQ(rich.part(3).colors, (ColorTriple{kNoColor, kNoColor, kNoColor}));
+}
+
+// A skin of two buttons, one meter and one time display, and where its records lie.
+struct GoodSkin {
+  GoodSkin() {
+    SkinLayout layout = testing::SyntheticLayout();
+    Place(layout, 1, 0, 0, {9, 12, kNoColor});
+    Place(layout, 2, 40, 0, {15, kNoColor, kNoColor});
+    Place(layout, 17, 130, 80, {6, 14, 9});
+    Place(layout, 21, 0, 200, {4, kNoColor, kNoColor});
+    bytes = SkinOf(layout);
+  }
+  std::uint32_t Record(int i) const { return ReadBE32(bytes, 78 + 8 * static_cast<std::size_t>(i)); }
+  Bytes bytes;
+  // Records: 0 info, 1 palette, 2..5 strips, 6 play, 7..8 its states, 9 stop,
+  // 10 its state, 11 meter, 12..14 its states, 15 time display, 16 its state.
+};
+
+TEST(SkinUnpacking, RefusesOrWarnsForEachReason) {
+  const GoodSkin good;
+  ASSERT_TRUE(UnpackSkinDatabase(good.bytes)->madeByThisEditor);
+  const std::uint32_t strip = good.Record(2) + 16;
+  const std::uint32_t stop = good.Record(9);
+  struct Case {
+    const char* what;
+    std::function<void(Bytes&)> damage;
+    const char* refusal;  // a part of the message; null: unpacks, but not as the editor's own
+  };
+  const Case cases[] = {
+      {"type", [](Bytes& b) { b[60] = 'X'; }, "type Data"},
+      {"record count", [](Bytes& b) { b[77] = 5; }, "fewer than six"},
+      {"record size", [&](Bytes& b) { b[78 + 8 + 3] += 1; }, "information record has the wrong size"},
+      {"record out of the file", [](Bytes& b) { b[78 + 8 * 16] = 0x7F; }, "misplaced"},
+      {"part kind", [&](Bytes& b) { b[stop] = 31; }, "no part kind"},
+      {"descriptor size", [&](Bytes& b) { b[stop + 7] = 38; }, "size other than its kind's"},
+      {"part off the canvas",
+       [&](Bytes& b) {
+         b[stop + 3] = 200;
+         b[stop + 2] = 1;
+       },
+       "off the background"},
+      {"parts touching", [&](Bytes& b) { b[stop + 3] = 34; }, "two parts touch"},
+      {"two of a group",
+       [](Bytes& b) {
+         SkinLayout layout = testing::SyntheticLayout();
+         Place(layout, 21, 0, 0, {4, kNoColor, kNoColor});
+         Place(layout, 22, 0, 100, {4, kNoColor, kNoColor});
+         b = SkinOf(layout);
+       },
+       "two parts of one group"},
+      {"pixel below 17", [&](Bytes& b) { b[strip + 5] = 16; }, "background pixel"},
+      {"pixel above 230", [&](Bytes& b) { b[strip + 25599] = 231; }, "background pixel"},
+      {"a state bitmap's pixel", [&](Bytes& b) { b[good.Record(7) + 16 + 300] ^= 1; }, nullptr},
+      {"a picker colour in the palette", [&](Bytes& b) { b[good.Record(1) + 5] ^= 0x40; }, nullptr},
+      {"a state colour byte", [&](Bytes& b) { b[stop + 10] = 40; }, nullptr},
+      {"a record's attributes", [](Bytes& b) { b[78 + 4] = 0; }, nullptr},
+  };
+  for (const Case& c : cases) {
+    Bytes bad = good.bytes;
+    c.damage(bad);
+    const Result<UnpackedSkin> unpacked = UnpackSkinDatabase(bad);
+    if (c.refusal != nullptr) {
+      ASSERT_FALSE(unpacked.ok()) << c.what;
+      EXPECT_EQ(unpacked.error().text.rfind("Error : ", 0), 0u) << c.what;
+      EXPECT_NE(unpacked.error().text.find(c.refusal), std::string::npos)
+          << c.what << ": " << unpacked.error().text;
+    } else {
+      ASSERT_TRUE(unpacked.ok()) << c.what << ": " << unpacked.error().text;
+      EXPECT_FALSE(unpacked->madeByThisEditor) << c.what;
+      EXPECT_TRUE(ReadProjectFile(WriteProjectFile(unpacked->layout)).ok()) << c.what;
+    }
+  }
+  // Only the time stamps may differ.
+  Bytes later = good.bytes;
+  for (std::size_t i = 36; i < 44; ++i) later[i] = static_cast<std::uint8_t>(i);
+  EXPECT_TRUE(UnpackSkinDatabase(later)->madeByThisEditor);
+}
+
+}  // namespace
+}  // namespace vorlune
