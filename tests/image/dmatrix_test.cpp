@@ -100,5 +100,5 @@ TEST(Dmatrix, RowPairsGiveWhatRowByRowGives) {
   }
 }
 
-  // namespace
+}  // namespace
 }  // namespace vorlune
