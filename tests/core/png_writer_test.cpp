@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/golden.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/golden.h"
 
 namespace vorlune {
 namespace {

@@ -95,14 +95,20 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
   const TestBmp plain = testing::UniformTrueColor({1, 2, 3});
   const Bytes plainBytes = plain.Bytes();
   const auto table = DistinctColours(256);
-  const auto size = [&](int w, int h) { return Changed(plain, [=](TestBmp& b) { b.width = w, b.height = h; }); };
-  const auto depth = [&](std::uint16_t bits) { return Changed(plain, [=](TestBmp& b) { b.bitsPerPixel = bits; }); };
+  const auto size = [&](int w, int h) {
+    return Changed(plain, [=](TestBmp& b) { b.width = w, b.height = h; });
+  };
+  const auto depth = [&](std::uint16_t bits) {
+    return Changed(plain, [=](TestBmp& b) { b.bitsPerPixel = bits; });
+  };
   const auto using8 = [&](std::uint8_t highest, std::uint32_t used) {
-    return EightBit(table, used, [=](int x, int row) { return x == 5 && row == 7 ? highest : std::uint8_t{0}; })
+    return EightBit(table, used,
+                    [=](int x, int row) { return x == 5 && row == 7 ? highest : std::uint8_t{0}; })
         .Bytes();
   };
   const auto fourBit = [](std::uint32_t used, int entries) {
-    return Indexed(4, DistinctColours(entries), used, [](int x, int) { return static_cast<std::uint8_t>(x % 2); });
+    return Indexed(4, DistinctColours(entries), used,
+                   [](int x, int) { return static_cast<std::uint8_t>(x % 2); });
   };
   Bytes notBm = plainBytes;
   notBm[1] = 'A';
@@ -126,7 +132,9 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
       return Rgb{static_cast<std::uint8_t>(n < count ? 10 : n >= 320 * 320 - count ? 240 : 128), 50, 60};
     });
   };
-  const auto halves = [](Rgb left, Rgb right) { return TrueColor([=](int x, int) { return x < 160 ? left : right; }); };
+  const auto halves = [](Rgb left, Rgb right) {
+    return TrueColor([=](int x, int) { return x < 160 ? left : right; });
+  };
 
   return {
       {"empty", {}},
@@ -156,13 +164,13 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
       {"four bit used 17", fourBit(17, 17).Bytes()},
       {"four bit used 16", fourBit(16, 16).Bytes()},
       {"four bit used 17 core header", Changed(fourBit(17, 17), [](TestBmp& b) { b.infoSize = 12; })},
-      {"four bit used 2 short table", Changed(fourBit(2, 16), [](TestBmp& b) { b.pixelOffset = 14 + 40 + 8; })},
+      {"four bit used 2 short table",
+       Changed(fourBit(2, 16), [](TestBmp& b) { b.pixelOffset = 14 + 40 + 8; })},
       {"four bit table cut", Changed(fourBit(0, 16), [](TestBmp& b) { b.pixelOffset = 14 + 40 + 63; })},
       {"four bit core header", Changed(fourBit(0, 16), [](TestBmp& b) { b.infoSize = 12; })},
       {"four bit v5 header", Changed(fourBit(0, 16), [](TestBmp& b) { b.infoSize = 124; })},
-      {"four bit gap", Changed(Indexed(4, DistinctColours(16), 0, Sixteenths), [](TestBmp& b) {
-         b.pixelOffset = 400, b.fill = 0xAB;
-       })},
+      {"four bit gap", Changed(Indexed(4, DistinctColours(16), 0, Sixteenths),
+                               [](TestBmp& b) { b.pixelOffset = 400, b.fill = 0xAB; })},
       {"one bit used 3", Indexed(1, DistinctColours(3), 3, Checker).Bytes()},
       {"one bit used 2", Indexed(1, DistinctColours(3), 2, Checker).Bytes()},
       {"one bit used 1", Indexed(1, {{0, 0, 0}, {9, 9, 9}}, 1, Checker).Bytes()},
@@ -172,7 +180,8 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
       {"one bit zero component", Indexed(1, {{255, 0, 255}, {0, 0, 0}}, 0, Checker).Bytes()},
       {"two bit", Indexed(2, DistinctColours(4), 0, Quarters).Bytes()},
       {"two bit used 3", Indexed(2, {{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}, 3, Quarters).Bytes()},
-      {"eight bit 5 of 7", Indexed(8, DistinctColours(5), 5, [](int x, int) { return std::uint8_t(x % 7); }).Bytes()},
+      {"eight bit 5 of 7",
+       Indexed(8, DistinctColours(5), 5, [](int x, int) { return std::uint8_t(x % 7); }).Bytes()},
       {"eight bit 214 used 214", using8(214, 214)},
       {"eight bit 255 used 1", using8(255, 1)},
       {"eight bit 213 used 214", using8(213, 214)},
@@ -184,10 +193,11 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
       {"equal counts", EightBit(table, 0, Serial).Bytes()},
       {"exchange sort", EightBit(table, 0, Runs({{0, 20000}, {1, 10000}, {2, 20000}, {3, 52400}})).Bytes()},
       {"nearest kept", EightBit(near, 0, Serial).Bytes()},
-      {"beyond the table", EightBit(grey, 220, Runs({{240, 60000}, {1, 40000}, {230, 2}, {5, 2398}})).Bytes()},
+      {"beyond the table",
+       EightBit(grey, 220, Runs({{240, 60000}, {1, 40000}, {230, 2}, {5, 2398}})).Bytes()},
       {"beyond the table even", EightBit(greyDark, 220, Serial).Bytes()},
-      {"reversed table", EightBit(reversed, 0, [](int x, int row) { return std::uint8_t(255 - Serial(x, row)); })
-                             .Bytes()},
+      {"reversed table",
+       EightBit(reversed, 0, [](int x, int row) { return std::uint8_t(255 - Serial(x, row)); }).Bytes()},
       {"uniform 100 150 200", testing::UniformTrueColor({100, 150, 200}).Bytes()},
       {"uniform 0 150 200", testing::UniformTrueColor({0, 150, 200}).Bytes()},
       {"uniform 100 0 0", testing::UniformTrueColor({100, 0, 0}).Bytes()},
@@ -199,7 +209,8 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
       {"step", halves({0, 0, 0}, {0, 255, 0}).Bytes()},
       {"truncating step", halves({128, 200, 0}, {128, 100, 0}).Bytes()},
       {"gradient", TrueColor([](int x, int row) {
-                     return Rgb{static_cast<std::uint8_t>(x * 255 / 319), static_cast<std::uint8_t>(row * 255 / 319),
+                     return Rgb{static_cast<std::uint8_t>(x * 255 / 319),
+                                static_cast<std::uint8_t>(row * 255 / 319),
                                 static_cast<std::uint8_t>((x * row) % 256)};
                    }).Bytes()},
   };
@@ -216,8 +227,9 @@ TEST(BackgroundImport, OutputsOfATableOfPictures) {
             (UserMessage{"Error : Cannot find bmp-file", MessageIcon::Exclamation}));
   EXPECT_EQ(BmpReadFailureMessage(ReadFailure::CannotOpen),
             (UserMessage{"Error : Cannot open bmp-file", MessageIcon::Information}));
-  EXPECT_EQ(ReductionNoticeMessage(), (UserMessage{"Over 214 color bitmap.\n Down-color conversion started(to 214colors).",
-                                                   MessageIcon::Information}));
+  EXPECT_EQ(ReductionNoticeMessage(),
+            (UserMessage{"Over 214 color bitmap.\n Down-color conversion started(to 214colors).",
+                         MessageIcon::Information}));
 }
 
 TEST(BackgroundImport, WithoutStorageForThePrefilterTheImportGoesOnWithoutIt) {
@@ -232,7 +244,8 @@ TEST(BackgroundImport, WithoutStorageForThePrefilterTheImportGoesOnWithoutIt) {
   EXPECT_TRUE(testing::Imported(step).warnings.empty());
   // Without the pre-filter the column after the step keeps its own colour.
   EXPECT_EQ(testing::ReducedPixel(*imported, 160, 0), testing::ReducedPixel(*imported, 161, 0));
-  EXPECT_NE(testing::ReducedPixel(testing::Imported(step), 160, 0), testing::ReducedPixel(testing::Imported(step), 161, 0));
+  EXPECT_NE(testing::ReducedPixel(testing::Imported(step), 160, 0),
+            testing::ReducedPixel(testing::Imported(step), 161, 0));
 }
 
 TEST(BackgroundImport, OnlyTheFirstImportResetsThePlacedCount) {
@@ -251,7 +264,8 @@ TEST(BackgroundImport, OnlyTheFirstImportResetsThePlacedCount) {
   layout.part(1).x = 10;
   layout.part(1).y = 20;
   layout.placedCount = 1;
-  const auto second = testing::Imported(Indexed(2, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {9, 9, 9}}, 0, Quarters));
+  const auto second =
+      testing::Imported(Indexed(2, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {9, 9, 9}}, 0, Quarters));
   ApplyImportedBackground(layout, second);
   EXPECT_EQ(layout.placedCount, 1u);
   EXPECT_TRUE(layout.placed(1));

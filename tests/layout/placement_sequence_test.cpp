@@ -25,16 +25,21 @@ struct WindowStandIn {
   // Every effect and the state after each event, for the golden check.
   std::vector<std::uint8_t> trace;
   void Record(std::int64_t value) { AppendBE32(trace, static_cast<std::uint32_t>(value)); }
-  void Record(std::string_view text) { trace.insert(trace.end(), text.begin(), text.end()), trace.push_back(0); }
+  void Record(std::string_view text) {
+    trace.insert(trace.end(), text.begin(), text.end()), trace.push_back(0);
+  }
 
   void Apply(const PlacementEffects& effects) {
     Record(effects.placementText ? *effects.placementText : std::string_view("(unchanged)"));
-    if (effects.partButtons) trace.insert(trace.end(), effects.partButtons->begin(), effects.partButtons->end());
+    if (effects.partButtons)
+      trace.insert(trace.end(), effects.partButtons->begin(), effects.partButtons->end());
     if (effects.message) Record(effects.message->text), Record(static_cast<int>(effects.message->icon));
     Record(effects.propertyDialog.value_or(-1));
-    for (const ClientRect& r : effects.invalidate) Record(r.left), Record(r.top), Record(r.right), Record(r.bottom);
+    for (const ClientRect& r : effects.invalidate)
+      Record(r.left), Record(r.top), Record(r.right), Record(r.bottom);
     Record(state.currentKind), Record(state.movingFlag);
-    Record(state.preview.x), Record(state.preview.y), Record(state.lastPreview.x), Record(state.lastPreview.y);
+    Record(state.preview.x), Record(state.preview.y), Record(state.lastPreview.x),
+        Record(state.lastPreview.y);
     for (const PartRecord& part : layout.parts) Record(part.x), Record(part.y);
     if (effects.partButtons) buttons = *effects.partButtons;
     if (effects.propertyDialog) {

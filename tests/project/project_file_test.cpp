@@ -3,18 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <functional>
 
 #include "core/byte_order.h"
+#include "image/background_import.h"
 #include "project/project_file_format.h"
 #include "project/project_messages.h"
-#include "support/synthetic_layout.h"
-#include "support/test_files.h"
-#include "image/background_import.h"
 #include "support/bmp_builder.h"
 #include "support/golden.h"
-
-#include <filesystem>
+#include "support/synthetic_layout.h"
+#include "support/test_files.h"
 
 namespace vorlune {
 namespace {
@@ -82,10 +81,12 @@ SkinLayout ImportedLayout(int bits) {
   if (bits == 4) {
     bmp.bitsPerPixel = 4;
     bmp.table = testing::DistinctColours(16);
-    bmp.pixels = testing::PackIndexes(4, [](int x, int row) { return static_cast<std::uint8_t>((x * 7 + row * 3) % 16); });
+    bmp.pixels = testing::PackIndexes(
+        4, [](int x, int row) { return static_cast<std::uint8_t>((x * 7 + row * 3) % 16); });
   } else {
     bmp.pixels = testing::TrueColorPixels([](int x, int row) {
-      return Rgb{static_cast<std::uint8_t>(x * 7 + row), static_cast<std::uint8_t>(row * 3), static_cast<std::uint8_t>(x ^ row)};
+      return Rgb{static_cast<std::uint8_t>(x * 7 + row), static_cast<std::uint8_t>(row * 3),
+                 static_cast<std::uint8_t>(x ^ row)};
     });
   }
   SkinLayout layout = NewSkinLayout();
@@ -135,7 +136,8 @@ TEST(ProjectFile, WritesAndReadsBackATableOfLayouts) {
     EXPECT_EQ(loaded->palette, imported.palette);
     EXPECT_EQ(loaded->pictureColorsUsed, imported.pictureColorsUsed);
   }
-  for (const auto& entry : std::filesystem::directory_iterator(VORLUNE_TEST_DATA "/fuzz/corpus/project_reader"))
+  for (const auto& entry :
+       std::filesystem::directory_iterator(VORLUNE_TEST_DATA "/fuzz/corpus/project_reader"))
     EXPECT_GOLDEN("corpus " + entry.path().filename().string(), Outcome(testing::ReadBytes(entry.path())));
 }
 

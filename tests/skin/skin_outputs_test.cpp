@@ -67,7 +67,10 @@ std::vector<SkinCase> SkinCases() {
   // Texts with leftovers after their terminators, which the info record keeps for the author only.
   std::memcpy(families.databaseName.data(), "AB\0LONGTITLE", 12);
   std::memcpy(families.databaseAuthor.data(), "XY\0DEF", 6);
-  std::memcpy(families.databaseVersion.data(), "1\0" "3456", 6);
+  std::memcpy(families.databaseVersion.data(),
+              "1\0"
+              "3456",
+              6);
   cases.push_back({"every family", families});
 
   // Colours none, out of the picker's range or past 0x80, and a title without text colour.
@@ -92,8 +95,9 @@ std::vector<SkinCase> SkinCases() {
 TEST(SkinOutputs, DatabasesAndPicturesOfATableOfLayouts) {
   for (const SkinCase& c : SkinCases()) {
     SCOPED_TRACE(c.name);
-    const auto pdb = MakeSkinDatabase(c.layout, c.name.substr(0, 30), static_cast<std::int32_t>(c.layout.placedCount),
-                                      MakeSkinInfoRecord(c.layout), testing::kSomeTime);
+    const auto pdb =
+        MakeSkinDatabase(c.layout, c.name.substr(0, 30), static_cast<std::int32_t>(c.layout.placedCount),
+                         MakeSkinInfoRecord(c.layout), testing::kSomeTime);
     ASSERT_TRUE(pdb.ok()) << pdb.error().text;
     EXPECT_GOLDEN(c.name + " pdb", *pdb);
     EXPECT_GOLDEN(c.name + " preview", RenderLayoutPreview(c.layout).rgb);
@@ -103,7 +107,8 @@ TEST(SkinOutputs, DatabasesAndPicturesOfATableOfLayouts) {
   }
   // A background one pixel short is not drawn; the header length is the file's own.
   SkinLayout shortHeader = testing::SyntheticLayout();
-  shortHeader.picture.erase(shortHeader.picture.begin() + 54, shortHeader.picture.begin() + kReducedHeaderSize);
+  shortHeader.picture.erase(shortHeader.picture.begin() + 54,
+                            shortHeader.picture.begin() + kReducedHeaderSize);
   shortHeader.pixelOffset = 54;
   EXPECT_EQ(RenderLayoutPreview(shortHeader).rgb, RenderLayoutPreview(testing::SyntheticLayout()).rgb);
   shortHeader.picture.pop_back();
@@ -121,8 +126,9 @@ TEST(SkinOutputs, RefusalsAndTheTimeStamp) {
   EXPECT_EQ(count.error(), (UserMessage{"Error : Wtire item number error", MessageIcon::Exclamation}));
   const auto date = make(2, 852120000);  // 1997-01-01 12:00 UTC
   ASSERT_FALSE(date.ok());
-  EXPECT_EQ(date.error(), (UserMessage{"Error : The date of this system is abnormal.", MessageIcon::Information}));
-  EXPECT_TRUE(make(2, 883656000).ok());           // 1998-01-01 12:00 UTC
+  EXPECT_EQ(date.error(),
+            (UserMessage{"Error : The date of this system is abnormal.", MessageIcon::Information}));
+  EXPECT_TRUE(make(2, 883656000).ok());            // 1998-01-01 12:00 UTC
   EXPECT_TRUE(IsAbnormalSystemDate(-599572800));   // 1951-01-01 12:00 UTC
   EXPECT_FALSE(IsAbnormalSystemDate(-631108800));  // 1950-01-01 12:00 UTC
   // Japan's wall-clock time in Palm seconds, wrapping round from 2040.
