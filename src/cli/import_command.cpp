@@ -96,7 +96,8 @@ int RunImport(const Arguments& args) {
     std::fprintf(stderr, "%s\n", BmpReadFailureMessage(*file.failure).text.c_str());
     return 1;
   }
-  const bool exact = TakesExactPathByDefault(file.bytes) && !options.AsksForFitting();
+  const bool namedBmp = input.size() >= 4 && (input.ends_with(".bmp") || input.ends_with(".BMP"));
+  const bool exact = TakesExactPathByDefault(file.bytes, namedBmp) && !options.AsksForFitting();
   if (!exact && file.bytes.size() > kPictureBufferSize) {
     file = ReadWholeFile(input, kMaxPictureFileSize);
     if (file.failure) {

@@ -16,12 +16,15 @@ namespace {
 struct ErrorJump {
   jpeg_error_mgr manager;
   std::jmp_buf jump;
+  bool cut;  // the data ended early; libjpeg goes on with grey
 };
 
 void JumpOnError(j_common_ptr info) {
   std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1);
 }
-void Silence(j_common_ptr, int) {}
+void NoteWarning(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) reinterpret_cast<ErrorJump*>(info->err)->cut = true;
+}
 
 // Everything the plain-C part hands back; no object with a destructor lives
 // while libjpeg may jump out of a call.
@@ -42,7 +45,8 @@ struct JpegRun {
 int RunJpeg(JpegRun& run, const std::uint8_t* data, std::size_t size, bool headerOnly, std::uint8_t* pixels) {
   run.info.err = jpeg_std_error(&run.error.manager);
   run.error.manager.error_exit = JumpOnError;
-  run.error.manager.emit_message = Silence;
+  run.error.manager.emit_message = NoteWarning;
+  run.error.cut = false;
   if (setjmp(run.error.jump)) {
     jpeg_destroy_decompress(&run.info);
     return 1;
@@ -76,10 +80,9 @@ int RunJpeg(JpegRun& run, const std::uint8_t* data, std::size_t size, bool heade
     jpeg_read_scanlines(&run.info, &row, 1);
   }
   jpeg_finish_decompress(&run.info);
-  // A file cut short decodes with grey filling; it is damaged all the same.
-  const bool cut = run.error.manager.num_warnings > 0 && run.error.manager.msg_code == JWRN_JPEG_EOF;
   jpeg_destroy_decompress(&run.info);
-  return cut ? 1 : 0;
+  // A file cut short decodes with grey filling; it is damaged all the same.
+  return run.error.cut ? 1 : 0;
 }
 
 }  // namespace

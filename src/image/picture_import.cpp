@@ -6,8 +6,9 @@
 
 namespace vorlune {
 
-bool TakesExactPathByDefault(std::span<const std::uint8_t> file) {
-  return SniffPictureFormat(file) == "BMP";
+bool TakesExactPathByDefault(std::span<const std::uint8_t> file, bool namedBmp) {
+  const std::string format = SniffPictureFormat(file);
+  return format == "BMP" || (format.empty() && namedBmp);
 }
 
 std::vector<std::uint8_t> TrueColorBmpOf(const RgbImage& picture) {

@@ -24,8 +24,9 @@ struct PictureImportOptions {
 };
 
 // True for a file that goes the exact way by default: a BMP, whose import
-// (checks, messages and bytes) stays as it always was.
-bool TakesExactPathByDefault(std::span<const std::uint8_t> file);
+// (checks, messages and bytes) stays as it always was, and a file named .bmp
+// that is no picture at all (it gets the BMP import's refusal).
+bool TakesExactPathByDefault(std::span<const std::uint8_t> file, bool namedBmp);
 
 // Reduces a 320 x 320 picture to the imported forms. Fine: the result is the
 // form an 8-bit picture kept with its own colour table gives. Classic: the
