@@ -14,6 +14,10 @@ namespace {
 
 constexpr int kMaxColors = 214;
 constexpr int kRefinements = 4;
+// Cells of the nearest-colour search: the refinement asks for few colours per
+// cell, the mapping for many.
+constexpr int kRefineCellBits = 4;
+constexpr int kMapCellBits = 5;
 
 std::uint32_t KeyOf(const std::uint8_t* p) {
   return (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
@@ -48,7 +52,7 @@ std::vector<WeightedColor> DistinctColors(const RgbImage& picture) {
 // Moves each colour to the weighted mean of the picture colours nearest to it.
 std::vector<Rgb> Refine(std::vector<Rgb> palette, const std::vector<WeightedColor>& colors) {
   for (int round = 0; round < kRefinements; ++round) {
-    NearestColor nearest(palette);
+    NearestColor nearest(palette, kRefineCellBits);
     std::vector<std::array<std::int64_t, 4>> sums(palette.size(), {0, 0, 0, 0});
     for (const WeightedColor& c : colors) {
       const Rgb rgb = ColorOf(c.key);
@@ -75,7 +79,7 @@ std::vector<Rgb> Refine(std::vector<Rgb> palette, const std::vector<WeightedColo
 
 // Maps every pixel to its palette position, top row first.
 std::vector<std::uint8_t> MapPlain(const RgbImage& picture, const std::vector<Rgb>& palette) {
-  NearestColor nearest(palette);
+  NearestColor nearest(palette, kMapCellBits);
   std::vector<std::uint8_t> out(std::size_t(picture.width) * std::size_t(picture.height));
   for (std::size_t i = 0; i < out.size(); ++i) {
     const std::uint8_t* p = &picture.rgb[i * 3];
@@ -86,7 +90,7 @@ std::vector<std::uint8_t> MapPlain(const RgbImage& picture, const std::vector<Rg
 
 // Floyd-Steinberg, alternating direction per row; errors in sixteenths.
 std::vector<std::uint8_t> MapDithered(const RgbImage& picture, const std::vector<Rgb>& palette) {
-  NearestColor nearest(palette);
+  NearestColor nearest(palette, kMapCellBits);
   const int w = picture.width;
   std::vector<std::uint8_t> out(std::size_t(w) * std::size_t(picture.height));
   // Two rows of errors with a spare column on each side.

@@ -1,0 +1,34 @@
+// Fuzzes the import of any picture: decoding of every format, orientation,
+// profile, transparency, fitting and the fine reduction. Any bytes give a
+// picture or a refusal; a picture is always 320 x 320 with at most 214 colours.
+#include <cstdint>
+#include <span>
+
+#include "fuzz_check.h"
+#include "image/picture_import.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vorlune;
+  const std::span<const std::uint8_t> file(data, size);
+  const Result<PictureFacts> facts = InspectPicture(file);
+  // Large pictures are allowed up to the limit; the fuzzer only looks at their
+  // headers, to keep each run short.
+  if (facts.ok() && std::uint64_t(facts->width) * std::uint64_t(facts->height) > 4'000'000) return 0;
+
+  PictureImportOptions options;
+  options.fit = static_cast<FitMode>(size % 3);
+  options.dither = size % 2 == 0;
+  const Result<ImportedBackground> imported = ImportPicture(file, options);
+  if (!imported.ok()) {
+    FUZZ_CHECK(imported.error().text.rfind("Error : ", 0) == 0 ||
+               imported.error().text.rfind("This bmp-file is compressed", 0) == 0);
+    return 0;
+  }
+  FUZZ_CHECK(facts.ok());
+  const ImportedBackground& bg = *imported;
+  FUZZ_CHECK(bg.reducedBmp.size() == kReducedBmpSize);
+  FUZZ_CHECK(bg.colorsUsed >= 1 && bg.colorsUsed <= kBackgroundColors);
+  FUZZ_CHECK(bg.bitsPerPixel == 8);
+  for (std::size_t i = kReducedHeaderSize; i < bg.reducedBmp.size(); ++i) FUZZ_CHECK(bg.reducedBmp[i] < bg.colorsUsed);
+  return 0;
+}
