@@ -18,6 +18,8 @@ constexpr int kRefinements = 4;
 // cell, the mapping for many.
 constexpr int kRefineCellBits = 4;
 constexpr int kMapCellBits = 5;
+// Errors of the dithering beyond this distance count as large.
+constexpr int kLargeError = 10;
 
 std::uint32_t KeyOf(const std::uint8_t* p) {
   return (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
@@ -47,6 +49,34 @@ std::vector<WeightedColor> DistinctColors(const RgbImage& picture) {
     ++colors.back().count;
   }
   return colors;
+}
+
+// Wu's boxes cannot be cut finer than its histogram (8 levels per channel),
+// so a picture of few, close colours (a grey photograph) gets fewer than it
+// may have. The free places go to the picture colours that are worst served,
+// one at a time.
+void AddFarthestColors(std::vector<Rgb>& palette, const std::vector<WeightedColor>& colors) {
+  const auto distance = [](const Rgb& a, const Rgb& b) {
+    const int dr = a.r - b.r, dg = a.g - b.g, db = a.b - b.b;
+    return dr * dr + dg * dg + db * db;
+  };
+  std::vector<int> nearest(colors.size(), 1 << 30);
+  for (std::size_t i = 0; i < colors.size(); ++i) {
+    for (const Rgb& p : palette) nearest[i] = std::min(nearest[i], distance(ColorOf(colors[i].key), p));
+  }
+  while (palette.size() < std::size_t(kMaxColors)) {
+    std::size_t worst = 0;
+    std::int64_t worstCost = 0;
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+      const std::int64_t cost = std::int64_t{nearest[i]} * colors[i].count;
+      if (cost > worstCost) worstCost = cost, worst = i;
+    }
+    if (worstCost == 0) return;
+    const Rgb added = ColorOf(colors[worst].key);
+    palette.push_back(added);
+    for (std::size_t i = 0; i < colors.size(); ++i)
+      nearest[i] = std::min(nearest[i], distance(ColorOf(colors[i].key), added));
+  }
 }
 
 // Moves each colour to the weighted mean of the picture colours nearest to it.
@@ -113,8 +143,17 @@ std::vector<std::uint8_t> MapDithered(const RgbImage& picture, const std::vector
       out[at] = static_cast<std::uint8_t>(index);
       const int got[3] = {palette[std::size_t(index)].r, palette[std::size_t(index)].g,
                           palette[std::size_t(index)].b};
+      int error3[3];
+      int size = 0;
       for (int c = 0; c < 3; ++c) {
-        const int error = v[c] - got[c];
+        error3[c] = v[c] - got[c];
+        size += error3[c] * error3[c];
+      }
+      // Three quarters of the error is passed on, and only a quarter of a large
+      // one (an edge or fine detail, where diffusing it would only add noise).
+      const int share = size > kLargeError * kLargeError ? 1 : 3;
+      for (int c = 0; c < 3; ++c) {
+        const int error = error3[c] * share / 4;
         current[std::size_t(x + 1 + step) * 3 + std::size_t(c)] += error * 7;
         next[std::size_t(x + 1 - step) * 3 + std::size_t(c)] += error * 3;
         next[std::size_t(x + 1) * 3 + std::size_t(c)] += error * 5;
@@ -158,7 +197,9 @@ IndexedPicture ReduceFinely(const RgbImage& picture, bool dither) {
     for (const WeightedColor& c : colors) own.push_back(ColorOf(c.key));
     return Assemble(own, MapPlain(picture, own));
   }
-  const std::vector<Rgb> palette = Refine(WuQuantize(colors, kMaxColors), colors);
+  std::vector<Rgb> start = WuQuantize(colors, kMaxColors);
+  if (start.size() < std::size_t(kMaxColors)) AddFarthestColors(start, colors);
+  const std::vector<Rgb> palette = Refine(std::move(start), colors);
   return Assemble(palette, dither ? MapDithered(picture, palette) : MapPlain(picture, palette));
 }
 
