@@ -5,32 +5,38 @@
 
 namespace vorlune {
 
-NearestColor::NearestColor(const std::vector<Rgb>& palette, int cellBits)
-    : palette_(palette),
-      shift_(8 - cellBits),
-      bits_(cellBits),
-      start_(std::size_t{1} << (3 * cellBits), -1),
-      count_(std::size_t{1} << (3 * cellBits), 0),
-      nearest_(palette.size()) {
-  for (int k = 0; k < 3; ++k) channel_[k].resize(palette.size());
-  for (std::size_t i = 0; i < palette.size(); ++i) {
-    channel_[0][i] = palette[i].r;
-    channel_[1][i] = palette[i].g;
-    channel_[2][i] = palette[i].b;
+std::size_t NearestColor::Level::CellOf(int r, int g, int b) const {
+  const int shift = 8 - bits;
+  return (std::size_t(r >> shift) << (2 * bits)) | (std::size_t(g >> shift) << bits) |
+         std::size_t(b >> shift);
+}
+
+NearestColor::NearestColor(const std::vector<Rgb>& palette, int cellBits) : palette_(palette) {
+  for (auto [level, bits] : {std::pair{&coarse_, cellBits - 1}, {&fine_, cellBits}}) {
+    level->bits = bits;
+    level->start.assign(std::size_t{1} << (3 * bits), -1);
+    level->count.assign(std::size_t{1} << (3 * bits), 0);
   }
+  for (std::size_t i = 0; i < palette.size(); ++i) everyColor_.push_back(Candidate{0, static_cast<int>(i)});
 }
 
 int NearestColor::Find(int r, int g, int b) {
-  const std::size_t cell =
-      (std::size_t(r >> shift_) << (2 * bits_)) | (std::size_t(g >> shift_) << bits_) | std::size_t(b >> shift_);
-  if (start_[cell] < 0) FillCell(cell, r, g, b);
-  const Candidate* candidate = &pool_[std::size_t(start_[cell])];
+  const std::size_t cell = fine_.CellOf(r, g, b);
+  if (fine_.start[cell] < 0) {
+    const std::size_t outer = coarse_.CellOf(r, g, b);
+    if (coarse_.start[outer] < 0) FillCell(coarse_, outer, r, g, b, everyColor_.data(), everyColor_.size());
+    // Copied first: filling the fine cell may move the coarse pool.
+    const std::vector<Candidate> from(coarse_.pool.begin() + coarse_.start[outer],
+                                      coarse_.pool.begin() + coarse_.start[outer] + coarse_.count[outer]);
+    FillCell(fine_, cell, r, g, b, from.data(), from.size());
+  }
+  const Candidate* candidate = &fine_.pool[std::size_t(fine_.start[cell])];
   int best = candidate[0].index;
   int bestDistance = 1 << 30;
-  for (int i = 0; i < count_[cell]; ++i) {
+  for (int i = 0; i < fine_.count[cell]; ++i) {
     // The rest are farther from every colour of the cell than the best so far.
     if (candidate[i].lowerBound > bestDistance) break;
-    const Rgb& c = palette_[candidate[i].index];
+    const Rgb& c = palette_[std::size_t(candidate[i].index)];
     const int dr = r - c.r, dg = g - c.g, db = b - c.b;
     const int distance = dr * dr + dg * dg + db * db;
     if (distance < bestDistance || (distance == bestDistance && candidate[i].index < best)) {
@@ -41,35 +47,41 @@ int NearestColor::Find(int r, int g, int b) {
   return best;
 }
 
-void NearestColor::FillCell(std::size_t cell, int r, int g, int b) {
+void NearestColor::FillCell(Level& level, std::size_t cell, int r, int g, int b, const Candidate* from,
+                            std::size_t n) {
   // A colour can be nearest to some point of the cell only if its nearest
   // point of the cell is no farther than the farthest point of the cell is
   // from the colour that is best in the worst case.
-  const int mask = ~((1 << shift_) - 1);
-  const int lo[3] = {r & mask, g & mask, b & mask};
-  const std::size_t n = palette_.size();
-  std::fill(nearest_.begin(), nearest_.end(), 0);
+  const int width = 1 << (8 - level.bits);
+  const int lo[3] = {r & ~(width - 1), g & ~(width - 1), b & ~(width - 1)};
+  const std::size_t first = level.pool.size();
   farthest_.assign(n, 0);
-  for (int k = 0; k < 3; ++k) {
-    const int* c = channel_[k].data();
-    const int low = lo[k], high = lo[k] + (1 << shift_) - 1;
-    for (std::size_t i = 0; i < n; ++i) {
-      const int near = std::max(0, std::max(low - c[i], c[i] - high));
-      const int far = std::max(c[i] - low, high - c[i]);
-      nearest_[i] += near * near;
-      farthest_[i] += far * far;
+  level.pool.resize(first + n);
+  Candidate* out = &level.pool[first];
+  for (std::size_t i = 0; i < n; ++i) {
+    const Rgb& p = palette_[std::size_t(from[i].index)];
+    const int c[3] = {p.r, p.g, p.b};
+    int nearSum = 0;
+    int farSum = 0;
+    for (int k = 0; k < 3; ++k) {
+      const int high = lo[k] + width - 1;
+      const int near = std::max(0, std::max(lo[k] - c[k], c[k] - high));
+      const int far = std::max(c[k] - lo[k], high - c[k]);
+      nearSum += near * near;
+      farSum += far * far;
     }
+    out[i] = Candidate{nearSum, from[i].index};
+    farthest_[i] = farSum;
   }
   const int bound = *std::min_element(farthest_.begin(), farthest_.end());
-  const std::size_t first = pool_.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    if (nearest_[i] <= bound) pool_.push_back(Candidate{nearest_[i], static_cast<int>(i)});
-  }
+  const auto kept = std::remove_if(level.pool.begin() + static_cast<std::ptrdiff_t>(first), level.pool.end(),
+                                   [bound](const Candidate& c) { return c.lowerBound > bound; });
+  level.pool.erase(kept, level.pool.end());
   // Nearest first, so that a search can stop early; ties keep their order.
-  std::stable_sort(pool_.begin() + static_cast<std::ptrdiff_t>(first), pool_.end(),
+  std::stable_sort(level.pool.begin() + static_cast<std::ptrdiff_t>(first), level.pool.end(),
                    [](const Candidate& a, const Candidate& b) { return a.lowerBound < b.lowerBound; });
-  start_[cell] = static_cast<std::int32_t>(first);
-  count_[cell] = static_cast<std::uint8_t>(pool_.size() - first);
+  level.start[cell] = static_cast<std::int32_t>(first);
+  level.count[cell] = static_cast<std::uint8_t>(level.pool.size() - first);
 }
 
 }  // namespace vorlune
