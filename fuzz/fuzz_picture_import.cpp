@@ -29,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(bg.reducedBmp.size() == kReducedBmpSize);
   FUZZ_CHECK(bg.colorsUsed >= 1 && bg.colorsUsed <= kBackgroundColors);
   FUZZ_CHECK(bg.bitsPerPixel == 8);
-  for (std::size_t i = kReducedHeaderSize; i < bg.reducedBmp.size(); ++i) FUZZ_CHECK(bg.reducedBmp[i] < bg.colorsUsed);
+  for (std::size_t i = kReducedHeaderSize; i < bg.reducedBmp.size(); ++i)
+    FUZZ_CHECK(bg.reducedBmp[i] < bg.colorsUsed);
   return 0;
 }
