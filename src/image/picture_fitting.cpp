@@ -126,12 +126,16 @@ RgbImage ShrinkByBlocks(const RgbImage& picture, int factor) {
     std::fill(counts.begin(), counts.end(), 0);
     for (int y = by * factor; y < std::min(picture.height, (by + 1) * factor); ++y) {
       const std::uint8_t* p = &picture.rgb[std::size_t(y) * std::size_t(picture.width) * 3];
-      for (int x = 0; x < picture.width; ++x, p += 3) {
-        const std::size_t b = std::size_t(x / factor);
-        sums[b * 3] += p[0];
-        sums[b * 3 + 1] += p[1];
-        sums[b * 3 + 2] += p[2];
-        ++counts[b];
+      // Block by block rather than a division per pixel.
+      for (int x0 = 0, b = 0; x0 < picture.width; x0 += factor, ++b) {
+        const int x1 = std::min(picture.width, x0 + factor);
+        std::uint32_t* sum = &sums[std::size_t(b) * 3];
+        for (int x = x0; x < x1; ++x, p += 3) {
+          sum[0] += p[0];
+          sum[1] += p[1];
+          sum[2] += p[2];
+        }
+        counts[std::size_t(b)] += std::uint32_t(x1 - x0);
       }
     }
     for (int bx = 0; bx < w; ++bx) {
