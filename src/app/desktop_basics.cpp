@@ -22,7 +22,8 @@ DroppedFile DroppedFileOf(const QMimeData* data, QString& path) {
   if (!url.isLocalFile()) return DroppedFile::None;
   path = url.toLocalFile();
   const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == QLatin1String("bmp")) return DroppedFile::Picture;
+  static const QStringList pictures{"bmp", "png", "jpg", "jpeg", "webp", "gif", "tif", "tiff"};
+  if (pictures.contains(suffix)) return DroppedFile::Picture;
   // A skin database loads as the project it was made from.
   if (suffix == QLatin1String("hqd") || suffix == QLatin1String("pdb")) return DroppedFile::Project;
   return DroppedFile::None;

@@ -207,7 +207,10 @@ void CSkinEditorDlg::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("windowMenu"));
   QAction* about = menu.addAction(QString::fromUtf8(kAboutMenuText));
-  if (menu.exec(event->globalPos()) == about) OnSysCommand(IDM_ABOUTBOX);
+  QAction* picture = menu.addAction(tr("画像を取り込む（オプション指定）..."));
+  QAction* chosen = menu.exec(event->globalPos());
+  if (chosen == about) OnSysCommand(IDM_ABOUTBOX);
+  if (chosen == picture) OnImportBackgroundWithOptions();
 }
 
 void CSkinEditorDlg::AppendAboutToSystemMenu() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dialogs/user_prompts.h"
+#include "image/background_import.h"
 #include "layout/placement_editor.h"
 #include "layout/placement_rules.h"
 #include "layout/placement_state.h"
@@ -72,7 +73,9 @@ class CSkinEditorDlg : public QDialog {
 
   // The Image and Load commands on a file chosen elsewhere (dropped on the
   // window), with the same checks and messages as after their file dialogs.
-  void ImportBackgroundFrom(const QString& path);
+  // With `askOptions` any picture, a 320 x 320 BMP too, goes through the import
+  // options dialog; without it only pictures other than BMPs do.
+  void ImportBackgroundFrom(const QString& path, bool askOptions = false);
   // A .pdb loads as the project the skin database was made from.
   void LoadProjectFrom(const QString& path);
 
@@ -82,9 +85,15 @@ class CSkinEditorDlg : public QDialog {
  public slots:
   void OnPartButton(PartKind k);
   void OnImportBackground();
+  // The Image command with the import options dialog for any picture (Shift+Image).
+  void OnImportBackgroundWithOptions();
   void OnCreateSkin();
   void OnSaveProject();
   void OnLoadProject();
+
+ private:
+  // The end of every successful import: temporary file, layout, placement state.
+  void InstallBackground(ImportedBackground imported);
 
  signals:
   // Every rectangle a handler invalidates, in client pixels.

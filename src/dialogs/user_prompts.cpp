@@ -9,7 +9,10 @@ namespace {
 
 std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& request,
                                      QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(owner, QString(), QString(), request.filter);
+  const QString filters = request.moreFilters.isEmpty()
+                              ? request.filter
+                              : request.filter + QStringLiteral(";;") + request.moreFilters;
+  QFileDialog dialog(owner, QString(), QString(), filters);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   if (!request.defaultExtension.isEmpty()) dialog.setDefaultSuffix(request.defaultExtension);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <utility>
 
 #include "core/user_message.h"
 
@@ -12,9 +13,17 @@ namespace vorlune {
 // What a file dialog asks for: the filter ("bitmap (*.bmp)") and the extension
 // added to a typed name that has none.
 struct FileDialogRequest {
+  // A constructor rather than an aggregate, so that requests of three parts stay valid.
+  FileDialogRequest(QString filterText = {}, QString extension = {}, QString name = {}, QString more = {})
+      : filter(std::move(filterText)),
+        defaultExtension(std::move(extension)),
+        initialName(std::move(name)),
+        moreFilters(std::move(more)) {}
+
   QString filter;
   QString defaultExtension;
   QString initialName;
+  QString moreFilters;  // further filters after the first, ";;" between them
 };
 
 // The editor's questions to the user: message boxes and file dialogs. The
