@@ -48,6 +48,9 @@ void CSkinEditorDlg::ImportBackgroundFrom(const QString& path) {
     return;
   }
   const std::vector<UserMessage> warnings = imported->warnings;
+  // A part lifted for a move is let go first, as its own step, so that undoing
+  // the import brings back the picture alone.
+  if (m_placement.movingFlag != 0) EndPlacement();
   ApplyImportedBackground(m_layout, std::move(*imported));
   wait.Hide();
   for (const UserMessage& warning : warnings) ShowMessage(warning);
@@ -55,6 +58,7 @@ void CSkinEditorDlg::ImportBackgroundFrom(const QString& path) {
   // Back to idle: edit 1033 and the indicator follow, and a part lifted for a
   // move stays removed, so its group is free again.
   ApplyPlacementEffects(m_placementEditor.BackgroundReplaced());
+  RecordLayoutChange();
 }
 
 }  // namespace vorlune

@@ -11,6 +11,9 @@ namespace vorlune {
 
 // What a file dialog asks for: the filter ("bitmap (*.bmp)") and the extension
 // added to a typed name that has none.
+// The answers to "変更を保存しますか?".
+enum class UnsavedChangesAnswer { Save, Discard, Cancel };
+
 struct FileDialogRequest {
   QString filter;
   QString defaultExtension;
@@ -33,6 +36,13 @@ class UserPrompts {
   // The chosen file name to write, or nothing when the user cancels. An
   // existing file is written over only after the user agreed.
   virtual std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) = 0;
+
+  // Asked before unsaved work would be thrown away (close, Load).
+  virtual UnsavedChangesAnswer AskToSaveChanges(QWidget* owner) = 0;
+
+  // Offers the work of an editor that ended without closing; `description`
+  // names it. True restores it, false discards it.
+  virtual bool AskToRestoreRecovery(QWidget* owner, const QString& description) = 0;
 };
 
 // The real dialogs of the platform.
@@ -41,6 +51,8 @@ class QtUserPrompts final : public UserPrompts {
   void ShowMessage(QWidget* owner, const UserMessage& message) override;
   std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override;
+  UnsavedChangesAnswer AskToSaveChanges(QWidget* owner) override;
+  bool AskToRestoreRecovery(QWidget* owner, const QString& description) override;
 };
 
 }  // namespace vorlune

@@ -67,6 +67,8 @@ class RecordingPrompts : public UserPrompts {
   std::optional<QString> ChooseFileToSave(QWidget*, const FileDialogRequest&) override {
     return std::nullopt;
   }
+  UnsavedChangesAnswer AskToSaveChanges(QWidget*) override { return UnsavedChangesAnswer::Cancel; }
+  bool AskToRestoreRecovery(QWidget*, const QString&) override { return false; }
   std::vector<QWidget*> owners;
   std::vector<UserMessage> messages;
 };
