@@ -38,8 +38,9 @@ bool CSkinEditorDlg::PlacementKey(QKeyEvent* event) {
 
   // The keys work from where the preview stands, or from the canvas centre.
   const bool shown = m_placement.preview != kNoPosition;
-  const ClientPoint from = shown ? PointOver(k, m_placement.preview)
-                                 : ClientPoint{kCanvasOrigin + kCanvasSize / 2, kCanvasOrigin + kCanvasSize / 2};
+  const ClientPoint from =
+      shown ? PointOver(k, m_placement.preview)
+            : ClientPoint{kCanvasOrigin + kCanvasSize / 2, kCanvasOrigin + kCanvasSize / 2};
   int dx = 0;
   int dy = 0;
   switch (event->key()) {

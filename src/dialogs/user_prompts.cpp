@@ -1,7 +1,7 @@
 #include "dialogs/user_prompts.h"
 
-#include <QFileDialog>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -56,8 +56,8 @@ UnsavedChangesAnswer QtUserPrompts::AskToSaveChanges(QWidget* owner) {
 
 bool QtUserPrompts::AskToRestoreRecovery(QWidget* owner, const QString& description) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("Vorlune"),
-                  QCoreApplication::translate("UserPrompts",
-                                              "前回終了しなかった編集の内容が残っています。\n%1\n復元しますか?")
+                  QCoreApplication::translate(
+                      "UserPrompts", "前回終了しなかった編集の内容が残っています。\n%1\n復元しますか?")
                       .arg(description),
                   QMessageBox::Yes | QMessageBox::Discard, owner);
   box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("UserPrompts", "復元する"));

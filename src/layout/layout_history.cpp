@@ -8,7 +8,8 @@ namespace {
 
 // The display form of a reduced BMP: its header, then the rows top-down as
 // skin palette indices, as an import or a load leaves it.
-std::vector<std::uint8_t> DisplayFormOf(const std::vector<std::uint8_t>& reducedBmp, std::uint32_t pixelOffset) {
+std::vector<std::uint8_t> DisplayFormOf(const std::vector<std::uint8_t>& reducedBmp,
+                                        std::uint32_t pixelOffset) {
   if (reducedBmp.size() < pixelOffset + kPixelBytes) return reducedBmp;
   std::vector<std::uint8_t> picture(reducedBmp.begin(), reducedBmp.begin() + pixelOffset);
   picture.resize(pixelOffset + kPixelBytes);
@@ -55,8 +56,8 @@ void LayoutHistory::PutTexts(SkinLayout& layout, const Texts& texts) {
 }
 
 LayoutHistory::Background LayoutHistory::BackgroundOf(const SkinLayout& layout) {
-  return {layout.reducedBmp,        layout.palette,
-          layout.pixelOffset,       layout.pictureColorsUsed,
+  return {layout.reducedBmp,          layout.palette,
+          layout.pixelOffset,         layout.pictureColorsUsed,
           layout.pictureBitsPerPixel, layout.temporaryPictureSize,
           layout.backgroundLoaded};
 }
@@ -88,7 +89,8 @@ LayoutAction LayoutHistory::Classify(const Step& step) {
   bool placed = false, moved = false, removed = false, recoloured = false;
   for (const RowChange& row : step.rows) {
     if (!row.before.placed() && row.after.placed()) placed = true;
-    if (row.before.placed() && row.after.placed() && (row.before.x != row.after.x || row.before.y != row.after.y))
+    if (row.before.placed() && row.after.placed() &&
+        (row.before.x != row.after.x || row.before.y != row.after.y))
       moved = true;
     if (row.before.placed() && !row.after.placed()) removed = true;
     if (row.before.colors != row.after.colors) recoloured = true;
@@ -103,7 +105,8 @@ LayoutAction LayoutHistory::Classify(const Step& step) {
 bool LayoutHistory::Record(const SkinLayout& layout) {
   Step step;
   for (PartKind k = 0; k < kLayoutRows; ++k) {
-    if (!SameRow(recorded_.part(k), layout.part(k))) step.rows.push_back({k, recorded_.part(k), layout.part(k)});
+    if (!SameRow(recorded_.part(k), layout.part(k)))
+      step.rows.push_back({k, recorded_.part(k), layout.part(k)});
   }
   step.countBefore = recorded_.placedCount;
   step.countAfter = layout.placedCount;

@@ -34,7 +34,8 @@ std::filesystem::path RecoveryFolder(const char* stateHome, const char* home) {
 
 std::filesystem::path RecoveryCopyPath(const std::filesystem::path& folder, long long pid,
                                        unsigned long long stamp) {
-  return folder / (std::string(kPrefix) + std::to_string(pid) + "-" + std::to_string(stamp) + std::string(kSuffix));
+  return folder /
+         (std::string(kPrefix) + std::to_string(pid) + "-" + std::to_string(stamp) + std::string(kSuffix));
 }
 
 std::filesystem::path RecoveryNamePath(const std::filesystem::path& copy) {

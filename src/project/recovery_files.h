@@ -22,7 +22,8 @@ std::filesystem::path RecoveryFolder(const char* stateHome, const char* home);
 
 // The copy of the editor with process id `pid` started at `stamp`: two
 // editors running at once never share one.
-std::filesystem::path RecoveryCopyPath(const std::filesystem::path& folder, long long pid, unsigned long long stamp);
+std::filesystem::path RecoveryCopyPath(const std::filesystem::path& folder, long long pid,
+                                       unsigned long long stamp);
 std::filesystem::path RecoveryNamePath(const std::filesystem::path& copy);
 std::filesystem::path RecoveryLockPath(const std::filesystem::path& copy);
 
