@@ -87,6 +87,9 @@ class CSkinEditorDlg : public QDialog {
   // Asks "変更を保存しますか?" when the layout has unsaved changes. False
   // when the work must stay (Cancel, or a save that did not happen).
   bool MaySetAsideChanges();
+  // The file named on the command line: a project is loaded as Load does,
+  // anything else imported as a picture as Image does.
+  void OpenStartFile(const QString& path);
   // Offers the recovery copies that editors no longer running left behind.
   void OfferRecoveryCopies();
   // The menu text of the next undo or redo ("元に戻す: 部品の配置").

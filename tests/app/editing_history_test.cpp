@@ -8,6 +8,7 @@
 #include <csignal>
 #include <functional>
 
+#include "app/command_line.h"
 #include "app/main_window_template.h"
 #include "app/recent_projects.h"
 #include "dialogs/image_preview_dialog.h"
@@ -83,7 +84,8 @@ TEST_F(EditingHistory, EachActionIsUndoneAndRedoneByteForByte) {
        [&] {
          session.prompts.files = {testing::WriteFile(
              session.files, "stripes.bmp",
-             testing::MakeBmp({8, 320, 320, 0, 2, {0x102030, 0xF0E0D0}, [](int x, int) { return x / 8 % 2u; }}))};
+             testing::MakeBmp(
+                 {8, 320, 320, 0, 2, {0x102030, 0xF0E0D0}, [](int x, int) { return x / 8 % 2u; }}))};
          Key(Qt::Key_I, Qt::ControlModifier);
        }},
       {"部品の削除",
@@ -293,6 +295,28 @@ TEST(Recovery, AKilledEditorsWorkIsOfferedAndRestored) {
   EXPECT_TRUE(later.prompts.restoreOffers.isEmpty());
   EXPECT_FALSE(damaged.exists());
   EXPECT_TRUE(QFile::exists(QString::fromStdString(editor.window().Recovery().Path().string())));
+}
+
+TEST(CommandLine, OpensAProjectOrAPictureAtStartAndAnswersHelpAndVersion) {
+  testing::EnsureApplication();
+  EXPECT_EQ(ParseCommandLine({"vorlune", "--version"}).output, "vorlune 0.23\n");
+  EXPECT_TRUE(ParseCommandLine({"vorlune", "--help"}).output.contains("[FILE]"));
+  EXPECT_EQ(ParseCommandLine({"vorlune", "a.bmp", "b.bmp"}).exitCode, 2);
+  EXPECT_EQ(ParseCommandLine({"vorlune", "--bogus"}).exitCode, 2);
+  const CommandLine plain = ParseCommandLine({"vorlune", "sky.bmp"});
+  EXPECT_FALSE(plain.exitCode);
+  EXPECT_EQ(plain.file, "sky.bmp");
+
+  EditorSession session;
+  session.window().OpenStartFile(testing::WriteFile(session.files, "sky.bmp", testing::RampPicture()));
+  EXPECT_TRUE(session.window().Layout().backgroundLoaded);
+  session.prompts.files = {session.Path("start.hqd")};
+  QTest::mouseClick(session.window().Control(IDC_SAVE), Qt::LeftButton);
+  EditorSession other;
+  other.window().OpenStartFile(session.Path("start.hqd"));
+  EXPECT_EQ(other.window().windowTitle(), "start.hqd[*] - Vorlune");
+  other.window().OpenStartFile(session.Path("missing.hqd"));
+  EXPECT_EQ(other.prompts.messages.at(0).text, "Error : Cannot find hqd-file");
 }
 
 TEST(RecentProjects, KeepsTheLastEightNewestFirst) {
