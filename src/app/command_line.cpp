@@ -35,7 +35,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
     command.exitCode = 2;
-    command.output = QCoreApplication::translate("CommandLine", "ファイルは一つだけ指定して下さい") + QLatin1Char('\n');
+    command.output =
+        QCoreApplication::translate("CommandLine", "ファイルは一つだけ指定して下さい") + QLatin1Char('\n');
     return command;
   }
   if (!files.isEmpty()) command.file = files.front();
