@@ -265,7 +265,11 @@ TEST(Recovery, AKilledEditorsWorkIsOfferedAndRestored) {
   child.start(QCoreApplication::applicationFilePath(),
               {"--gtest_also_run_disabled_tests", "--gtest_filter=Recovery.DISABLED_EditorThatIsKilled"});
   ASSERT_TRUE(child.waitForStarted());
-  while (!child.readAllStandardOutput().contains("ready")) ASSERT_TRUE(child.waitForReadyRead(30000));
+  QByteArray output;
+  while (!output.contains("ready")) {
+    ASSERT_TRUE(child.waitForReadyRead(30000)) << output.toStdString();
+    output += child.readAllStandardOutput();
+  }
   ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
   ASSERT_TRUE(child.waitForFinished());
 
