@@ -26,23 +26,22 @@ std::size_t HashOf(const SkinLayout& layout) {
 
 // Another picture: every colour index of the synthetic one moved on by `shift`.
 ImportedBackground ShiftedBackground(int shift) {
-  const SkinLayout source = testing::SyntheticLayout();
-  ImportedBackground background;
-  background.reducedBmp = source.reducedBmp;
-  background.picture = source.picture;
-  for (std::size_t i = source.pixelOffset; i < background.reducedBmp.size(); ++i)
-    background.reducedBmp[i] = static_cast<std::uint8_t>((background.reducedBmp[i] + shift) % 214);
-  // The display form is top-down: built from the shifted bottom-up rows.
-  for (std::size_t row = 0; row < 320; ++row)
-    for (std::size_t x = 0; x < 320; ++x)
-      background.picture[source.pixelOffset + (319 - row) * 320 + x] =
-          static_cast<std::uint8_t>(background.reducedBmp[source.pixelOffset + row * 320 + x] + 17);
-  background.pixelOffset = source.pixelOffset;
-  background.colorsUsed = source.pictureColorsUsed;
-  background.bitsPerPixel = 8;
-  background.palette = source.palette;
-  background.palette[17] = Rgb{static_cast<std::uint8_t>(shift), 1, 2};
-  return background;
+  SkinLayout source = testing::SyntheticLayout();
+  for (std::size_t i = source.pixelOffset; i < source.reducedBmp.size(); ++i) {
+    source.reducedBmp[i] = static_cast<std::uint8_t>((source.reducedBmp[i] + shift) % 214);
+    const std::size_t row = (i - source.pixelOffset) / 320;  // bottom-up; the display form is top-down
+    source.picture[source.pixelOffset + (319 - row) * 320 + (i - source.pixelOffset) % 320] =
+        static_cast<std::uint8_t>(source.reducedBmp[i] + 17);
+  }
+  source.palette[17] = Rgb{static_cast<std::uint8_t>(shift), 1, 2};
+  return {source.reducedBmp,
+          source.picture,
+          source.pixelOffset,
+          source.pictureColorsUsed,
+          8,
+          source.palette,
+          false,
+          {}};
 }
 
 // The editor window's part in the history, as the real window does it: a
