@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -221,10 +222,14 @@ void CSkinEditorDlg::contextMenuEvent(QContextMenuEvent* event) {
   }
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("windowMenu"));
-  QAction* undo = menu.addAction(UndoText(), this, &CSkinEditorDlg::OnUndo);
+  // The text after the tab is shown as the item's key.
+  const auto keys = [](QKeyCombination keys) {
+    return QLatin1Char('\t') + QKeySequence(keys).toString(QKeySequence::NativeText);
+  };
+  QAction* undo = menu.addAction(UndoText() + keys(Qt::CTRL | Qt::Key_Z), this, &CSkinEditorDlg::OnUndo);
   undo->setObjectName(QStringLiteral("undo"));
   undo->setEnabled(m_history.UndoAction().has_value());
-  QAction* redo = menu.addAction(RedoText(), this, &CSkinEditorDlg::OnRedo);
+  QAction* redo = menu.addAction(RedoText() + keys(Qt::CTRL | Qt::Key_Y), this, &CSkinEditorDlg::OnRedo);
   redo->setObjectName(QStringLiteral("redo"));
   redo->setEnabled(m_history.RedoAction().has_value());
   AddRecentProjectsMenu(menu);
