@@ -99,6 +99,9 @@ void CSkinEditorDlg::InstallBackground(ImportedBackground imported) {
     return;
   }
   const std::vector<UserMessage> warnings = imported.warnings;
+  // A part lifted for a move is let go first, as its own step, so that undoing
+  // the import brings back the picture alone.
+  if (m_placement.movingFlag != 0) EndPlacement();
   ApplyImportedBackground(m_layout, std::move(imported));
   wait.Hide();
   for (const UserMessage& warning : warnings) ShowMessage(warning);
@@ -106,6 +109,7 @@ void CSkinEditorDlg::InstallBackground(ImportedBackground imported) {
   // Back to idle: edit 1033 and the indicator follow, and a part lifted for a
   // move stays removed, so its group is free again.
   ApplyPlacementEffects(m_placementEditor.BackgroundReplaced());
+  RecordLayoutChange();
 }
 
 }  // namespace vorlune

@@ -49,7 +49,7 @@ void CSkinEditorDlg::CreateShortcuts() {
 
 void CSkinEditorDlg::SetProjectPath(const QString& path) {
   m_projectPath = path;
-  setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - Vorlune"));
+  setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Vorlune"));
 }
 
 void CSkinEditorDlg::dragEnterEvent(QDragEnterEvent* event) {
@@ -68,7 +68,7 @@ void CSkinEditorDlg::dropEvent(QDropEvent* event) {
       this,
       [this, dropped, path] {
         if (dropped == DroppedFile::Picture) ImportBackgroundFrom(path);
-        if (dropped == DroppedFile::Project) LoadProjectFrom(path);
+        if (dropped == DroppedFile::Project && MaySetAsideChanges()) LoadProjectFrom(path);
       },
       Qt::QueuedConnection);
 }
