@@ -132,8 +132,49 @@ def projects_and_skins(cli, good):
     write("project_reader", "short.hqd", bytes(12))
 
 
+def any_pictures():
+    """Tiny pictures of every format the general import reads, made with ImageMagick."""
+    made = {
+        "rgb.png": ["-size", "16x12", "gradient:red-blue"],
+        "rgba.png": ["-size", "16x12", "gradient:red-none"],
+        "palette.png": ["-size", "16x12", "pattern:checkerboard", "-colors", "4", "PNG8:"],
+        "grey16.png": ["-size", "16x12", "gradient:", "-depth", "16"],
+        "interlaced.png": ["-size", "16x12", "plasma:", "-interlace", "PNG"],
+        "baseline.jpg": ["-size", "16x12", "plasma:", "-quality", "80"],
+        "progressive.jpg": ["-size", "16x12", "plasma:", "-interlace", "JPEG"],
+        "grey.jpg": ["-size", "16x12", "gradient:", "-colorspace", "Gray"],
+        "cmyk.jpg": ["-size", "16x12", "plasma:", "-colorspace", "CMYK"],
+        "rotated.jpg": ["-size", "16x12", "plasma:", "-orient", "RightTop"],
+        "lossy.webp": ["-size", "16x12", "plasma:", "-quality", "60"],
+        "lossless.webp": ["-size", "16x12", "gradient:red-none", "-define", "webp:lossless=true"],
+        "static.gif": ["-size", "16x12", "plasma:", "-colors", "16"],
+        "transparent.gif": ["-size", "16x12", "gradient:red-none", "-colors", "8"],
+        "interlaced.gif": ["-size", "16x12", "plasma:", "-interlace", "GIF"],
+        "lzw.tif": ["-size", "16x12", "plasma:", "-compress", "LZW"],
+        "grey.tif": ["-size", "16x12", "gradient:", "-colorspace", "Gray"],
+        "alpha.tif": ["-size", "16x12", "gradient:red-none"],
+        "odd.bmp": ["-size", "17x9", "plasma:", "BMP3:"],
+        "bitfields.bmp": ["-size", "16x12", "gradient:red-none", "BMP:"],
+    }
+    with tempfile.TemporaryDirectory() as tmp:
+        for name, args in made.items():
+            out = os.path.join(tmp, name)
+            # A trailing "FORMAT:" picks the encoder's variant; "rotated" keeps its orientation tag.
+            prefix = args.pop() if args[-1].endswith(":") and args[-1][:-1].isupper() else ""
+            strip = [] if name.startswith("rotated") else ["-strip"]
+            subprocess.run(["convert", "-seed", "3", *args, *strip, prefix + out], check=True)
+            with open(out, "rb") as f:
+                write("picture_import", name, f.read())
+        # An animation: only its first frame is imported.
+        out = os.path.join(tmp, "animated.gif")
+        subprocess.run(["convert", "-size", "16x12", "xc:red", "xc:blue", "-loop", "0", out], check=True)
+        with open(out, "rb") as f:
+            write("picture_import", "animated.gif", f.read())
+
+
 def main():
     good = pictures()
+    any_pictures()
     texts()
     if len(sys.argv) > 1:
         projects_and_skins(os.path.abspath(sys.argv[1]), good)

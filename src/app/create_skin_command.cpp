@@ -45,7 +45,9 @@ void CSkinEditorDlg::OnCreateSkin() {
   if (!ChooseSkinFile(path, databaseName)) return;
   // Every OK of the dialog stores its texts in the layout, even when Create
   // goes no further.
-  if (!RequestDatabaseInfo(m_layout, *m_prompts, this)) return;
+  const bool infoGiven = RequestDatabaseInfo(m_layout, *m_prompts, this);
+  RecordLayoutChange();  // the texts are part of the project
+  if (!infoGiven) return;
 
   WaitCursor wait;
   const Status written = CreateSkinFile(m_layout, databaseName, ToFileSystemPath(path), m_clock);

@@ -22,7 +22,8 @@ DroppedFile DroppedFileOf(const QMimeData* data, QString& path) {
   if (!url.isLocalFile()) return DroppedFile::None;
   path = url.toLocalFile();
   const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == QLatin1String("bmp")) return DroppedFile::Picture;
+  static const QStringList pictures{"bmp", "png", "jpg", "jpeg", "webp", "gif", "tif", "tiff"};
+  if (pictures.contains(suffix)) return DroppedFile::Picture;
   // A skin database loads as the project it was made from.
   if (suffix == QLatin1String("hqd") || suffix == QLatin1String("pdb")) return DroppedFile::Project;
   return DroppedFile::None;
@@ -48,7 +49,7 @@ void CSkinEditorDlg::CreateShortcuts() {
 
 void CSkinEditorDlg::SetProjectPath(const QString& path) {
   m_projectPath = path;
-  setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - Vorlune"));
+  setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Vorlune"));
 }
 
 void CSkinEditorDlg::dragEnterEvent(QDragEnterEvent* event) {
@@ -67,7 +68,7 @@ void CSkinEditorDlg::dropEvent(QDropEvent* event) {
       this,
       [this, dropped, path] {
         if (dropped == DroppedFile::Picture) ImportBackgroundFrom(path);
-        if (dropped == DroppedFile::Project) LoadProjectFrom(path);
+        if (dropped == DroppedFile::Project && MaySetAsideChanges()) LoadProjectFrom(path);
       },
       Qt::QueuedConnection);
 }

@@ -18,28 +18,39 @@ bool IsSkinDatabasePath(const QString& path) {
 }  // namespace
 
 void CSkinEditorDlg::OnSaveProject() {
+  SaveProject();
+}
+
+bool CSkinEditorDlg::SaveProject() {
   if (!m_layout.backgroundLoaded) {
     ShowMessage(SaveNeedsBackgroundMessage());
-    return;
+    return false;
   }
   const std::optional<QString> chosen = m_prompts->ChooseFileToSave(
       this, {QStringLiteral("Harmoniquest data file(*.hqd)"), QStringLiteral("hqd"), QString()});
-  if (!chosen) return;
+  if (!chosen) return false;
   m_layout.filePath = ToFileSystemPath(*chosen).string();
 
   WaitCursor wait;
   // Written beside and renamed over the target, so a failed save keeps the
   // user's older file of that name.
-  const Status saved = SaveProjectFile(ToFileSystemPath(*chosen), m_layout);
+  RecordLayoutChange();
+  // The recorded layout: a part lifted for a move is saved where it stood.
+  const Status saved = SaveProjectFile(ToFileSystemPath(*chosen), m_history.Recorded());
   wait.Hide();
   if (!saved) {
     ShowMessage(saved.error());
-    return;
+    return false;
   }
   SetProjectPath(*chosen);
+  m_history.MarkSaved();
+  HistoryChanged();
+  RememberRecentProject(*chosen);
+  return true;
 }
 
 void CSkinEditorDlg::OnLoadProject() {
+  if (!MaySetAsideChanges()) return;
   const std::optional<QString> chosen = m_prompts->ChooseFileToOpen(
       this, {QStringLiteral("Harmoniquest file (*.hqd);;Database for Harmoniquest (*.pdb)"),
              QStringLiteral("hqd"), QString()});
@@ -69,6 +80,9 @@ void CSkinEditorDlg::LoadProjectFrom(const QString& path) {
   wait.Hide();
   // Idle again, the part buttons mirroring the loaded layout, all repainted.
   ApplyPlacementEffects(m_placementEditor.BackgroundReplaced());
+  m_history.Reset(m_layout);
+  HistoryChanged();
+  RememberRecentProject(path);
 }
 
 std::optional<SkinLayout> CSkinEditorDlg::ReadLayoutToLoad(const QString& path, bool skin, WaitCursor& wait) {

@@ -1,5 +1,6 @@
 #include "skin_editor_app.h"
 
+#include <QTimer>
 #include <memory>
 
 #include "skin_editor_dlg.h"
@@ -8,6 +9,12 @@ namespace vorlune {
 
 bool CSkinEditorApp::InitInstance() {
   auto window = std::make_unique<CSkinEditorDlg>();
+  // Once the window shows: the work of an editor that ended without closing,
+  // then the file of the command line.
+  QTimer::singleShot(0, window.get(), [editor = window.get(), file = m_startFile] {
+    editor->OfferRecoveryCopies();
+    if (!file.isEmpty()) editor->OpenStartFile(file);
+  });
   window->exec();
   return false;
 }

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -28,14 +29,16 @@ CSkinEditorDlg::CSkinEditorDlg(UserPrompts* prompts, QWidget* parent) : QDialog(
     m_prompts = m_ownPrompts.get();
   }
   m_hIcon = ApplicationQIcon();
-  setWindowTitle(QStringLiteral("Vorlune"));
+  setWindowTitle(QStringLiteral("Vorlune[*]"));
   setFont(DialogFont());
   setFixedSize(DialogUnitsToPixelsX(kMainWindowWidthDu), DialogUnitsToPixelsY(kMainWindowHeightDu));
   setMouseTracking(true);
   setAcceptDrops(true);
   CreateControls();
   CreateShortcuts();
+  CreateHistoryShortcuts();
   OnInitDialog();
+  InstallKeyboardPlacement();
 }
 
 CSkinEditorDlg::~CSkinEditorDlg() {
@@ -73,6 +76,9 @@ void CSkinEditorDlg::CreateControls() {
   m_placementText->setObjectName(QString::number(IDC_PLACEMENT_TEXT));
   m_placementText->setProperty("controlId", int{IDC_PLACEMENT_TEXT});
   m_placementText->setReadOnly(true);
+  // A status line: with the focus its line-editing keys would take Ctrl+E
+  // and the other shortcuts before the window sees them.
+  m_placementText->setFocusPolicy(Qt::NoFocus);
   m_placementText->setGeometry(DialogUnitRect(kPlacementTextEdit.x, kPlacementTextEdit.y,
                                               kPlacementTextEdit.width, kPlacementTextEdit.height));
 }
@@ -87,6 +93,8 @@ bool CSkinEditorDlg::OnInitDialog() {
     PartButton(k)->setEnabled(true);
   }
   m_placementText->clear();
+  m_history.Reset(m_layout);
+  setWindowModified(false);
   return true;
 }
 
@@ -123,10 +131,12 @@ void CSkinEditorDlg::ApplyPlacementEffects(const PlacementEffects& effects) {
 
 void CSkinEditorDlg::OnPartButton(PartKind k) {
   ApplyPlacementEffects(m_placementEditor.PressPartButton(k));
+  RecordLayoutChange();
 }
 
 void CSkinEditorDlg::OnLButtonDown(ClientPoint point) {
   ApplyPlacementEffects(m_placementEditor.LeftButtonDown(point));
+  RecordLayoutChange();
 }
 
 void CSkinEditorDlg::OnMouseMove(ClientPoint point) {
@@ -135,6 +145,7 @@ void CSkinEditorDlg::OnMouseMove(ClientPoint point) {
 
 void CSkinEditorDlg::OnRButtonDown(ClientPoint point) {
   ApplyPlacementEffects(m_placementEditor.RightButtonDown(point));
+  RecordLayoutChange();
 }
 
 void CSkinEditorDlg::RunPropertyDialog(PartKind k) {
@@ -153,6 +164,7 @@ void CSkinEditorDlg::OnClose() {
   m_layout.reducedBmp = {};
   m_layout.picture = {};
   m_temporaryFolder.Remove();
+  m_recovery.Remove();
 }
 
 void CSkinEditorDlg::paintEvent(QPaintEvent* event) {
@@ -181,6 +193,10 @@ void CSkinEditorDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CSkinEditorDlg::closeEvent(QCloseEvent* event) {
+  if (!m_closed && !MaySetAsideChanges()) {
+    event->ignore();
+    return;
+  }
   OnClose();
   QDialog::closeEvent(event);
 }
@@ -206,8 +222,23 @@ void CSkinEditorDlg::contextMenuEvent(QContextMenuEvent* event) {
   }
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("windowMenu"));
+  // The text after the tab is shown as the item's key.
+  const auto keys = [](QKeyCombination keys) {
+    return QLatin1Char('\t') + QKeySequence(keys).toString(QKeySequence::NativeText);
+  };
+  QAction* undo = menu.addAction(UndoText() + keys(Qt::CTRL | Qt::Key_Z), this, &CSkinEditorDlg::OnUndo);
+  undo->setObjectName(QStringLiteral("undo"));
+  undo->setEnabled(m_history.UndoAction().has_value());
+  QAction* redo = menu.addAction(RedoText() + keys(Qt::CTRL | Qt::Key_Y), this, &CSkinEditorDlg::OnRedo);
+  redo->setObjectName(QStringLiteral("redo"));
+  redo->setEnabled(m_history.RedoAction().has_value());
+  AddRecentProjectsMenu(menu);
+  menu.addSeparator();
   QAction* about = menu.addAction(QString::fromUtf8(kAboutMenuText));
-  if (menu.exec(event->globalPos()) == about) OnSysCommand(IDM_ABOUTBOX);
+  QAction* picture = menu.addAction(tr("画像を取り込む（オプション指定）..."));
+  QAction* chosen = menu.exec(event->globalPos());
+  if (chosen == about) OnSysCommand(IDM_ABOUTBOX);
+  if (chosen == picture) OnImportBackgroundWithOptions();
 }
 
 void CSkinEditorDlg::AppendAboutToSystemMenu() {

@@ -8,15 +8,19 @@
 #include <string>
 
 #include "dialogs/user_prompts.h"
+#include "image/background_import.h"
+#include "layout/layout_history.h"
 #include "layout/placement_editor.h"
 #include "layout/placement_rules.h"
 #include "layout/placement_state.h"
 #include "layout/skin_layout.h"
 #include "part_button.h"
+#include "recovery_copy.h"
 #include "skin/skin_database_writer.h"
 #include "temporary_picture_folder.h"
 
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace vorlune {
@@ -50,6 +54,9 @@ class CSkinEditorDlg : public QDialog {
   QString TemporaryPicturePath() const { return m_temporaryFolder.picturePath(); }
   QString TemporaryFolderPath() const { return m_temporaryFolder.folderPath(); }
   UserPrompts& Prompts() { return *m_prompts; }
+  const LayoutHistory& History() const { return m_history; }
+  // The recovery copy this editor writes after every change.
+  const RecoveryCopy& Recovery() const { return m_recovery; }
 
   // The clock that stamps the skins Create writes; tests pin it.
   void SetClock(UnixClock clock) { m_clock = std::move(clock); }
@@ -72,19 +79,43 @@ class CSkinEditorDlg : public QDialog {
 
   // The Image and Load commands on a file chosen elsewhere (dropped on the
   // window), with the same checks and messages as after their file dialogs.
-  void ImportBackgroundFrom(const QString& path);
+  // With `askOptions` any picture, a 320 x 320 BMP too, goes through the import
+  // options dialog; without it only pictures other than BMPs do.
+  void ImportBackgroundFrom(const QString& path, bool askOptions = false);
   // A .pdb loads as the project the skin database was made from.
   void LoadProjectFrom(const QString& path);
 
   // Frees the picture buffers and removes the temporary picture file and its folder.
   void OnClose();
 
+  // The Save command; true when the project was written.
+  bool SaveProject();
+  // Asks "変更を保存しますか?" when the layout has unsaved changes. False
+  // when the work must stay (Cancel, or a save that did not happen).
+  bool MaySetAsideChanges();
+  // The file named on the command line: a project is loaded as Load does,
+  // anything else imported as a picture as Image does.
+  void OpenStartFile(const QString& path);
+  // Offers the recovery copies that editors no longer running left behind.
+  void OfferRecoveryCopies();
+  // The menu text of the next undo or redo ("元に戻す: 部品の配置").
+  QString UndoText() const;
+  QString RedoText() const;
+
  public slots:
   void OnPartButton(PartKind k);
   void OnImportBackground();
+  // The Image command with the import options dialog for any picture (Shift+Image).
+  void OnImportBackgroundWithOptions();
   void OnCreateSkin();
   void OnSaveProject();
   void OnLoadProject();
+  void OnUndo();
+  void OnRedo();
+
+ private:
+  // The end of every successful import: temporary file, layout, placement state.
+  void InstallBackground(ImportedBackground imported);
 
  signals:
   // Every rectangle a handler invalidates, in client pixels.
@@ -119,10 +150,26 @@ class CSkinEditorDlg : public QDialog {
   void ShowMessage(const UserMessage& message);
   // Carries out what a placement event asks of the window.
   void ApplyPlacementEffects(const PlacementEffects& effects);
+  // Records what the last command changed in the layout as one undoable step.
+  void RecordLayoutChange();
+  // Brings the title mark and the recovery copy in line with the history.
+  void HistoryChanged();
+  // A part lifted or being placed is let go as a right click does.
+  void EndPlacement();
+  void CreateHistoryShortcuts();
+  // The last projects saved or loaded, each a Load of that file.
+  void AddRecentProjectsMenu(QMenu& menu);
+  void RememberRecentProject(const QString& path);
+  void InstallKeyboardPlacement();
+  // Arrow keys, Enter, Space and Escape while a part is lifted or being placed.
+  bool PlacementKey(QKeyEvent* event);
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   SkinLayout m_layout;
   PlacementState m_placement;
   PlacementEditor m_placementEditor{m_layout, m_placement};
+  LayoutHistory m_history{m_layout};
+  RecoveryCopy m_recovery;
   std::array<CBitmapButton*, kLayoutRows> m_partButtons{};
   QLineEdit* m_placementText = nullptr;
   QIcon m_hIcon;

@@ -19,6 +19,7 @@ int RunUnpack(const Arguments& args);
 
 // What `info` prints for each kind of file; `json` selects machine-readable output.
 int DescribeBmp(const std::string& path, bool json);
+int DescribePicture(const std::string& path, bool json);
 int DescribeProject(const std::string& path, bool json);
 int DescribeSkinDatabase(const std::string& path, bool json);
 

@@ -2,8 +2,10 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/picture_options.h"
 #include "core/file_io.h"
 #include "image/background_import.h"
+#include "image/picture_import.h"
 #include "layout/skin_layout.h"
 #include "project/project_file.h"
 
@@ -11,15 +13,29 @@ namespace vorlune::cli {
 
 namespace {
 
-constexpr const char* kUsage = "usage: vorlune-cli import IN.bmp OUT.hqd [--reduced-bmp FILE]\n";
+constexpr const char* kUsage =
+    "usage: vorlune-cli import IN.bmp OUT.hqd [--reduced-bmp FILE]\n"
+    "       vorlune-cli import IN OUT.hqd [--fit cover|contain|stretch] [--reduce classic|fine]\n"
+    "                          [--dither fs|none] [--matte RRGGBB] [--reduced-bmp FILE]\n";
 
 void PrintHelp() {
   std::fputs(kUsage, stdout);
   std::puts(
-      "\nImports a 320 x 320 BMP picture (1, 2, 4, 8 or 24 bits per pixel, uncompressed) as the\n"
-      "background of a new skin and writes the project file that the editor would save right\n"
-      "after the import: nothing placed, no name, author or version. Pictures with more than\n"
-      "214 colours are reduced to 214 colours (a note says so on standard error).\n\n"
+      "\nImports a picture as the background of a new skin and writes the project file that the\n"
+      "editor would save right after the import: nothing placed, no name, author or version.\n\n"
+      "A 320 x 320 BMP (1, 2, 4, 8 or 24 bits per pixel, uncompressed) is imported exactly:\n"
+      "pictures with more than 214 colours are reduced to 214 colours (a note says so on\n"
+      "standard error). Any BMP goes the same way unless --fit or --reduce fine is given.\n"
+      "Every other picture (PNG, JPEG, WebP, GIF's first frame, TIFF, BMP of any size) is\n"
+      "turned upright, converted to sRGB, laid over the matte colour where transparent,\n"
+      "fitted to 320 x 320 and reduced to at most 214 colours:\n\n"
+      "  --fit cover          scale to fill and crop the overhang equally (default)\n"
+      "  --fit contain        the whole picture, bars of the matte colour\n"
+      "  --fit stretch        scale to the square\n"
+      "  --reduce fine        214 colours chosen for the picture (default)\n"
+      "  --reduce classic     the 24-bit BMP reduction, applied to the fitted picture\n"
+      "  --dither fs|none     error diffusion of the fine reduction on (default) or off\n"
+      "  --matte RRGGBB       colour under transparent parts and of the bars (default FFFFFF)\n"
       "  --reduced-bmp FILE   also write the reduced 8-bit picture as the editor keeps it\n"
       "                       in its temporary picture file (103,312 bytes)\n\n"
       "A picture the editor refuses gives its message on standard error and exit status 1;\n"
@@ -39,6 +55,11 @@ bool WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes
   return true;
 }
 
+int Usage() {
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
 }  // namespace
 
 int RunImport(const Arguments& args) {
@@ -49,36 +70,54 @@ int RunImport(const Arguments& args) {
   std::string input;
   std::string output;
   std::string reducedBmpPath;
+  PictureOptionsParser options;
   for (std::size_t i = 0; i < args.size(); ++i) {
+    const bool hasValue = i + 1 < args.size();
     if (args[i] == "--reduced-bmp") {
-      if (i + 1 == args.size()) {
-        std::fputs(kUsage, stderr);
-        return 2;
-      }
+      if (!hasValue) return Usage();
       reducedBmpPath = args[++i];
+    } else if (options.Takes(args[i])) {
+      if (!hasValue || !options.Parse(args[i], args[i + 1])) return Usage();
+      ++i;
     } else if (input.empty()) {
       input = args[i];
     } else if (output.empty()) {
       output = args[i];
     } else {
-      std::fputs(kUsage, stderr);
-      return 2;
+      return Usage();
     }
   }
-  if (input.empty() || output.empty()) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
+  if (input.empty() || output.empty()) return Usage();
 
-  // Only the first bytes up to the picture buffer's size can matter.
-  const FileBytes file = ReadWholeFile(input, kPictureBufferSize);
+  // Only the first bytes up to the picture buffer's size can matter to the
+  // exact import; other pictures are read whole.
+  FileBytes file = ReadWholeFile(input, kPictureBufferSize);
   if (file.failure) {
     std::fprintf(stderr, "%s\n", BmpReadFailureMessage(*file.failure).text.c_str());
     return 1;
   }
-  Result<ImportedBackground> imported = ImportBackground(file.bytes);
+  const bool namedBmp = input.size() >= 4 && (input.ends_with(".bmp") || input.ends_with(".BMP"));
+  const bool exact = TakesExactPathByDefault(file.bytes, namedBmp) && !options.AsksForFitting();
+  if (!exact && file.bytes.size() > kPictureBufferSize) {
+    file = ReadWholeFile(input, kMaxPictureFileSize);
+    if (file.failure) {
+      std::fprintf(stderr, "%s\n", BmpReadFailureMessage(*file.failure).text.c_str());
+      return 1;
+    }
+    if (file.bytes.size() > kMaxPictureFileSize) {
+      std::fprintf(stderr, "vorlune-cli: %s: %s\n", input.c_str(), PictureTooLargeMessage().text.c_str());
+      return 1;
+    }
+  }
+  Result<ImportedBackground> imported =
+      exact ? ImportBackground(file.bytes) : ImportPicture(file.bytes, options.options());
   if (!imported) {
-    std::fprintf(stderr, "%s\n", imported.error().text.c_str());
+    // The exact import's messages stay as the editor shows them; the others name the file.
+    if (exact) {
+      std::fprintf(stderr, "%s\n", imported.error().text.c_str());
+    } else {
+      std::fprintf(stderr, "vorlune-cli: %s: %s\n", input.c_str(), imported.error().text.c_str());
+    }
     return 1;
   }
   if (imported->reductionNoticeDue) PrintNote(ReductionNoticeMessage().text);

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "core/file_io.h"
+#include "image/picture_decoding.h"
 
 namespace vorlune::cli {
 
@@ -18,7 +19,9 @@ int RunInfo(const Arguments& args) {
     std::puts(
         "usage: vorlune-cli info FILE [--json]\n\n"
         "Describes a background picture (.bmp), a project (.hqd) or a skin database (.pdb):\n"
-        "the header fields the editor reads or writes, and for a project its texts and parts.");
+        "the header fields the editor reads or writes, and for a project its texts and parts;\n"
+        "for another picture (PNG, JPEG, WebP, GIF, TIFF) its format, size, orientation,\n"
+        "colour profile, transparency and colours.");
     return 0;
   }
   bool json = false;
@@ -46,6 +49,7 @@ int RunInfo(const Arguments& args) {
   }
   const auto& b = head.bytes;
   if (b.size() >= 2 && b[0] == 'B' && b[1] == 'M') return DescribeBmp(path, json);
+  if (!SniffPictureFormat(b).empty()) return DescribePicture(path, json);
   if (b.size() >= 68 && std::string(b.begin() + 60, b.begin() + 68) == "DataVrln") {
     return DescribeSkinDatabase(path, json);
   }

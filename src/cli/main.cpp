@@ -12,9 +12,11 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"import", "import IN.bmp OUT.hqd [--reduced-bmp FILE]   make a project from a picture",
+    {"import",
+     "import IN OUT.hqd [--fit F] [--reduce R] [--dither D] [--matte C] [--reduced-bmp FILE]\n"
+     "                                               make a project from a picture",
      vorlune::cli::RunImport},
-    {"info", "info FILE [--json]                           describe a .bmp, .hqd or .pdb",
+    {"info", "info FILE [--json]                           describe a picture, .hqd or .pdb",
      vorlune::cli::RunInfo},
     {"place", "place PROJECT.hqd KIND X Y [--colors C0,C1,C2]  place a part", vorlune::cli::RunPlace},
     {"remove", "remove PROJECT.hqd KIND                      remove a placed part", vorlune::cli::RunRemove},

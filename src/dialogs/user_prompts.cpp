@@ -1,7 +1,9 @@
 #include "dialogs/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vorlune {
 
@@ -9,7 +11,10 @@ namespace {
 
 std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& request,
                                      QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(owner, QString(), QString(), request.filter);
+  const QString filters = request.moreFilters.isEmpty()
+                              ? request.filter
+                              : request.filter + QStringLiteral(";;") + request.moreFilters;
+  QFileDialog dialog(owner, QString(), QString(), filters);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   if (!request.defaultExtension.isEmpty()) dialog.setDefaultSuffix(request.defaultExtension);
@@ -38,6 +43,36 @@ bool QtUserPrompts::AskYesNo(QWidget* owner, const QString& question) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("Warning"), question,
                   QMessageBox::Yes | QMessageBox::No, owner);
   box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+UnsavedChangesAnswer QtUserPrompts::AskToSaveChanges(QWidget* owner) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Vorlune"),
+                  QCoreApplication::translate("UserPrompts", "変更を保存しますか?"),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
+  box.button(QMessageBox::Save)->setText(QCoreApplication::translate("UserPrompts", "保存する"));
+  box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("UserPrompts", "保存しない"));
+  box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("UserPrompts", "キャンセル"));
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return UnsavedChangesAnswer::Save;
+    case QMessageBox::Discard:
+      return UnsavedChangesAnswer::Discard;
+    default:
+      return UnsavedChangesAnswer::Cancel;
+  }
+}
+
+bool QtUserPrompts::AskToRestoreRecovery(QWidget* owner, const QString& description) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Vorlune"),
+                  QCoreApplication::translate(
+                      "UserPrompts", "前回終了しなかった編集の内容が残っています。\n%1\n復元しますか?")
+                      .arg(description),
+                  QMessageBox::Yes | QMessageBox::Discard, owner);
+  box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("UserPrompts", "復元する"));
+  box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("UserPrompts", "破棄する"));
+  box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }
 

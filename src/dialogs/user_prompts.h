@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <utility>
 
 #include "core/user_message.h"
 
@@ -11,10 +12,21 @@ namespace vorlune {
 
 // What a file dialog asks for: the filter ("bitmap (*.bmp)") and the extension
 // added to a typed name that has none.
+// The answers to "変更を保存しますか?".
+enum class UnsavedChangesAnswer { Save, Discard, Cancel };
+
 struct FileDialogRequest {
+  // A constructor rather than an aggregate, so that requests of three parts stay valid.
+  FileDialogRequest(QString filterText = {}, QString extension = {}, QString name = {}, QString more = {})
+      : filter(std::move(filterText)),
+        defaultExtension(std::move(extension)),
+        initialName(std::move(name)),
+        moreFilters(std::move(more)) {}
+
   QString filter;
   QString defaultExtension;
   QString initialName;
+  QString moreFilters;  // further filters after the first, ";;" between them
 };
 
 // The editor's questions to the user: message boxes and file dialogs. The
@@ -36,6 +48,12 @@ class UserPrompts {
 
   // A modal "Warning" box with the question and Yes and No buttons; true for Yes.
   virtual bool AskYesNo(QWidget* owner, const QString& question) = 0;
+  // Asked before unsaved work would be thrown away (close, Load).
+  virtual UnsavedChangesAnswer AskToSaveChanges(QWidget* owner) = 0;
+
+  // Offers the work of an editor that ended without closing; `description`
+  // names it. True restores it, false discards it.
+  virtual bool AskToRestoreRecovery(QWidget* owner, const QString& description) = 0;
 };
 
 // The real dialogs of the platform.
@@ -45,6 +63,8 @@ class QtUserPrompts final : public UserPrompts {
   std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override;
   bool AskYesNo(QWidget* owner, const QString& question) override;
+  UnsavedChangesAnswer AskToSaveChanges(QWidget* owner) override;
+  bool AskToRestoreRecovery(QWidget* owner, const QString& description) override;
 };
 
 }  // namespace vorlune

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -9,6 +10,12 @@
 namespace vorlune::testing {
 
 void EnsureApplication() {
+  // Recovery copies and the recent list go to folders of the test run, never the user's.
+  static QTemporaryDir home;
+  if (qEnvironmentVariableIsEmpty("VORLUNE_TEST_KEEP_HOME")) {
+    qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+  }
   static int argc = 1;
   static char name[] = "test_app";
   static char* argv[] = {name, nullptr};
@@ -38,6 +45,22 @@ bool ScriptedPrompts::AskYesNo(QWidget*, const QString& question) {
   if (answers.empty()) return false;
   const bool answer = answers.front();
   answers.erase(answers.begin());
+  return answer;
+}
+
+UnsavedChangesAnswer ScriptedPrompts::AskToSaveChanges(QWidget*) {
+  ++saveQuestions;
+  if (saveAnswers.empty()) return UnsavedChangesAnswer::Cancel;
+  const UnsavedChangesAnswer answer = saveAnswers.front();
+  saveAnswers.pop_front();
+  return answer;
+}
+
+bool ScriptedPrompts::AskToRestoreRecovery(QWidget*, const QString& description) {
+  restoreOffers.push_back(description);
+  if (restoreAnswers.empty()) return false;
+  const bool answer = restoreAnswers.front();
+  restoreAnswers.pop_front();
   return answer;
 }
 

@@ -27,11 +27,19 @@ class ScriptedPrompts final : public UserPrompts {
   std::function<void(const UserMessage&)> onMessage;
   std::vector<bool> answers;  // next answers of the Yes/No questions; none left answers No
   QStringList questions;
+  // Answers to "変更を保存しますか?" (Cancel when none is left) and how often it was asked.
+  std::deque<UnsavedChangesAnswer> saveAnswers;
+  int saveQuestions = 0;
+  // Answers to the offer of a recovery copy (discard when none is left), and the offers.
+  std::deque<bool> restoreAnswers;
+  QStringList restoreOffers;
 
   void ShowMessage(QWidget* owner, const UserMessage& message) override;
   std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override;
   bool AskYesNo(QWidget* owner, const QString& question) override;
+  UnsavedChangesAnswer AskToSaveChanges(QWidget* owner) override;
+  bool AskToRestoreRecovery(QWidget* owner, const QString& description) override;
 };
 
 // A 320 x 320 BMP file with a colour table of `colors` entries (none for 24

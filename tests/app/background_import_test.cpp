@@ -227,6 +227,7 @@ TEST_F(BackgroundImport, ClosingAfterAnImportRemovesTheTemporaryFileAndFolder) {
   const QString path = window->TemporaryPicturePath();
   const QString folder = window->TemporaryFolderPath();
   ASSERT_TRUE(QFile::exists(path));
+  prompts.saveAnswers = {UnsavedChangesAnswer::Discard};
   window->close();
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_FALSE(QDir(folder).exists());

@@ -177,7 +177,7 @@ TEST_F(CreateAndProjects, SaveAndLoadIntoAFreshWindowGiveTheSameEditor) {
   EXPECT_EQ(session.prompts.requests[0].filter, "Harmoniquest data file(*.hqd)");
   EXPECT_EQ(session.prompts.requests[0].defaultExtension, "hqd");
   EXPECT_EQ(QFile(session.Path("night.hqd")).size(), 103766);
-  EXPECT_EQ(session.window().windowTitle(), "night.hqd - Vorlune");
+  EXPECT_EQ(session.window().windowTitle(), "night.hqd[*] - Vorlune");
 
   EditorSession fresh;
   fresh.PressPart(27);  // placement mode ends with the load
@@ -185,7 +185,7 @@ TEST_F(CreateAndProjects, SaveAndLoadIntoAFreshWindowGiveTheSameEditor) {
   QTest::mouseClick(fresh.window().Control(IDC_LOAD), Qt::LeftButton);
   ASSERT_TRUE(fresh.prompts.messages.empty());
   EXPECT_EQ(fresh.prompts.requests[0].filter, "Harmoniquest file (*.hqd);;Database for Harmoniquest (*.pdb)");
-  EXPECT_EQ(fresh.window().windowTitle(), "night.hqd - Vorlune");
+  EXPECT_EQ(fresh.window().windowTitle(), "night.hqd[*] - Vorlune");
   EXPECT_EQ(fresh.window().ProjectPath(), session.Path("night.hqd"));
   EXPECT_TRUE(fresh.window().Layout().filePath.empty());  // a load keeps the path Save and Create offer
   EXPECT_EQ(fresh.window().Placement().currentKind, 0);
@@ -230,7 +230,7 @@ TEST_F(CreateAndProjects, AFailedSaveKeepsTheOlderProjectFile) {
   EXPECT_EQ(session.prompts.messages[0].text, "Error : Cannot make hqd-file.");
   EXPECT_EQ(session.prompts.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_EQ(ReadFileBytes(path), QByteArray("last week's project"));
-  EXPECT_EQ(session.window().windowTitle(), "Vorlune");
+  EXPECT_EQ(session.window().windowTitle(), "Vorlune[*]");
 
   session.prompts.files = {session.Path("no/such/folder/x.hqd")};
   ClickCommand(IDC_SAVE);
@@ -244,11 +244,13 @@ class FailedLoad : public CreateAndProjects {
     EXPECT_EQ(session.Client(), client);
     EXPECT_EQ(session.window().Layout().placedCount, 4u);
     EXPECT_EQ(session.window().Layout().reducedBmp, reduced);
-    EXPECT_EQ(session.window().windowTitle(), "Vorlune");
+    EXPECT_EQ(session.window().windowTitle(), "Vorlune[*]");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
   void SetUp() override {
     CreateAndProjects::SetUp();
+    // The unsaved work is set aside for each Load.
+    session.prompts.saveAnswers.assign(2, UnsavedChangesAnswer::Discard);
     picture = ReadFileBytes(session.window().TemporaryPicturePath());
     client = session.Client();
     reduced = session.window().Layout().reducedBmp;
@@ -276,7 +278,7 @@ TEST_F(FailedLoad, ADamagedFileLeavesTheEditorAsItWas) {
   ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
   damaged.write(bytes);
   damaged.close();
-  session.window().setWindowTitle("Vorlune");
+  session.window().setWindowTitle("Vorlune[*]");
 
   session.prompts.files = {session.Path("damaged.hqd")};
   ClickCommand(IDC_LOAD);
@@ -288,7 +290,7 @@ TEST_F(FailedLoad, ADamagedFileLeavesTheEditorAsItWas) {
 TEST_F(FailedLoad, ATemporaryPictureThatCannotBeWrittenLeavesTheEditorAsItWas) {
   session.prompts.files = {session.Path("good.hqd")};
   ClickCommand(IDC_SAVE);
-  session.window().setWindowTitle("Vorlune");
+  session.window().setWindowTitle("Vorlune[*]");
   // Make the picture unreplaceable: a folder where the rename would put it.
   const QString temporary = session.window().TemporaryPicturePath();
   QFile::remove(temporary);
@@ -301,7 +303,7 @@ TEST_F(FailedLoad, ATemporaryPictureThatCannotBeWrittenLeavesTheEditorAsItWas) {
   EXPECT_EQ(session.prompts.messages[0].text, "Error : Cannot make hqd-file.");
   EXPECT_EQ(session.window().Layout().reducedBmp, reduced);
   EXPECT_EQ(session.window().Layout().placedCount, 4u);
-  EXPECT_EQ(session.window().windowTitle(), "Vorlune");
+  EXPECT_EQ(session.window().windowTitle(), "Vorlune[*]");
   QDir(temporary).removeRecursively();
 }
 

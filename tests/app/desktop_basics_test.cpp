@@ -82,7 +82,7 @@ TEST_F(DesktopBasics, DroppingAPictureImportsItAndAProjectLoadsIt) {
   ASSERT_TRUE(DropOn(other.window(), {session.Path("drop.hqd")}));
   EXPECT_TRUE(other.window().Layout().placed(1));
   EXPECT_FALSE(other.window().PartButton(1)->isEnabled());
-  EXPECT_EQ(other.window().windowTitle(), "drop.hqd - Vorlune");
+  EXPECT_EQ(other.window().windowTitle(), "drop.hqd[*] - Vorlune");
 }
 
 TEST_F(DesktopBasics, OtherDropsAreRefusedAndABadPictureIsReportedAsByTheCommand) {
@@ -92,7 +92,7 @@ TEST_F(DesktopBasics, OtherDropsAreRefusedAndABadPictureIsReportedAsByTheCommand
   ASSERT_EQ(session.prompts.messages.size(), 1u);
   EXPECT_EQ(session.prompts.messages[0].text.rfind("Error : ", 0), 0u);
   EXPECT_FALSE(session.window().Layout().backgroundLoaded);
-  EXPECT_EQ(session.window().windowTitle(), "Vorlune");
+  EXPECT_EQ(session.window().windowTitle(), "Vorlune[*]");
 }
 
 }  // namespace

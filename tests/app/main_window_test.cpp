@@ -32,7 +32,7 @@ class MainWindow : public ::testing::Test {
 
 TEST_F(MainWindow, StartsWithAnEmptyEditAllPartButtonsEnabledAndAGreyCanvas) {
   CSkinEditorDlg window(&prompts);
-  EXPECT_EQ(window.windowTitle(), "Vorlune");
+  EXPECT_EQ(window.windowTitle(), "Vorlune[*]");
   auto* edit = qobject_cast<QLineEdit*>(window.Control(IDC_PLACEMENT_TEXT));
   ASSERT_NE(edit, nullptr);
   EXPECT_TRUE(edit->text().isEmpty());
@@ -146,9 +146,9 @@ TEST_F(MainWindow, F1AndTheContextMenuOpenTheAboutBox) {
   OnNextModal([&](QWidget* popup) {
     auto* menu = qobject_cast<QMenu*>(popup);
     ASSERT_NE(menu, nullptr);
-    item = menu->actions().front()->text();
+    item = menu->actions().back()->text();
     OnNextModal(readAbout);
-    menu->setActiveAction(menu->actions().front());
+    menu->setActiveAction(menu->actions().back());
     QTest::keyClick(menu, Qt::Key_Return);
   });
   QContextMenuEvent outside(QContextMenuEvent::Mouse, QPoint(100, 400), window.mapToGlobal(QPoint(100, 400)));

@@ -68,6 +68,8 @@ class RecordingPrompts : public UserPrompts {
     return std::nullopt;
   }
   bool AskYesNo(QWidget*, const QString&) override { return false; }
+  UnsavedChangesAnswer AskToSaveChanges(QWidget*) override { return UnsavedChangesAnswer::Cancel; }
+  bool AskToRestoreRecovery(QWidget*, const QString&) override { return false; }
   std::vector<QWidget*> owners;
   std::vector<UserMessage> messages;
 };

@@ -9,11 +9,13 @@
 
 #include "app/main_window_template.h"
 #include "core/cp932.h"
+#include "core/file_io.h"
 #include "dialogs/button_setting_dialog.h"
 #include "dialogs/color_setting_dialogs.h"
 #include "dialogs/created_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/image_preview_dialog.h"
+#include "dialogs/picture_import_dialog.h"
 #include "session_support.h"
 
 namespace vorlune {
@@ -104,6 +106,15 @@ void SaveEditor(Shooter& shooter, const QString& picture) {
                script.Remaining());
 }
 
+// The import options of a photograph, as Shift+Image shows them: the fine
+// reduction with dithering next to the picture itself.
+void SavePictureImport(Shooter& shooter, const QString& picturePath) {
+  const auto decoded = DecodePicture(ReadWholeFile(picturePath.toStdString()).bytes);
+  if (!decoded) return;
+  PictureImportDialog dialog(decoded->image, PictureImportOptions{});
+  shooter.Save(dialog, "picture_import_options.png");
+}
+
 }  // namespace
 }  // namespace vorlune
 
@@ -116,5 +127,6 @@ int main(int argc, char** argv) {
   vorlune::Shooter shooter(QString::fromLocal8Bit(argv[1]));
   vorlune::SaveDialogs(shooter);
   if (argc > 2) vorlune::SaveEditor(shooter, QString::fromLocal8Bit(argv[2]));
+  if (argc > 2) vorlune::SavePictureImport(shooter, QString::fromLocal8Bit(argv[2]));
   return 0;
 }

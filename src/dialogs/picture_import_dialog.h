@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QImage>
+#include <array>
+#include <optional>
+
+#include "image/picture_import.h"
+
+namespace vorlune {
+
+// Import options of a picture that is not a 320 x 320 BMP (or of any picture
+// with Shift+Image): fit, reduction and dithering, with the fitted original
+// and the reduced result side by side at 1:1, redrawn on every change. OK
+// takes the result shown; Cancel changes nothing.
+class PictureImportDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  PictureImportDialog(RgbImage original, const PictureImportOptions& options, QWidget* parent = nullptr);
+
+  int DoModal();
+
+  const PictureImportOptions& Options() const { return options_; }
+  // The import of the picture with the options shown.
+  const ImportedBackground& Imported() const { return imported_; }
+
+  QComboBox* FitBox() const { return fit_; }
+  QComboBox* ReductionBox() const { return reduction_; }
+  QCheckBox* DitherBox() const { return dither_; }
+
+  // Where the two pictures are drawn, in pixels.
+  static constexpr QPoint kOriginalAt{14, 36};
+  static constexpr QPoint kResultAt{354, 36};
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void Refresh();
+
+  RgbImage original_;
+  PictureImportOptions options_;
+  std::array<std::optional<RgbImage>, 3> fitted_;  // per fit, made when first shown
+  ImportedBackground imported_;
+  QImage originalView_;
+  QImage resultView_;
+  QComboBox* fit_ = nullptr;
+  QComboBox* reduction_ = nullptr;
+  QCheckBox* dither_ = nullptr;
+};
+
+// The picture the handheld shows for an imported background.
+QImage ImportedBackgroundImage(const ImportedBackground& background);
+
+}  // namespace vorlune

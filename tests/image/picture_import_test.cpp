@@ -1,0 +1,139 @@
+#include "image/picture_import.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "image/convert_background.h"
+#include "image/fine_reduction.h"
+#include "support/picture_encoders.h"
+
+namespace vorlune {
+namespace {
+
+// Left half red, right half blue.
+RgbImage Halves(int w, int h) {
+  RgbImage image(w, h, Rgb{255, 0, 0});
+  for (int y = 0; y < h; ++y)
+    for (int x = w / 2; x < w; ++x) image.set(x, y, Rgb{0, 0, 255});
+  return image;
+}
+
+// A photograph-like picture: smooth gradients with a texture, far more than 214 colours.
+RgbImage Smooth() {
+  RgbImage image(320, 320);
+  for (int y = 0; y < 320; ++y)
+    for (int x = 0; x < 320; ++x)
+      image.set(x, y,
+                Rgb{static_cast<std::uint8_t>(x * 255 / 319), static_cast<std::uint8_t>(y * 255 / 319),
+                    static_cast<std::uint8_t>((x * y / 7 + (x ^ y) % 13) & 0xFF)});
+  return image;
+}
+
+std::set<std::uint32_t> ColorsOf(const RgbImage& image) {
+  std::set<std::uint32_t> colors;
+  for (std::size_t i = 0; i < image.rgb.size(); i += 3)
+    colors.insert((image.rgb[i] << 16) | (image.rgb[i + 1] << 8) | image.rgb[i + 2]);
+  return colors;
+}
+
+// The picture the handheld shows: each pixel's colour from the reduced table.
+RgbImage Shown(const IndexedPicture& p) {
+  RgbImage image(320, 320);
+  for (int y = 0; y < 320; ++y)
+    for (int x = 0; x < 320; ++x)
+      image.set(x, y, p.palette[p.pixels[std::size_t(319 - y) * 320 + std::size_t(x)]]);
+  return image;
+}
+
+TEST(PictureFitting, EachModePlacesThePictureAsPromised) {
+  const Rgb red{255, 0, 0}, blue{0, 0, 255}, matte{0, 255, 0};
+  const struct {
+    FitMode mode;
+    int x, y;
+    Rgb expected;
+  } probes[] = {
+      // 640 x 320 picture: cover crops a quarter each side, contain leaves bars of 80 rows.
+      {FitMode::Cover, 10, 160, red},      {FitMode::Cover, 150, 5, red},
+      {FitMode::Cover, 170, 315, blue},    {FitMode::Contain, 160, 79, matte},
+      {FitMode::Contain, 10, 81, red},     {FitMode::Contain, 310, 238, blue},
+      {FitMode::Contain, 160, 240, matte}, {FitMode::Stretch, 150, 0, red},
+      {FitMode::Stretch, 170, 319, blue},
+  };
+  const RgbImage wide = Halves(640, 320);
+  for (const auto& p : probes) {
+    const RgbImage fitted = FitPicture(wide, p.mode, matte);
+    ASSERT_EQ(fitted.width, 320);
+    ASSERT_EQ(fitted.height, 320);
+    EXPECT_EQ(fitted.at(p.x, p.y), p.expected) << int(p.mode) << " at " << p.x << "," << p.y;
+  }
+  // Large reductions average: a fine checkerboard becomes an even grey.
+  RgbImage checks(3200, 2400);
+  for (int y = 0; y < 2400; ++y)
+    for (int x = 0; x < 3200; ++x) checks.set(x, y, (x + y) % 2 ? Rgb{255, 255, 255} : Rgb{0, 0, 0});
+  const Rgb grey = FitPicture(checks, FitMode::Cover).at(100, 100);
+  EXPECT_NEAR(grey.r, 128, 1);
+  // 320 x 320 is not resampled.
+  const RgbImage same = Smooth();
+  EXPECT_EQ(FitPicture(same, FitMode::Contain).rgb, same.rgb);
+}
+
+TEST(FineReduction, KeepsAtMost214ColoursAndIsRepeatable) {
+  const RgbImage picture = Smooth();
+  for (bool dither : {true, false}) {
+    const IndexedPicture a = ReduceFinely(picture, dither);
+    EXPECT_LE(a.colorsUsed, 214u);
+    EXPECT_GT(a.colorsUsed, 200u);
+    EXPECT_LE(ColorsOf(Shown(a)).size(), 214u);
+    for (std::uint8_t p : a.pixels) ASSERT_LT(p, a.colorsUsed);
+    const IndexedPicture b = ReduceFinely(picture, dither);
+    EXPECT_EQ(a.pixels, b.pixels);
+    EXPECT_EQ(a.palette, b.palette);
+  }
+  // The same bytes on every machine: a checksum of this picture's result.
+  const auto reduced = ReduceFittedPicture(picture, ReductionKind::Fine, true).reducedBmp;
+  std::uint64_t hash = 1469598103934665603ull;
+  for (std::uint8_t byte : reduced) hash = (hash ^ byte) * 1099511628211ull;
+  EXPECT_EQ(hash, 0xf387f6d89e318d4dull) << std::hex << hash;
+}
+
+TEST(FineReduction, PictureOfFewColoursComesOutUnchanged) {
+  for (int count : {1, 2, 214}) {
+    SCOPED_TRACE(count);
+    RgbImage picture(320, 320);
+    for (int y = 0; y < 320; ++y)
+      for (int x = 0; x < 320; ++x) {
+        const int n = (x * 7 + y * 3) % count;
+        picture.set(x, y,
+                    Rgb{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(255 - n),
+                        static_cast<std::uint8_t>(n * 3)});
+      }
+    const IndexedPicture reduced = ReduceFinely(picture, true);
+    EXPECT_EQ(reduced.colorsUsed, static_cast<std::uint32_t>(count));
+    EXPECT_EQ(Shown(reduced).rgb, picture.rgb);
+  }
+}
+
+TEST(PictureImport, FormsAreThoseOfAnEightBitPictureKeptWithItsTable) {
+  const auto file = testing::PngFile(testing::Opaque(Halves(320, 320)));
+  const auto imported = ImportPicture(file, {});
+  ASSERT_TRUE(imported.ok());
+  EXPECT_EQ(imported->bitsPerPixel, 8u);
+  EXPECT_EQ(imported->colorsUsed, 2u);
+  EXPECT_FALSE(imported->reductionNoticeDue);
+  EXPECT_EQ(imported->reducedBmp.size(), kReducedBmpSize);
+  EXPECT_EQ(imported->picture, DisplayFormOf(imported->reducedBmp));
+  EXPECT_EQ(imported->palette, SkinPaletteOf(imported->reducedBmp));
+
+  // Classic: the fitted picture through the 24-bit BMP import, unchanged.
+  PictureImportOptions classic;
+  classic.reduction = ReductionKind::Classic;
+  const RgbImage fitted = Halves(320, 320);
+  const auto viaBmp = ImportBackground(TrueColorBmpOf(fitted));
+  ASSERT_TRUE(viaBmp.ok());
+  EXPECT_EQ(ImportPicture(file, classic)->reducedBmp, viaBmp->reducedBmp);
+  EXPECT_EQ(ImportPicture(std::vector<std::uint8_t>{1, 2, 3}, {}).error(), NotAPictureMessage());
+}
+
+}  // namespace
+}  // namespace vorlune
