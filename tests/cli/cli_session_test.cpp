@@ -10,10 +10,13 @@
 #include <map>
 
 #include "core/byte_order.h"
+#include "core/png_writer.h"
+#include "image/picture_import.h"
 #include "support/bmp_builder.h"
 #include "support/cli_run.h"
 #include "support/folder_test.h"
 #include "support/golden.h"
+#include "support/picture_encoders.h"
 #include "support/synthetic_layout.h"
 
 namespace vorlune {
@@ -95,6 +98,25 @@ class CliSession : public testing::FolderTest, public ::testing::WithParamInterf
     eight.bitsPerPixel = 32;
     WriteBytes(folder_ / "deep.bmp", eight.Bytes());
     std::filesystem::create_directory(folder_ / "folder.bmp");
+    WriteBytes(folder_ / "p.png", EncodePng(Photo(400, 250)));
+    WriteBytes(folder_ / "p320.bmp", TrueColorBmpOf(Photo(320, 320)));
+    WriteBytes(folder_ / "notes.png", {'n', 'o', 't', 'e', 's'});
+    auto cut = EncodePng(Photo(50, 50));
+    cut.resize(cut.size() / 2);
+    WriteBytes(folder_ / "cut.png", cut);
+    testing::RgbaImage alpha = testing::Opaque(Photo(30, 20));
+    alpha.rgba[3] = 0;
+    WriteBytes(folder_ / "alpha.png", testing::PngFile(alpha));
+    WriteBytes(folder_ / "r.jpg", testing::JpegFile(Photo(16, 8), testing::ExifWithOrientation(8)));
+  }
+  static RgbImage Photo(int w, int h) {
+    RgbImage image(w, h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        image.set(x, y,
+                  Rgb{static_cast<std::uint8_t>(x % 256), static_cast<std::uint8_t>(y % 256),
+                      static_cast<std::uint8_t>((x * y) % 251)});
+    return image;
   }
 };
 
@@ -299,6 +321,24 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"--help"}},
           {{"info", "changed.pdb"}},
           {{"info", "damaged.pdb", "--json"}},
+      },
+      {
+          // pictures of any format and size, with the import's options
+          {{"import", "p.png", "out.hqd"}},
+          {{"import", "p.png", "contain.hqd", "--fit", "contain", "--matte", "00ff80"}},
+          {{"import", "p.png", "stretch.hqd", "--fit", "stretch", "--dither", "none"}},
+          {{"import", "p.png", "classic.hqd", "--reduce", "classic"}},
+          {{"import", "p.png", "bad.hqd", "--fit", "fill"}},
+          {{"import", "p.png", "bad.hqd", "--reduce", "best"}},
+          {{"import", "p.png", "bad.hqd", "--dither", "yes"}},
+          {{"import", "p.png", "bad.hqd", "--matte", "red"}},
+          {{"import", "p.png", "bad.hqd", "--matte"}},
+          {{"import", "p320.bmp", "exact.hqd"}},
+          {{"import", "p320.bmp", "fine.hqd", "--reduce", "fine", "--reduced-bmp", "fine.bmp"}},
+          {{"import", "notes.png", "x.hqd"}},
+          {{"import", "cut.png", "x.hqd"}},
+          {{"info", "alpha.png"}},
+          {{"info", "r.jpg", "--json"}},
       }};
   const std::vector<Step>& steps = sessions[static_cast<std::size_t>(GetParam())];
   for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -310,7 +350,7 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sessions, CliSession, ::testing::Range(0, 7));
+INSTANTIATE_TEST_SUITE_P(Sessions, CliSession, ::testing::Range(0, 8));
 
 }  // namespace
 }  // namespace vorlune
