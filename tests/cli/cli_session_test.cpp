@@ -151,6 +151,7 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"import", "in.bmp"}},
           {{"import", "a.bmp", "b.hqd", "c"}},
           {{"import", "a.bmp", "b.hqd", "--reduced-bmp"}},
+          {{"info", "in.bmp"}},
           {{"info", "p.bmp"}},
           {{"info", "p.bmp", "--json"}},
           {{"info", "deep.bmp", "--json"}},
