@@ -62,12 +62,14 @@ TEST_F(ImportCommand, PictureKeptAsItIsShowsNoNote) {
 
 TEST_F(ImportCommand, RefusedPictureChangesNoFile) {
   auto picture = TrueColourPicture();
-  WriteLE32(&picture[22], 240);  // 320 x 240
+  WriteLE32(&picture[30], 1);  // compressed
   WriteBytes(folder_ / "in.bmp", picture);
   WriteBytes(folder_ / "out.hqd", {'o', 'l', 'd'});
   const auto run = Cli({"import", "in.bmp", "out.hqd", "--reduced-bmp", "reduced.bmp"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Error :  Bitmap Size Error! only support 320\u00d7320.\n");  // and never the note
+  // Every message about a file names it first.
+  EXPECT_EQ(run.rawErr,
+            "vorlune-cli: in.bmp: This bmp-file is compressed.\nPlease change non-compress bmp-file.\n");
   EXPECT_EQ(ReadBytes(folder_ / "out.hqd"), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 
   const auto missing = Cli({"import", "nothing.bmp", "new.hqd"});

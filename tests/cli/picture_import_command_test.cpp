@@ -93,9 +93,9 @@ TEST_F(PictureImportCommand, RefusalsNameTheFileAndChangeNothing) {
   WriteBytes(folder_ / "cut.png", cut);
   auto run = Cli({"import", "notes.png", "out.hqd"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "vorlune-cli: notes.png: " + NotAPictureMessage().text + "\n");
+  EXPECT_EQ(run.rawErr, "vorlune-cli: notes.png: " + NotAPictureMessage().text + "\n");
   run = Cli({"import", "cut.png", "out.hqd"});
-  EXPECT_EQ(run.err, "vorlune-cli: cut.png: Error : this PNG file is damaged.\n");
+  EXPECT_EQ(run.rawErr, "vorlune-cli: cut.png: Error : this PNG file is damaged.\n");
   EXPECT_EQ(testing::FolderEntries(folder_), (std::vector<std::string>{"cut.png", "notes.png"}));
 }
 
