@@ -233,9 +233,9 @@ void CSkinEditorDlg::contextMenuEvent(QContextMenuEvent* event) {
   redo->setObjectName(QStringLiteral("redo"));
   redo->setEnabled(m_history.RedoAction().has_value());
   AddRecentProjectsMenu(menu);
+  QAction* picture = menu.addAction(tr("画像を取り込む（オプション指定）..."));
   menu.addSeparator();
   QAction* about = menu.addAction(QString::fromUtf8(kAboutMenuText));
-  QAction* picture = menu.addAction(tr("画像を取り込む（オプション指定）..."));
   QAction* chosen = menu.exec(event->globalPos());
   if (chosen == about) OnSysCommand(IDM_ABOUTBOX);
   if (chosen == picture) OnImportBackgroundWithOptions();

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "project/project_storage.h"
 #include "skin/create_checks.h"
 #include "skin/database_info_texts.h"
@@ -123,14 +124,14 @@ int RunBuild(const Arguments& args) {
   }
 
   Result<SkinLayout> loaded = LoadProjectFile(options->project);
-  if (!loaded) return Refuse(loaded.error());
+  if (!loaded) return RefuseFile(options->project, loaded.error());
   SkinLayout& layout = *loaded;
 
-  if (const auto missing = CheckPlayAndStopPlaced(layout)) return Refuse(*missing);
+  if (const auto missing = CheckPlayAndStopPlaced(layout)) return RefuseFile(options->project, *missing);
 
   const std::string fileName = std::filesystem::path(options->output).filename().string();
   const Result<std::string> databaseName = DatabaseNameFromFileName(fileName);
-  if (!databaseName) return Refuse(databaseName.error());
+  if (!databaseName) return RefuseFile(options->output, databaseName.error());
 
   // As if the information dialog had been opened on the project's texts, the
   // given ones typed in, and closed with OK.
@@ -140,14 +141,14 @@ int RunBuild(const Arguments& args) {
     return 1;
   }
   StoreInfoTexts(layout, texts);
-  if (const auto empty = CheckInfoTexts(layout)) return Refuse(*empty);
+  if (const auto empty = CheckInfoTexts(layout)) return RefuseFile(options->project, *empty);
 
   const UnixClock clock =
       fixedTime ? UnixClock([t = *fixedTime] { return t; }) : UnixClock(SystemUnixSeconds);
   const Status written =
       WriteSkinDatabase(layout, *databaseName, options->output, static_cast<std::int32_t>(layout.placedCount),
                         MakeSkinInfoRecord(layout), clock);
-  if (!written) return Refuse(written.error());
+  if (!written) return RefuseFile(options->output, written.error());
   return 0;
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "cli/picture_options.h"
 #include "core/file_io.h"
 #include "image/background_import.h"
@@ -49,7 +50,7 @@ void PrintNote(const std::string& text) {
 
 bool WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   if (const auto failure = WriteFileAtomically(path, bytes)) {
-    std::fprintf(stderr, "vorlune-cli import: %s\n", failure->c_str());
+    PrintFileMessage(path, *failure);
     return false;
   }
   return true;
@@ -92,34 +93,17 @@ int RunImport(const Arguments& args) {
   // Only the first bytes up to the picture buffer's size can matter to the
   // exact import; other pictures are read whole.
   FileBytes file = ReadWholeFile(input, kPictureBufferSize);
-  if (file.failure) {
-    std::fprintf(stderr, "%s\n", BmpReadFailureMessage(*file.failure).text.c_str());
-    return 1;
-  }
+  if (file.failure) return RefuseFile(input, BmpReadFailureMessage(*file.failure));
   const bool namedBmp = input.size() >= 4 && (input.ends_with(".bmp") || input.ends_with(".BMP"));
   const bool exact = TakesExactPathByDefault(file.bytes, namedBmp) && !options.AsksForFitting();
   if (!exact && file.bytes.size() > kPictureBufferSize) {
     file = ReadWholeFile(input, kMaxPictureFileSize);
-    if (file.failure) {
-      std::fprintf(stderr, "%s\n", BmpReadFailureMessage(*file.failure).text.c_str());
-      return 1;
-    }
-    if (file.bytes.size() > kMaxPictureFileSize) {
-      std::fprintf(stderr, "vorlune-cli: %s: %s\n", input.c_str(), PictureTooLargeMessage().text.c_str());
-      return 1;
-    }
+    if (file.failure) return RefuseFile(input, BmpReadFailureMessage(*file.failure));
+    if (file.bytes.size() > kMaxPictureFileSize) return RefuseFile(input, PictureTooLargeMessage());
   }
   Result<ImportedBackground> imported =
       exact ? ImportBackground(file.bytes) : ImportPicture(file.bytes, options.options());
-  if (!imported) {
-    // The exact import's messages stay as the editor shows them; the others name the file.
-    if (exact) {
-      std::fprintf(stderr, "%s\n", imported.error().text.c_str());
-    } else {
-      std::fprintf(stderr, "vorlune-cli: %s: %s\n", input.c_str(), imported.error().text.c_str());
-    }
-    return 1;
-  }
+  if (!imported) return RefuseFile(input, imported.error());
   if (imported->reductionNoticeDue) PrintNote(ReductionNoticeMessage().text);
   for (const auto& warning : imported->warnings) PrintNote(warning.text);
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "cli/json_writer.h"
 #include "core/byte_order.h"
 #include "core/file_io.h"
@@ -54,8 +55,7 @@ std::string ImportVerdict(const Result<BackgroundCheck>& check) {
 int DescribeBmp(const std::string& path, bool json) {
   const FileBytes file = ReadWholeFile(path);
   if (file.failure) {
-    std::fprintf(stderr, "%s\n", BmpReadFailureMessage(*file.failure).text.c_str());
-    return 1;
+    return RefuseFile(path, BmpReadFailureMessage(*file.failure));
   }
   const std::span<const std::uint8_t> bytes = file.bytes;
   const Result<BackgroundCheck> check = CheckBackgroundFile(bytes);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "cli/json_writer.h"
 #include "core/cp932.h"
 #include "core/file_io.h"
@@ -214,7 +215,7 @@ int DescribeSkinDatabase(const std::string& path, bool json) {
   }
   const Result<SkinDatabase> db = ReadSkinDatabase(file.bytes);
   if (!db) {
-    std::fprintf(stderr, "%s\n", db.error().text.c_str());
+    PrintFileMessage(path, db.error().text);
     return 1;
   }
   if (json) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/file_message.h"
 #include "project/project_storage.h"
 
 namespace vorlune::cli {
@@ -14,7 +15,7 @@ int Refuse(const UserMessage& message) {
 std::optional<SkinLayout> LoadProjectForEditing(const std::string& path) {
   Result<SkinLayout> loaded = LoadProjectFile(path);
   if (!loaded) {
-    Refuse(loaded.error());
+    RefuseFile(path, loaded.error());
     return std::nullopt;
   }
   return std::move(*loaded);
@@ -23,7 +24,7 @@ std::optional<SkinLayout> LoadProjectForEditing(const std::string& path) {
 int SaveEditedProject(const std::string& path, SkinLayout& layout) {
   layout.placedCount = static_cast<std::uint32_t>(CountPlacedRows(layout));
   const Status saved = SaveProjectFile(path, layout);
-  return saved ? 0 : Refuse(saved.error());
+  return saved ? 0 : RefuseFile(path, saved.error());
 }
 
 std::optional<PartKind> ParseKindArgument(const std::string& command, const std::string& text) {

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "core/file_io.h"
 #include "core/png_writer.h"
 #include "project/project_file.h"
@@ -53,17 +54,17 @@ int RunRender(const Arguments& args) {
   RgbImage picture;
   if (IsSkinDatabase(file.bytes)) {
     Result<RgbImage> rendered = RenderSkinDatabase(file.bytes);
-    if (!rendered) return Fail(rendered.error().text);
+    if (!rendered) return RefuseFile(in, rendered.error());
     picture = std::move(*rendered);
   } else {
     Result<SkinLayout> layout = ReadProjectFile(file.bytes);
-    if (!layout) return Fail(layout.error().text);
+    if (!layout) return RefuseFile(in, layout.error());
     picture = RenderLayoutPreview(*layout);
   }
 
   const std::vector<std::uint8_t> png = EncodePng(picture);
   if (const auto failure = WriteFileAtomically(out, png)) {
-    return Fail("Error : Cannot make png-file. (" + *failure + ")");
+    return RefuseFile(out, {"Error : Cannot make png-file. (" + *failure + ")"});
   }
   return 0;
 }

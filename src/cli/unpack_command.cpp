@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "core/file_io.h"
 #include "project/project_file.h"
 #include "project/skin_unpacking.h"
@@ -49,17 +50,15 @@ int RunUnpack(const Arguments& args) {
   }
   const Result<UnpackedSkin> unpacked = UnpackSkinFile(paths[0]);
   if (!unpacked) {
-    std::fprintf(stderr, "%s\n", unpacked.error().text.c_str());
-    return 1;
+    return RefuseFile(paths[0], unpacked.error());
   }
   if (!unpacked->madeByThisEditor && !force) {
-    std::fprintf(stderr, "%s\nvorlune-cli unpack: --force writes its project all the same.\n",
-                 NotMadeByThisEditorMessage().text.c_str());
+    PrintFileMessage(paths[0], NotMadeByThisEditorMessage().text);
+    std::fputs("vorlune-cli unpack: --force writes its project all the same.\n", stderr);
     return 1;
   }
   if (const auto failure = WriteFileAtomically(paths[1], WriteProjectFile(unpacked->layout))) {
-    std::fprintf(stderr, "Error : Cannot make hqd-file. (%s)\n", failure->c_str());
-    return 1;
+    return RefuseFile(paths[1], {"Error : Cannot make hqd-file. (" + *failure + ")"});
   }
   return 0;
 }

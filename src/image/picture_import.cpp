@@ -8,7 +8,13 @@ namespace vorlune {
 
 bool TakesExactPathByDefault(std::span<const std::uint8_t> file, bool namedBmp) {
   const std::string format = SniffPictureFormat(file);
-  return format == "BMP" || (format.empty() && namedBmp);
+  if (format.empty()) return namedBmp;
+  if (format != "BMP") return false;
+  // Too short to say its size: the exact checks refuse it with their message.
+  if (file.size() < 26) return true;
+  // Only a bottom-up 320 x 320 BMP with an information header is the exact
+  // import's; any other BMP is fitted like every other picture.
+  return ReadLE32(file, 14) >= 40 && ReadLE32(file, 18) == 320 && ReadLE32(file, 22) == 320;
 }
 
 std::vector<std::uint8_t> TrueColorBmpOf(const RgbImage& picture) {

@@ -23,9 +23,9 @@ struct PictureImportOptions {
   Rgb matte{255, 255, 255};
 };
 
-// True for a file that goes the exact way by default: a BMP, whose import
-// (checks, messages and bytes) stays as it always was, and a file named .bmp
-// that is no picture at all (it gets the BMP import's refusal).
+// True for a file that goes the exact way by default: a 320 x 320 BMP, whose
+// import (checks, messages and bytes) stays as it always was, and a file named
+// .bmp that is no picture at all (it gets the BMP import's refusal).
 bool TakesExactPathByDefault(std::span<const std::uint8_t> file, bool namedBmp);
 
 // Reduces a 320 x 320 picture to the imported forms. Fine: the result is the

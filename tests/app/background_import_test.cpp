@@ -94,14 +94,6 @@ TEST_F(BackgroundImport, RejectionsShowTheirTextAndIconAndKeepTheEditorAsItWas) 
   compressed.width = 100;
   cases.push_back({MakeBmp(compressed), "This bmp-file is compressed.\nPlease change non-compress bmp-file.",
                    MessageIcon::Information});
-  auto small = good();
-  small.width = 319;
-  cases.push_back(
-      {MakeBmp(small), "Error :  Bitmap Size Error! only support 320×320.", MessageIcon::Information});
-  auto topDown = good();
-  topDown.height = -320;
-  cases.push_back(
-      {MakeBmp(topDown), "Error :  Bitmap Size Error! only support 320×320.", MessageIcon::Information});
 
   for (const Case& c : cases) {
     prompts.messages.clear();

@@ -65,6 +65,7 @@ class SkinLoad : public ::testing::Test {
   // Loads `path` in the editor with a scripted open dialog.
   static void Load(EditorSession& session, const QString& path) {
     session.prompts.files = {path};
+    session.prompts.saveAnswers = {UnsavedChangesAnswer::Discard};
     Click(session, IDC_LOAD);
   }
 
@@ -81,7 +82,7 @@ TEST_F(SkinLoad, ASkinLoadsAsTheProjectItWasMadeFrom) {
   EXPECT_TRUE(fromSkin.prompts.questions.isEmpty());
   EXPECT_EQ(fromSkin.prompts.requests[0].filter,
             "Harmoniquest file (*.hqd);;Database for Harmoniquest (*.pdb)");
-  EXPECT_EQ(fromSkin.window().windowTitle(), "night.pdb - Vorlune");
+  EXPECT_EQ(fromSkin.window().windowTitle(), "night.pdb[*] - Vorlune");
 
   const SkinLayout& a = fromProject.window().Layout();
   const SkinLayout& b = fromSkin.window().Layout();
@@ -103,7 +104,7 @@ TEST_F(SkinLoad, ASkinLoadsAsTheProjectItWasMadeFrom) {
   fromSkin.prompts.files = {fromSkin.Path("again.hqd")};
   Click(fromSkin, IDC_SAVE);
   EXPECT_EQ(fromSkin.prompts.requests.back().defaultExtension, "hqd");
-  EXPECT_EQ(fromSkin.window().windowTitle(), "again.hqd - Vorlune");
+  EXPECT_EQ(fromSkin.window().windowTitle(), "again.hqd[*] - Vorlune");
   EXPECT_EQ(ReadFileBytes(maker.Path("night.pdb")), skin);
 }
 
@@ -131,14 +132,15 @@ TEST_F(SkinLoad, AForeignSkinNeedsAYesAndADamagedOneIsRefused) {
   editor.prompts.answers = {false};
   Load(editor, maker.Path("changed.pdb"));
   EXPECT_EQ(editor.prompts.questions.size(), 1);
-  EXPECT_EQ(editor.window().windowTitle(), "Vorlune");
+  EXPECT_EQ(editor.window().windowTitle(), "Vorlune[*]");
   EXPECT_EQ(editor.window().Layout().placedCount, 0u);
   EXPECT_EQ(editor.Client(), before);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   editor.prompts.answers = {true};
+  editor.prompts.saveAnswers = {UnsavedChangesAnswer::Discard};
   Drop(editor, maker.Path("changed.pdb"));
   EXPECT_EQ(editor.prompts.questions.size(), 2);
-  EXPECT_EQ(editor.window().windowTitle(), "changed.pdb - Vorlune");
+  EXPECT_EQ(editor.window().windowTitle(), "changed.pdb[*] - Vorlune");
   EXPECT_EQ(editor.window().Layout().placedCount, 4u);
   EXPECT_EQ(editor.prompts.messages.size(), 1u);
 }

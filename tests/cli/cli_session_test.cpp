@@ -40,7 +40,7 @@ class CliSession : public testing::FolderTest, public ::testing::WithParamInterf
     if (step.before) step.before();
     const testing::CliRun run = testing::RunCli(step.args, {folder_, step.environment, step.fileSizeLimit});
     std::string state =
-        std::to_string(run.status) + "\n" + run.out + "\n" + (step.exactError ? run.err : "") + "\n";
+        std::to_string(run.status) + "\n" + run.out + "\n" + (step.exactError ? run.rawErr : "") + "\n";
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_))
       files.push_back(entry.path());
@@ -84,6 +84,9 @@ class CliSession : public testing::FolderTest, public ::testing::WithParamInterf
                  static_cast<std::uint8_t>((x + row) / 3)};
     });
     WriteBytes(folder_ / "in.bmp", colour.Bytes());
+    colour.compression = 1;
+    WriteBytes(folder_ / "compressed.bmp", colour.Bytes());
+    colour.compression = 0;
     colour.height = 240;
     WriteBytes(folder_ / "small.bmp", colour.Bytes());
     testing::TestBmp four;
@@ -145,7 +148,8 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"import", "in.bmp", "out.hqd", "--reduced-bmp", "reduced.bmp"}},
           {{"import", "in4.bmp", "four.hqd"}},
           {{"import", "small.bmp", "out.hqd", "--reduced-bmp", "reduced2.bmp"}},
-          {{"import", "nothing.bmp", "new.hqd"}},
+          {{"import", "compressed.bmp", "out.hqd", "--reduced-bmp", "reduced2.bmp"}},
+      {{"import", "nothing.bmp", "new.hqd"}},
           {{"import", "folder.bmp", "new.hqd"}},
           {{"import", "--help"}},
           {{"import", "in.bmp"}},

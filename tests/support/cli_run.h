@@ -11,7 +11,8 @@ namespace vorlune::testing {
 struct CliRun {
   int status = -1;  // exit status; -1 when the tool did not exit normally
   std::string out;
-  std::string err;
+  std::string err;     // standard error, less the "vorlune-cli: FILE: " that names a file
+  std::string rawErr;  // standard error as printed
 };
 
 struct CliOptions {
