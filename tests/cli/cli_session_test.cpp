@@ -149,7 +149,7 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"import", "in4.bmp", "four.hqd"}},
           {{"import", "small.bmp", "out.hqd", "--reduced-bmp", "reduced2.bmp"}},
           {{"import", "compressed.bmp", "out.hqd", "--reduced-bmp", "reduced2.bmp"}},
-      {{"import", "nothing.bmp", "new.hqd"}},
+          {{"import", "nothing.bmp", "new.hqd"}},
           {{"import", "folder.bmp", "new.hqd"}},
           {{"import", "--help"}},
           {{"import", "in.bmp"}},
