@@ -125,10 +125,13 @@ def main():
     work = args.work or tempfile.mkdtemp(prefix="vorlune-faults-")
     tracked = subprocess.run(["git", "ls-files"], cwd=checkout, capture_output=True, text=True, check=True)
     for name in tracked.stdout.splitlines():
-        target = os.path.join(work, name)
+        source, target = os.path.join(checkout, name), os.path.join(work, name)
         os.makedirs(os.path.dirname(target), exist_ok=True)
-        if os.path.isfile(os.path.join(checkout, name)):
-            shutil.copy2(os.path.join(checkout, name), target)
+        if os.path.islink(source):  # a tracked link, such as a corpus shared by two harnesses
+            if not os.path.lexists(target):
+                os.symlink(os.readlink(source), target)
+        elif os.path.isfile(source):
+            shutil.copy2(source, target)
     build = os.path.join(work, "build")
     configure = ["cmake", "-G", "Ninja", "-Wno-dev", "-S", work, "-B", build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo"]
     if shutil.which("ccache"):

@@ -41,19 +41,6 @@ TEST(ColorSettingDialogs, NegativeFirstIndexReplacesAllEntriesAndOthersPassThrou
   EXPECT_EQ(AfterOk<CButtonSettingDlg>({0, 1, 7}, 30), (ColorTriple{0, 1, 7}));
 }
 
-TEST(ColorSettingDialogs, TitlesAndSizes) {
-  CColorSettingDlg two;
-  CColor3SettingDlg three;
-  CTextColorDlg text;
-  EXPECT_EQ(two.windowTitle(), QStringLiteral("色設定"));
-  EXPECT_EQ(three.windowTitle(), QStringLiteral("色設定"));
-  EXPECT_EQ(text.windowTitle(), QStringLiteral("文字色設定"));
-  EXPECT_EQ(two.size(), QSize(383, 187));
-  EXPECT_EQ(three.size(), QSize(383, 262));
-  EXPECT_EQ(text.size(), QSize(383, 148));
-  EXPECT_FALSE(two.windowFlags() & Qt::WindowCloseButtonHint);
-}
-
 TEST(PropertyDialogs, EnterEndsWithOkAndEscapeWithCancel) {
   CColor3SettingDlg dialog;
   dialog.SetColors(17, 1, 2, 3);

@@ -2,11 +2,15 @@
 
 #include <random>
 
+#include "core/byte_order.h"
 #include "layout/placement_editor.h"
+#include "support/golden.h"
 
 namespace vorlune {
 namespace {
 
+// Placement is checked by a long random walk of window events: the layout must
+// stay sound after every event, and the effects must be those of the golden trace.
 // A stand-in for the editor window: it applies the effects as the real one
 // does and answers property dialogs with OK and fresh colours.
 struct WindowStandIn {
@@ -18,7 +22,25 @@ struct WindowStandIn {
 
   int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
 
+  // Every effect and the state after each event, for the golden check.
+  std::vector<std::uint8_t> trace;
+  void Record(std::int64_t value) { AppendBE32(trace, static_cast<std::uint32_t>(value)); }
+  void Record(std::string_view text) {
+    trace.insert(trace.end(), text.begin(), text.end()), trace.push_back(0);
+  }
+
   void Apply(const PlacementEffects& effects) {
+    Record(effects.placementText ? *effects.placementText : std::string_view("(unchanged)"));
+    if (effects.partButtons)
+      trace.insert(trace.end(), effects.partButtons->begin(), effects.partButtons->end());
+    if (effects.message) Record(effects.message->text), Record(static_cast<int>(effects.message->icon));
+    Record(effects.propertyDialog.value_or(-1));
+    for (const ClientRect& r : effects.invalidate)
+      Record(r.left), Record(r.top), Record(r.right), Record(r.bottom);
+    Record(state.currentKind), Record(state.movingFlag);
+    Record(state.preview.x), Record(state.preview.y), Record(state.lastPreview.x),
+        Record(state.lastPreview.y);
+    for (const PartRecord& part : layout.parts) Record(part.x), Record(part.y);
     if (effects.partButtons) buttons = *effects.partButtons;
     if (effects.propertyDialog) {
       ASSERT_TRUE(IsPartKind(*effects.propertyDialog));
@@ -61,7 +83,7 @@ TEST(PlacementSequences, RandomEventsKeepTheLayoutSound) {
   int mostPlaced = 0;
   for (int step = 0; step < 20000; ++step) {
     window.RandomEvent();
-    if (testing::Test::HasFatalFailure()) return;
+    if (::testing::Test::HasFatalFailure()) return;
     const SkinLayout& layout = window.layout;
     const PlacementState& state = window.state;
     const int placed = CountPlacedRows(layout);
@@ -83,6 +105,8 @@ TEST(PlacementSequences, RandomEventsKeepTheLayoutSound) {
     }
   }
   EXPECT_GE(mostPlaced, 4);  // the walk did reach crowded layouts
+  // Each effect of the walk, byte for byte, as the editor gave it when checked by hand.
+  EXPECT_GOLDEN("random walk", window.trace);
 }
 
 }  // namespace

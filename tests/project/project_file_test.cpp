@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <functional>
 
 #include "core/byte_order.h"
+#include "image/background_import.h"
 #include "project/project_file_format.h"
 #include "project/project_messages.h"
+#include "support/bmp_builder.h"
+#include "support/golden.h"
 #include "support/synthetic_layout.h"
 #include "support/test_files.h"
 
@@ -53,101 +57,6 @@ SkinLayout WorkedLayout() {
   return layout;
 }
 
-TEST(ProjectFileWriter, LaysOutAnImportedProject) {
-  const SkinLayout layout = WorkedLayout();
-  const auto file = WriteProjectFile(layout);
-  ASSERT_EQ(file.size(), 103766u);
-  EXPECT_EQ(ReadBE32(file, 0), 103310u);
-  EXPECT_EQ(ReadBE32(file, 4), 910u);
-  EXPECT_EQ(ReadBE32(file, 8), 214u);
-  EXPECT_TRUE(std::equal(file.begin() + 12, file.begin() + 12 + 910, layout.picture.begin()));
-  // The rows as in the BMP file, bottom row first.
-  EXPECT_EQ(file[kBody], testing::SyntheticPixel(0, 319));
-  EXPECT_EQ(file[kBody + 102399], testing::SyntheticPixel(319, 0));
-  EXPECT_EQ(ReadBE16(file, kBody + f::kPlacedCount), 5);
-  EXPECT_EQ(std::memcmp(&file[kBody + f::kName], "MySkin\0old-name-that-was-longer", 32), 0);
-  EXPECT_EQ(std::memcmp(&file[kBody + f::kAuthor], "\x83\x66\x81\x5b\x83\x5e\0XY", 10), 0);
-  EXPECT_EQ(std::memcmp(&file[kBody + f::kVersion],
-                        "12\0"
-                        "456",
-                        6),
-            0);
-
-  const std::vector<std::uint8_t> row0(&file[RowAt(0)], &file[RowAt(0)] + 12);
-  EXPECT_EQ(row0,
-            std::vector<std::uint8_t>({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0}));
-  const std::vector<std::uint8_t> row2(&file[RowAt(2)], &file[RowAt(2)] + 12);
-  EXPECT_EQ(row2, std::vector<std::uint8_t>({0, 0, 0, 38, 0, 0, 0, 1, 3, 5, 0xFF, 0}));
-  EXPECT_EQ(ReadBE32(file, RowAt(14)), 150u);
-  EXPECT_EQ(ReadBE32(file, RowAt(14) + 4), 180u);
-}
-
-TEST(ProjectFileReader, FillsTheLayoutAsTheLoadCommandDoesAndSavesTheSameBytes) {
-  const SkinLayout original = WorkedLayout();
-  const auto first = WriteProjectFile(original);
-  const auto loaded = ReadProjectFile(first);
-  ASSERT_TRUE(loaded.ok()) << loaded.error().text;
-  EXPECT_EQ(WriteProjectFile(*loaded), first);
-  const SkinLayout& layout = *loaded;
-  EXPECT_TRUE(layout.backgroundLoaded);
-  EXPECT_EQ(layout.pixelOffset, 910u);
-  EXPECT_EQ(layout.temporaryPictureSize, 103310u);
-  EXPECT_EQ(layout.pictureColorsUsed, 214u);
-  EXPECT_EQ(layout.palette, original.palette);
-  EXPECT_EQ(layout.picture, original.picture);        // display form: top-down, plus 17
-  EXPECT_EQ(layout.reducedBmp, original.reducedBmp);  // the 103,310-byte temporary picture
-  EXPECT_EQ(layout.placedCount, 5u);
-  for (PartKind k = 0; k <= kLastKind; ++k) {
-    EXPECT_EQ(layout.part(k).x, original.part(k).x) << k;
-    EXPECT_EQ(layout.part(k).y, original.part(k).y) << k;
-    EXPECT_EQ(layout.part(k).colors, original.part(k).colors) << k;
-    EXPECT_EQ(layout.part(k).width, k == 0 ? 0 : KindInfo(k).width) << k;
-    EXPECT_EQ(layout.part(k).height, k == 0 ? 0 : KindInfo(k).height) << k;
-  }
-  EXPECT_EQ(std::memcmp(layout.databaseName.data(), original.databaseName.data(), 32), 0);
-  EXPECT_EQ(layout.databaseName[32], 0);
-  EXPECT_EQ(std::memcmp(layout.databaseAuthor.data(), original.databaseAuthor.data(), 32), 0);
-  EXPECT_EQ(std::memcmp(layout.databaseVersion.data(),
-                        "12\0"
-                        "456\0",
-                        7),
-            0);
-}
-
-// Fields the editor never writes so are read as they stand: full texts get a
-// terminator after the field, colour bytes outside the picker mean none, the
-// stored count is kept, and a row with both coordinates negative is not placed.
-TEST(ProjectFileReader, TakesOddButHarmlessFieldsAsTheyAre) {
-  auto file = WriteProjectFile(SyntheticLayout());
-  std::memset(&file[kBody + f::kName], 'N', 32);
-  std::memset(&file[kBody + f::kVersion], '9', 6);
-  const std::uint8_t bytes[][3] = {{0, 15, 0xFF}, {16, 0x7F, 0x80}, {0xFE, 0xF0, 7}};
-  for (int k = 1; k <= 3; ++k) std::memcpy(&file[RowAt(k) + 8], bytes[k - 1], 3);
-  file[kBody + f::kPlacedCount + 1] = 7;
-  PutRow(file, 1, 0, 1);
-  PutRow(file, 5, -7, -300);
-  const auto layout = ReadProjectFile(file);
-  ASSERT_TRUE(layout.ok()) << layout.error().text;
-  EXPECT_EQ(std::string(layout->databaseName.data()), std::string(32, 'N'));
-  EXPECT_EQ(std::string(layout->databaseVersion.data()), "999999");
-  EXPECT_EQ(layout->part(1).colors, (ColorTriple{0, 15, kNoColor}));
-  EXPECT_EQ(layout->part(2).colors, (ColorTriple{kNoColor, kNoColor, kNoColor}));
-  EXPECT_EQ(layout->part(3).colors, (ColorTriple{kNoColor, kNoColor, 7}));
-  EXPECT_EQ(layout->placedCount, 7u);
-  EXPECT_EQ(CountPlacedRows(*layout), 1);
-  EXPECT_EQ(layout->part(5).x, -1);
-  EXPECT_EQ(layout->part(5).y, -1);
-
-  SkinLayout twoColours = SyntheticLayout();  // the palette takes C colours, black after them
-  twoColours.pictureColorsUsed = 2;
-  const auto loaded = ReadProjectFile(WriteProjectFile(twoColours));
-  ASSERT_TRUE(loaded.ok());
-  EXPECT_EQ(loaded->palette[16], (Rgb{255, 255, 255}));
-  EXPECT_EQ(loaded->palette[18], testing::SyntheticColor(1));
-  EXPECT_EQ(loaded->palette[19], (Rgb{0, 0, 0}));
-  EXPECT_EQ(loaded->palette[255], (Rgb{0, 0, 0}));
-}
-
 // A project file whose header is H bytes long and whose table holds C colours.
 std::vector<std::uint8_t> FileWithHeader(std::uint32_t headerLength, std::uint32_t colors) {
   SkinLayout layout = SyntheticLayout();
@@ -158,12 +67,78 @@ std::vector<std::uint8_t> FileWithHeader(std::uint32_t headerLength, std::uint32
   return WriteProjectFile(layout);
 }
 
-TEST(ProjectFileReader, AcceptsTheLimitsOfHeaderAndColourTable) {
-  EXPECT_TRUE(ReadProjectFile(FileWithHeader(54, 0)).ok());
-  EXPECT_TRUE(ReadProjectFile(FileWithHeader(206080, 214)).ok());
-  const auto widest = ReadProjectFile(FileWithHeader(54 + 4 * 239, 239));
-  ASSERT_TRUE(widest.ok());
-  EXPECT_EQ(widest->reducedBmp.size(), 54u + 4 * 239 + kPixelBytes);
+// What a file reads as (every field of the layout) or the message refusing it.
+std::vector<std::uint8_t> Outcome(const std::vector<std::uint8_t>& file) {
+  const auto loaded = ReadProjectFile(file);
+  if (!loaded.ok()) return std::vector<std::uint8_t>(loaded.error().text.begin(), loaded.error().text.end());
+  EXPECT_EQ(WriteProjectFile(*loaded).size(), file.size());
+  return testing::LayoutBytes(*loaded);
+}
+
+// A picture of the given depth (4 or 24) as the import leaves it.
+SkinLayout ImportedLayout(int bits) {
+  testing::TestBmp bmp;
+  if (bits == 4) {
+    bmp.bitsPerPixel = 4;
+    bmp.table = testing::DistinctColours(16);
+    bmp.pixels = testing::PackIndexes(
+        4, [](int x, int row) { return static_cast<std::uint8_t>((x * 7 + row * 3) % 16); });
+  } else {
+    bmp.pixels = testing::TrueColorPixels([](int x, int row) {
+      return Rgb{static_cast<std::uint8_t>(x * 7 + row), static_cast<std::uint8_t>(row * 3),
+                 static_cast<std::uint8_t>(x ^ row)};
+    });
+  }
+  SkinLayout layout = NewSkinLayout();
+  ApplyImportedBackground(layout, *ImportBackground(bmp.Bytes()));
+  return layout;
+}
+
+TEST(ProjectFile, WritesAndReadsBackATableOfLayouts) {
+  const SkinLayout worked = WorkedLayout();
+  const auto file = WriteProjectFile(worked);
+  EXPECT_GOLDEN("worked file", file);
+  EXPECT_GOLDEN("worked read", Outcome(file));
+  EXPECT_EQ(WriteProjectFile(*ReadProjectFile(file)), file);
+
+  // Fields the editor never writes are read as they stand: full texts get a
+  // terminator after the field, colour bytes outside the picker mean none, the
+  // stored count is kept, and a row with both coordinates negative is not placed.
+  auto odd = WriteProjectFile(SyntheticLayout());
+  std::memset(&odd[kBody + f::kName], 'N', 32);
+  std::memset(&odd[kBody + f::kVersion], '9', 6);
+  const std::uint8_t bytes[][3] = {{0, 15, 0xFF}, {16, 0x7F, 0x80}, {0xFE, 0xF0, 7}};
+  for (int k = 1; k <= 3; ++k) std::memcpy(&odd[RowAt(k) + 8], bytes[k - 1], 3);
+  odd[kBody + f::kPlacedCount + 1] = 7;
+  PutRow(odd, 1, 0, 1);
+  PutRow(odd, 5, -7, -300);
+  EXPECT_GOLDEN("odd fields read", Outcome(odd));
+
+  auto apart = WriteProjectFile(SyntheticLayout());  // one free pixel apart, and at the edges
+  PutRow(apart, 1, 0, 1);
+  PutRow(apart, 2, 37, 1);
+  PutRow(apart, 3, 284, 290);
+  PutRow(apart, 9, 0, 314);
+  EXPECT_GOLDEN("parts apart read", Outcome(apart));
+
+  SkinLayout twoColours = SyntheticLayout();  // the palette takes C colours, black after them
+  twoColours.pictureColorsUsed = 2;
+  EXPECT_GOLDEN("two colours read", Outcome(WriteProjectFile(twoColours)));
+  EXPECT_GOLDEN("header 54 read", Outcome(FileWithHeader(54, 0)));
+  EXPECT_GOLDEN("header 206080 read", Outcome(FileWithHeader(206080, 214)));
+  EXPECT_GOLDEN("table 239 read", Outcome(FileWithHeader(54 + 4 * 239, 239)));
+  for (int bits : {4, 24}) {
+    const SkinLayout imported = ImportedLayout(bits);
+    const auto loaded = ReadProjectFile(WriteProjectFile(imported));  // into the forms the import made
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded->reducedBmp, imported.reducedBmp);
+    EXPECT_EQ(loaded->picture, imported.picture);
+    EXPECT_EQ(loaded->palette, imported.palette);
+    EXPECT_EQ(loaded->pictureColorsUsed, imported.pictureColorsUsed);
+  }
+  for (const auto& entry :
+       std::filesystem::directory_iterator(VORLUNE_TEST_DATA "/fuzz/corpus/project_reader"))
+    EXPECT_GOLDEN("corpus " + entry.path().filename().string(), Outcome(testing::ReadBytes(entry.path())));
 }
 
 struct Damage {
@@ -171,8 +146,6 @@ struct Damage {
   std::function<std::vector<std::uint8_t>()> file;
   ProjectDamage expected;
 };
-
-class DamagedProject : public ::testing::TestWithParam<Damage> {};
 
 std::vector<std::uint8_t> Changed(const std::function<void(std::vector<std::uint8_t>&)>& change) {
   auto file = WriteProjectFile(SyntheticLayout());
@@ -245,28 +218,12 @@ const Damage kDamages[] = {
      ProjectDamage::GroupPlacedTwice},
 };
 
-TEST_P(DamagedProject, IsRefusedWithItsMessage) {
-  const auto result = ReadProjectFile(GetParam().file());
-  ASSERT_FALSE(result.ok());
-  EXPECT_EQ(result.error(), DamagedProjectMessage(GetParam().expected));
-  EXPECT_TRUE(result.error().text.starts_with("Error : "));
-}
-
-INSTANTIATE_TEST_SUITE_P(EachFault, DamagedProject, ::testing::ValuesIn(kDamages), [](const auto& info) {
-  std::string name = info.param.what;
-  for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-  return name;
-});
-
-TEST(ProjectFileReader, PartsOneFreePixelApartAndAtTheEdgesAreAccepted) {
-  auto file = WriteProjectFile(SyntheticLayout());
-  PutRow(file, 1, 0, 1);
-  PutRow(file, 2, 37, 1);
-  PutRow(file, 3, 284, 290);  // touches the bottom-right corner
-  PutRow(file, 9, 0, 314);
-  const auto layout = ReadProjectFile(file);
-  ASSERT_TRUE(layout.ok()) << layout.error().text;
-  EXPECT_EQ(CountPlacedRows(*layout), 4);
+TEST(ProjectFile, EachDamageIsRefusedWithItsMessage) {
+  for (const Damage& damage : kDamages) {
+    const auto result = ReadProjectFile(damage.file());
+    ASSERT_FALSE(result.ok()) << damage.what;
+    EXPECT_EQ(result.error(), DamagedProjectMessage(damage.expected)) << damage.what;
+  }
 }
 
 }  // namespace

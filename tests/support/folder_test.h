@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
 
 #include "support/test_files.h"
 
@@ -12,7 +14,9 @@ namespace vorlune::testing {
 class FolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '-');  // parameterised tests: Name/0
+    folder_ = FreshFolder(name);
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 

@@ -65,4 +65,27 @@ void SaveProject(const std::filesystem::path& path, const SkinLayout& layout) {
   WriteBytes(path, WriteProjectFile(layout));
 }
 
+std::vector<std::uint8_t> LayoutBytes(const SkinLayout& layout) {
+  std::vector<std::uint8_t> out;
+  const auto number = [&out](std::int64_t value) { AppendBE32(out, static_cast<std::uint32_t>(value)); };
+  for (const Rgb& c : layout.palette) out.insert(out.end(), {c.r, c.g, c.b});
+  for (const auto* text :
+       {layout.databaseName.data(), layout.databaseAuthor.data(), layout.databaseVersion.data()})
+    out.insert(out.end(), text, text + (text == layout.databaseVersion.data() ? 7 : 33));
+  for (const PartRecord& part : layout.parts) {
+    for (std::int32_t value : {part.x, part.y, part.width, part.height}) number(value);
+    out.insert(out.end(), part.colors.begin(), part.colors.end());
+  }
+  for (std::int64_t value :
+       {std::int64_t{layout.pictureColorsUsed}, std::int64_t{layout.pictureBitsPerPixel},
+        std::int64_t{layout.placedCount}, std::int64_t{layout.pixelOffset},
+        std::int64_t{layout.temporaryPictureSize}, std::int64_t{layout.backgroundLoaded}})
+    number(value);
+  out.insert(out.end(), layout.filePath.begin(), layout.filePath.end());
+  number(static_cast<std::int64_t>(layout.picture.size()));
+  out.insert(out.end(), layout.picture.begin(), layout.picture.end());
+  out.insert(out.end(), layout.reducedBmp.begin(), layout.reducedBmp.end());
+  return out;
+}
+
 }  // namespace vorlune::testing

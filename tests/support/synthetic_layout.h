@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "layout/skin_layout.h"
 
@@ -22,6 +23,9 @@ void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
 
 // Writes the layout's project file.
 void SaveProject(const std::filesystem::path& path, const SkinLayout& layout);
+
+// Every field of the layout as one run of bytes, for golden checks.
+std::vector<std::uint8_t> LayoutBytes(const SkinLayout& layout);
 
 // Seconds for 2024-06-01 12:00 UTC.
 inline constexpr std::int64_t kSomeTime = 1717243200;
