@@ -45,6 +45,14 @@ void CSkinEditorDlg::CreateShortcuts() {
   }
 }
 
+void CSkinEditorDlg::OpenFile(const QString& path) {
+  if (QFileInfo(path).suffix().toLower() == QLatin1String("bmp")) {
+    ImportBackgroundFrom(path);
+  } else {
+    LoadProjectFrom(path);
+  }
+}
+
 void CSkinEditorDlg::SetProjectPath(const QString& path) {
   m_projectPath = path;
   setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - Vorlune"));

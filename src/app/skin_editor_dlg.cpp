@@ -10,6 +10,7 @@
 
 #include "about_dlg.h"
 #include "canvas_painter.h"
+#include "dialogs/core_texts.h"
 #include "dialogs/dialog_units.h"
 #include "dialogs/part_colors_editing.h"
 #include "layout/placement_rules.h"
@@ -44,8 +45,7 @@ CSkinEditorDlg::~CSkinEditorDlg() {
 
 void CSkinEditorDlg::CreateControls() {
   for (const TemplateControl& control : kCommandButtons) {
-    auto* button =
-        new QPushButton(QString::fromUtf8(control.text.data(), static_cast<int>(control.text.size())), this);
+    auto* button = new QPushButton(tr(control.text.data()), this);
     button->setObjectName(QString::number(control.id));
     button->setProperty("controlId", control.id);
     button->setGeometry(DialogUnitRect(control.x, control.y, control.width, control.height));
@@ -109,8 +109,7 @@ void CSkinEditorDlg::ShowMessage(const UserMessage& message) {
 
 void CSkinEditorDlg::ApplyPlacementEffects(const PlacementEffects& effects) {
   if (effects.placementText) {
-    m_placementText->setText(
-        QString::fromUtf8(effects.placementText->data(), static_cast<int>(effects.placementText->size())));
+    m_placementText->setText(CoreText(*effects.placementText));
   }
   if (effects.partButtons) {
     for (PartKind k = kFirstKind; k <= kLastKind; ++k)
@@ -206,15 +205,32 @@ void CSkinEditorDlg::contextMenuEvent(QContextMenuEvent* event) {
   }
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("windowMenu"));
-  QAction* about = menu.addAction(QString::fromUtf8(kAboutMenuText));
+  QAction* about = menu.addAction(tr(kAboutMenuText));
+  // Named in both languages, so that anyone finds the way back.
+  QMenu* languages = menu.addMenu(QStringLiteral("Language / 言語"));
+  languages->setObjectName(QStringLiteral("languageMenu"));
+  // Checked: the language of the next start, as far as the menu decides it.
+  const Language next = LanguageNamed(RememberedLanguage()).value_or(RunningLanguage());
+  for (const auto& [language, name] :
+       {std::pair{Language::Japanese, "日本語"}, std::pair{Language::English, "English"}}) {
+    QAction* action = languages->addAction(QString::fromUtf8(name));
+    action->setCheckable(true);
+    action->setChecked(language == next);
+    connect(action, &QAction::triggered, this, [this, language] { OnChooseLanguage(language); });
+  }
   if (menu.exec(event->globalPos()) == about) OnSysCommand(IDM_ABOUTBOX);
+}
+
+void CSkinEditorDlg::OnChooseLanguage(Language language) {
+  RememberLanguage(language);
+  ShowMessage({tr("言語の変更は次回の起動から有効になります。").toStdString(), MessageIcon::Information});
 }
 
 void CSkinEditorDlg::AppendAboutToSystemMenu() {
 #ifdef Q_OS_WIN
   HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
   if (menu == nullptr) return;
-  const std::wstring text = QString::fromUtf8(kAboutMenuText).toStdWString();
+  const std::wstring text = tr(kAboutMenuText).toStdWString();
   ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
 #endif

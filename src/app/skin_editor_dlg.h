@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dialogs/user_prompts.h"
+#include "language_choice.h"
 #include "layout/placement_editor.h"
 #include "layout/placement_rules.h"
 #include "layout/placement_state.h"
@@ -23,7 +24,8 @@ namespace vorlune {
 
 // The about item of the system menu and of the window's context menu.
 inline constexpr int IDM_ABOUTBOX = 0x0010;
-inline constexpr char kAboutMenuText[] = "Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+inline constexpr char kAboutMenuText[] =
+    QT_TRANSLATE_NOOP("vorlune::CSkinEditorDlg", "Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)...");
 
 // The main editor window. It owns the skin layout, the placement state, the
 // part buttons and the temporary picture file for the life of the program;
@@ -72,6 +74,13 @@ class CSkinEditorDlg : public QDialog {
   // window), with the same checks and messages as after their file dialogs.
   void ImportBackgroundFrom(const QString& path);
   void LoadProjectFrom(const QString& path);
+  // A file named on the command line: a .bmp picture is imported, anything
+  // else is loaded as a project.
+  void OpenFile(const QString& path);
+
+  // The "Language / 言語" entries of the window's menu: the language is
+  // remembered for the next start.
+  void OnChooseLanguage(Language language);
 
   // Frees the picture buffers and removes the temporary picture file and its folder.
   void OnClose();
