@@ -11,6 +11,7 @@
 
 #include "app/about_dlg.h"
 #include "app/command_line.h"
+#include "app/main_window_template.h"
 #include "app/language_choice.h"
 #include "app/skin_editor_dlg.h"
 #include "core/version.h"
@@ -99,9 +100,13 @@ class InEnglish : public ::testing::Test {
 
 TEST_F(InEnglish, TheWindowItsPlacementTextsAndEveryDialogSpeakEnglish) {
   EditorSession session;
+  const QWidget* edit = session.window().Control(IDC_PLACEMENT_TEXT);
   for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
     session.PressPart(k);
-    EXPECT_FALSE(HasJapanese(session.EditText())) << session.EditText().toStdString();
+    const QString text = session.EditText();
+    EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
+    // The edit keeps a few pixels of its own on each side.
+    EXPECT_LE(edit->fontMetrics().horizontalAdvance(text) + 6, edit->width()) << text.toStdString();
   }
   EXPECT_EQ(CoreText(kTouchingPartText), QStringLiteral("Cannot place: touches another part"));
   ExpectEnglishAndWhole(session.window());
