@@ -211,11 +211,15 @@ void CSkinEditorDlg::contextMenuEvent(QContextMenuEvent* event) {
   languages->setObjectName(QStringLiteral("languageMenu"));
   // Checked: the language of the next start, as far as the menu decides it.
   const Language next = LanguageNamed(RememberedLanguage()).value_or(RunningLanguage());
-  for (const auto& [language, name] :
-       {std::pair{Language::Japanese, "日本語"}, std::pair{Language::English, "English"}}) {
-    QAction* action = languages->addAction(QString::fromUtf8(name));
+  const struct {
+    Language language;
+    const char* name;  // in its own language
+  } entries[] = {{Language::Japanese, "日本語"}, {Language::English, "English"}};
+  for (const auto& entry : entries) {
+    QAction* action = languages->addAction(QString::fromUtf8(entry.name));
     action->setCheckable(true);
-    action->setChecked(language == next);
+    action->setChecked(entry.language == next);
+    const Language language = entry.language;
     connect(action, &QAction::triggered, this, [this, language] { OnChooseLanguage(language); });
   }
   if (menu.exec(event->globalPos()) == about) OnSysCommand(IDM_ABOUTBOX);

@@ -11,8 +11,8 @@
 
 #include "app/about_dlg.h"
 #include "app/command_line.h"
-#include "app/main_window_template.h"
 #include "app/language_choice.h"
+#include "app/main_window_template.h"
 #include "app/skin_editor_dlg.h"
 #include "core/version.h"
 #include "dialogs/button_setting_dialog.h"
