@@ -10,7 +10,9 @@ build=${1:-build-package}
 
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+# Debian's flags map the source folder away; the build folder's name is mapped
+# too, so that two build folders give the same binaries.
+cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS) -ffile-prefix-map=$(realpath -m "$build")=build"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 
 # The flags are given on every run: CMake reads CXXFLAGS only into a new folder.
