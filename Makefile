@@ -60,7 +60,7 @@ check-install: deps
 
 # Refreshes translations/vorlune_en.ts from the sources (new texts come in unfinished).
 translations: deps
-	/usr/lib/qt6/bin/lupdate src/app src/dialogs -ts translations/vorlune_en.ts -locations none -no-obsolete
+	/usr/lib/qt6/bin/lupdate -I src src/app src/dialogs -ts translations/vorlune_en.ts -locations none -no-obsolete
 
 bench: deps
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVORLUNE_BENCH=ON -DVORLUNE_TESTS=OFF -DVORLUNE_GUI=OFF

@@ -9,7 +9,7 @@ lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 copy=$(mktemp --suffix=.ts)
 trap 'rm -f "$copy"' EXIT
 cp "$root/translations/vorlune_en.ts" "$copy"
-"$lupdate" -silent "$root/src/app" "$root/src/dialogs" -ts "$copy" -locations none
+"$lupdate" -silent -I "$root/src" "$root/src/app" "$root/src/dialogs" -ts "$copy" -locations none
 messages=$(grep -c '<message>' "$copy")
 pattern='type="(unfinished|vanished|obsolete)"|<translation( type="[a-z]+")?(></translation>|/>)'
 untranslated=$(grep -cE "$pattern" "$copy" || true)

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CSkinEditorDlg</name>
+    <message>
+        <source>画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>再生ボタンを配置します</source>
@@ -256,6 +263,41 @@ Please use other characters.</translation>
     </message>
 </context>
 <context>
+    <name>UserPrompts</name>
+    <message>
+        <source>変更を保存しますか?</source>
+        <translation>Save changes?</translation>
+    </message>
+    <message>
+        <source>保存する</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>前回終了しなかった編集の内容が残っています。
+%1
+復元しますか?</source>
+        <translation>An editor that did not close left unsaved work:
+%1
+Restore it?</translation>
+    </message>
+    <message>
+        <source>復元する</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>破棄する</source>
+        <translation>Discard</translation>
+    </message>
+</context>
+<context>
     <name>vorlune::CAboutDlg</name>
     <message>
         <source>Vorluneのﾊﾞｰｼﾞｮﾝ情報</source>
@@ -291,6 +333,123 @@ Please use other characters.</translation>
     <message>
         <source>Vorlune のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
         <translation>&amp;About Vorlune...</translation>
+    </message>
+    <message>
+        <source>部品の配置</source>
+        <translation>Place Part</translation>
+    </message>
+    <message>
+        <source>部品の移動</source>
+        <translation>Move Part</translation>
+    </message>
+    <message>
+        <source>部品の削除</source>
+        <translation>Remove Part</translation>
+    </message>
+    <message>
+        <source>色の変更</source>
+        <translation>Change Colours</translation>
+    </message>
+    <message>
+        <source>背景画像の読み込み</source>
+        <translation>Import Background</translation>
+    </message>
+    <message>
+        <source>データベース情報の変更</source>
+        <translation>Change Database Info</translation>
+    </message>
+    <message>
+        <source>元に戻す: %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し: %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>このスキンは、このエディタで作られたものではないか、
+作成後に変更されています。
+プロジェクトとして開いて作成し直すと、元のスキンと同じにはなりません。
+開きますか？</source>
+        <translation>This skin was not made by this editor, or was changed
+after it was made. Opened as a project and created again,
+it will not be the same as the original skin.
+Open it?</translation>
+    </message>
+    <message>
+        <source>最近使ったプロジェクト</source>
+        <translation>Recent Projects</translation>
+    </message>
+    <message>
+        <source>無題</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>画像を取り込む（オプション指定）...</source>
+        <translation>Import Picture with Options...</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::PictureImportDialog</name>
+    <message>
+        <source>画像の取り込み</source>
+        <translation>Import Picture</translation>
+    </message>
+    <message>
+        <source>元の画像（320×320 に合わせたもの）</source>
+        <translation>Original (fitted to 320×320)</translation>
+    </message>
+    <message>
+        <source>取り込み後（214色以下）</source>
+        <translation>Imported (214 colours at most)</translation>
+    </message>
+    <message>
+        <source>合わせ方：</source>
+        <translation>Fit:</translation>
+    </message>
+    <message>
+        <source>はみ出す部分を切り取る</source>
+        <translation>Crop the overflow</translation>
+    </message>
+    <message>
+        <source>全体を収める（余白あり）</source>
+        <translation>Fit whole (with borders)</translation>
+    </message>
+    <message>
+        <source>縦横を引き伸ばす</source>
+        <translation>Stretch to fill</translation>
+    </message>
+    <message>
+        <source>減色：</source>
+        <translation>Colours:</translation>
+    </message>
+    <message>
+        <source>精細（画像に合わせた色）</source>
+        <translation>Fine (adapted palette)</translation>
+    </message>
+    <message>
+        <source>従来（24bit BMP と同じ）</source>
+        <translation>Classic (as 24-bit BMP)</translation>
+    </message>
+    <message>
+        <source>ディザ（誤差拡散）</source>
+        <translation>Dither (error diffusion)</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include "dialogs/created_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/image_preview_dialog.h"
+#include "dialogs/picture_import_dialog.h"
 #include "layout/placement_effects.h"
 #include "session_support.h"
 
@@ -78,6 +80,10 @@ void ExpectEnglishAndWhole(QWidget& dialog) {
     QString text;
     if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+    if (auto* box = qobject_cast<QComboBox*>(control)) {
+      for (int i = 0; i < box->count(); ++i) EXPECT_FALSE(HasJapanese(box->itemText(i)));
+      EXPECT_GE(box->width(), box->sizeHint().width()) << box->currentText().toStdString();
+    }
     if (text.isEmpty()) continue;
     EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
     // A push button's size hint has a floor of its own; its text needs its margins.
@@ -109,6 +115,9 @@ TEST_F(InEnglish, TheWindowItsPlacementTextsAndEveryDialogSpeakEnglish) {
     EXPECT_LE(edit->fontMetrics().horizontalAdvance(text) + 6, edit->width()) << text.toStdString();
   }
   EXPECT_EQ(CoreText(kTouchingPartText), QStringLiteral("Cannot place: touches another part"));
+  // The undo item names the step in English too.
+  session.ImportRampPicture();
+  EXPECT_EQ(session.window().UndoText(), QStringLiteral("Undo Import Background"));
   ExpectEnglishAndWhole(session.window());
 
   CButtonSettingDlg button;
@@ -119,8 +128,9 @@ TEST_F(InEnglish, TheWindowItsPlacementTextsAndEveryDialogSpeakEnglish) {
   CImagePreviewDlg preview;
   CCreatedDlg created;
   CAboutDlg about;
-  for (QWidget* dialog :
-       std::initializer_list<QWidget*>{&button, &colour, &colour3, &text, &info, &preview, &created, &about})
+  PictureImportDialog picture(RgbImage(400, 300, Rgb{0, 90, 200}), PictureImportOptions{});
+  for (QWidget* dialog : std::initializer_list<QWidget*>{&button, &colour, &colour3, &text, &info, &preview,
+                                                         &created, &about, &picture})
     ExpectEnglishAndWhole(*dialog);
 }
 

@@ -3,9 +3,11 @@
 // Run it under a real X server (xvfb-run) for real fonts. It is built with the
 // tests but is no test: it checks nothing.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/about_dlg.h"
@@ -20,6 +22,7 @@
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/image_preview_dialog.h"
 #include "dialogs/picture_import_dialog.h"
+#include "dialogs/user_prompts.h"
 #include "session_support.h"
 
 namespace vorlune {
@@ -75,6 +78,38 @@ void SaveDialogs(Shooter& shooter) {
   shooter.Save(message, "message.png");
 }
 
+// Saves the modal dialog or popup menu that `open` shows, once it is up, and closes it.
+template <class Open>
+void SaveShown(Shooter& shooter, const char* name, Open open) {
+  QTimer::singleShot(300, [&shooter, name] {
+    QWidget* shown = QApplication::activePopupWidget();
+    if (shown == nullptr) shown = QApplication::activeModalWidget();
+    if (shown == nullptr) return;
+    shooter.Save(*shown, name);
+    if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->reject();
+    shown->close();
+  });
+  open();
+}
+
+// The questions the editor asks, as QtUserPrompts shows them.
+void SavePrompts(Shooter& shooter) {
+  QtUserPrompts prompts;
+  SaveShown(shooter, "prompt_save_changes.png", [&] { prompts.AskToSaveChanges(nullptr); });
+  SaveShown(shooter, "prompt_recovery.png", [&] {
+    prompts.AskToRestoreRecovery(nullptr, QStringLiteral("night_sky.hqd (2026-12-06 21:40)"));
+  });
+  // The same text as the skin loading asks with.
+  SaveShown(shooter, "prompt_foreign_skin.png", [&] {
+    prompts.AskYesNo(nullptr, QCoreApplication::translate(
+                                  "vorlune::CSkinEditorDlg",
+                                  "このスキンは、このエディタで作られたものではないか、\n"
+                                  "作成後に変更されています。\n"
+                                  "プロジェクトとして開いて作成し直すと、元のスキンと同じにはなりません。\n"
+                                  "開きますか？"));
+  });
+}
+
 // Lays out a skin with parts of every family on the picture, then saves the
 // editor, the editor placing one more part, and the Create preview.
 void SaveEditor(Shooter& shooter, const QString& picture) {
@@ -112,6 +147,14 @@ void SaveEditor(Shooter& shooter, const QString& picture) {
   session.MoveTo(testing::ClientPointFor(7, 190, 271));
   shooter.Save(session.window(), "102_editor_placing.png");
 
+  // The window's menu, with an undo of the last placement.
+  SaveShown(shooter, "window_menu.png", [&session] {
+    QWidget& window = session.window();
+    const QPoint at(window.width() - 8, window.height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.mapToGlobal(at));
+    QApplication::sendEvent(&window, &event);
+  });
+
   CImagePreviewDlg preview;
   preview.SetPreviewLayout(session.window().Layout());
   shooter.Save(preview, "169_image_preview.png");
@@ -146,6 +189,7 @@ int main(int argc, char** argv) {
   if (!vorlune::InstallTranslation(application, language)) std::fputs("no translation\n", stderr);
   vorlune::Shooter shooter(args[0]);
   vorlune::SaveDialogs(shooter);
+  vorlune::SavePrompts(shooter);
   if (args.size() > 1) vorlune::SaveEditor(shooter, args[1]);
   if (args.size() > 1) vorlune::SavePictureImport(shooter, args[1]);
   return 0;
