@@ -3,12 +3,18 @@
 
 JOBS    ?= 2
 BUILD   ?= build
-CMAKE   := cmake -G Ninja -Wno-dev
+# Our own builds treat warnings as errors; a plain cmake build does not.
+CMAKE   := cmake -G Ninja -Wno-dev -DVORLUNE_WERROR=ON
 FUZZ_SECONDS ?= 60
-# Background of the editor screenshots.
-PICTURE ?= /work/shared/pictures/09_sky_clouds.bmp
+# Background of the editor screenshots: a photo of the shared pictures beside
+# the checkout when there is one, else a picture of the repository.
+PICTURE ?= $(firstword $(wildcard $(CURDIR)/../shared/pictures/09_sky_clouds.bmp \
+             $(CURDIR)/../../shared/pictures/09_sky_clouds.bmp) fuzz/corpus/bmp_import/d24.bmp)
+# Language of the screenshots: ja or en.
+LANG_SHOTS ?= ja
 
-.PHONY: all deps build test run sanitize bench fuzz format format-check clean screenshots
+.PHONY: all deps build test run sanitize bench fuzz format format-check clean screenshots package \
+	check-install translations
 
 all: build
 
@@ -38,8 +44,23 @@ sanitize: deps
 
 # Pictures of the editor with a laid-out skin and of every dialog, under a virtual X server.
 screenshots: build
-	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bin/vorlune-screenshots $(BUILD)/screenshots $(PICTURE)
-	@echo "pictures in $(BUILD)/screenshots"
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bin/vorlune-screenshots --lang $(LANG_SHOTS) \
+	  $(BUILD)/screenshots/$(LANG_SHOTS) $(PICTURE)
+	@echo "pictures in $(BUILD)/screenshots/$(LANG_SHOTS)"
+
+# The Debian package, from a Release build of its own: build-package/vorlune_*.deb.
+# The same commit and SOURCE_DATE_EPOCH give the same file.
+package: deps
+	bash scripts/build-package.sh build-package
+
+# Release build, install into a staging folder, the desktop, AppStream, MIME and
+# man page checks.
+check-install: deps
+	bash scripts/check-install.sh build-release
+
+# Refreshes translations/vorlune_en.ts from the sources (new texts come in unfinished).
+translations: deps
+	/usr/lib/qt6/bin/lupdate -I src src/app src/dialogs -ts translations/vorlune_en.ts -locations none -no-obsolete
 
 bench: deps
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVORLUNE_BENCH=ON -DVORLUNE_TESTS=OFF -DVORLUNE_GUI=OFF
@@ -59,4 +80,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-bench build-fuzz
+	rm -rf $(BUILD) build-sanitize build-bench build-fuzz build-release build-clang build-package

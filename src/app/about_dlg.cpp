@@ -3,13 +3,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/version.h"
 #include "dialogs/dialog_units.h"
 #include "qt_pictures.h"
 
 namespace vorlune {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Vorluneのﾊﾞｰｼﾞｮﾝ情報"));
+  setWindowTitle(tr("Vorluneのﾊﾞｰｼﾞｮﾝ情報"));
   setFont(DialogFont());
   setFixedSize(DialogUnitsToPixelsX(235), DialogUnitsToPixelsY(55));
 
@@ -18,7 +19,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   icon->setPixmap(ApplicationQIcon().pixmap(32, 32));
   icon->setGeometry(QRect(DialogUnitPoint(11, 17), QSize(32, 32)));
 
-  auto* version = new QLabel(QStringLiteral("Vorlune Version 0.23"), this);
+  auto* version = new QLabel(tr("Vorlune Version %1").arg(QString::fromUtf8(kVersion)), this);
   version->setObjectName(QStringLiteral("version"));
   // One line of the dialog font is a little taller than the template's 8 units.
   version->setGeometry(DialogUnitRect(40, 10, 119, 8).adjusted(0, -2, 0, 2));

@@ -1,46 +1,57 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+
+#include "core/version.h"
 
 namespace vorlune {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QCoreApplication::translate("CommandLine", "Vorlune: Harmoniquest のスキンエディタ"));
-  const QCommandLineOption help = parser.addHelpOption();
-  const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument(
-      QStringLiteral("FILE"),
-      QCoreApplication::translate("CommandLine", "開くプロジェクト(.hqd)、または取り込む画像(.bmp)"),
-      QStringLiteral("[FILE]"));
+  parser.setApplicationDescription(QStringLiteral("Vorlune: skin editor for the Harmoniquest music player."));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Print the options and exit."));
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                   QStringLiteral("Print the version and exit."));
+  const QCommandLineOption lang(QStringLiteral("lang"),
+                                QStringLiteral("The language of the editor: ja (Japanese) or en (English)."),
+                                QStringLiteral("LANGUAGE"));
+  parser.addOption(help);
+  parser.addOption(version);
+  parser.addOption(lang);
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QStringLiteral("A project (.hqd), skin (.pdb) or picture to open."),
+                               QStringLiteral("[FILE]"));
 
-  CommandLine command;
-  if (!parser.parse(arguments)) {
-    command.exitCode = 2;
-    command.output = parser.errorText() + QLatin1Char('\n');
-    return command;
-  }
+  // Without an application object the parser cannot name the program.
+  const QString helpText =
+      parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("vorlune"));
+  CommandLine result;
+  const auto refuse = [&](const QString& reason) {
+    result.action = CommandLine::Action::Refuse;
+    result.text = QStringLiteral("vorlune: %1\n\n%2").arg(reason, helpText);
+    return result;
+  };
+  if (!parser.parse(arguments)) return refuse(parser.errorText());
   if (parser.isSet(help)) {
-    command.exitCode = 0;
-    command.output = parser.helpText();
-    return command;
+    result.action = CommandLine::Action::PrintHelp;
+    result.text = helpText;
+    return result;
   }
   if (parser.isSet(version)) {
-    command.exitCode = 0;
-    command.output = QStringLiteral("vorlune %1\n").arg(QStringLiteral(VORLUNE_VERSION));
-    return command;
+    result.action = CommandLine::Action::PrintVersion;
+    result.text = QStringLiteral("vorlune %1\n").arg(QString::fromUtf8(kVersion));
+    return result;
+  }
+  if (parser.isSet(lang)) {
+    result.language = LanguageNamed(parser.value(lang));
+    if (!result.language)
+      return refuse(QStringLiteral("--lang takes ja or en, not '%1'").arg(parser.value(lang)));
   }
   const QStringList files = parser.positionalArguments();
-  if (files.size() > 1) {
-    command.exitCode = 2;
-    command.output =
-        QCoreApplication::translate("CommandLine", "ファイルは一つだけ指定して下さい") + QLatin1Char('\n');
-    return command;
-  }
-  if (!files.isEmpty()) command.file = files.front();
-  return command;
+  if (files.size() > 1) return refuse(QStringLiteral("one file at most"));
+  if (!files.isEmpty()) result.file = files.front();
+  return result;
 }
 
 }  // namespace vorlune

@@ -4,17 +4,21 @@
 #include <QStringList>
 #include <optional>
 
+#include "language_choice.h"
+
 namespace vorlune {
 
-// What the editor's command line asks for: a file to open at start, or only
-// a text to print (--help, --version, a usage error) and an exit code.
+// What the editor's command line asks for:
+//   vorlune [--lang ja|en] [FILE]   |   vorlune --help   |   vorlune --version
 struct CommandLine {
-  QString file;  // a project (.hqd) to load or a picture to import; may be empty
-  std::optional<int> exitCode;
-  QString output;  // printed before exiting: to standard output on 0, else standard error
+  enum class Action { RunEditor, PrintHelp, PrintVersion, Refuse };
+  Action action = Action::RunEditor;
+  QString text;  // the help, the version line or the reason for refusing
+  std::optional<Language> language;
+  QString file;  // a project or picture to open at start, or empty
 };
 
-// `arguments` as QCoreApplication::arguments() gives them, program name first.
+// `arguments` begins with the program's name, as QCoreApplication::arguments().
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 }  // namespace vorlune

@@ -47,6 +47,15 @@ void CSkinEditorDlg::CreateShortcuts() {
   }
 }
 
+void CSkinEditorDlg::OpenFile(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("hqd") || suffix == QLatin1String("pdb")) {
+    if (MaySetAsideChanges()) LoadProjectFrom(path);
+  } else {
+    ImportBackgroundFrom(path);
+  }
+}
+
 void CSkinEditorDlg::SetProjectPath(const QString& path) {
   m_projectPath = path;
   setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Vorlune"));

@@ -31,15 +31,15 @@ inline constexpr int kMainWindowHeightDu = 279;
 // A push button or the edit of the window, in dialog units.
 struct TemplateControl {
   int id;
-  std::string_view text;  // UTF-8
+  std::string_view text;  // UTF-8, the source of its translation
   int x, y, width, height;
 };
 
 inline constexpr std::array<TemplateControl, 4> kCommandButtons{{
-    {IDC_CREATE, "作　成", 110, 245, 35, 15},
-    {IDC_LOAD, "読み込み", 65, 255, 35, 15},
-    {IDC_IMAGE, "画　像", 20, 245, 35, 15},
-    {IDC_SAVE, "保　存", 65, 235, 35, 15},
+    {IDC_CREATE, QT_TRANSLATE_NOOP("vorlune::CSkinEditorDlg", "作　成"), 110, 245, 35, 15},
+    {IDC_LOAD, QT_TRANSLATE_NOOP("vorlune::CSkinEditorDlg", "読み込み"), 65, 255, 35, 15},
+    {IDC_IMAGE, QT_TRANSLATE_NOOP("vorlune::CSkinEditorDlg", "画　像"), 20, 245, 35, 15},
+    {IDC_SAVE, QT_TRANSLATE_NOOP("vorlune::CSkinEditorDlg", "保　存"), 65, 235, 35, 15},
 }};
 inline constexpr TemplateControl kPlacementTextEdit{IDC_PLACEMENT_TEXT, "", 190, 250, 115, 14};
 

@@ -44,12 +44,4 @@ void CSkinEditorDlg::OfferRecoveryCopies() {
   }
 }
 
-void CSkinEditorDlg::OpenStartFile(const QString& path) {
-  if (QFileInfo(path).suffix().compare(QLatin1String("hqd"), Qt::CaseInsensitive) == 0) {
-    if (MaySetAsideChanges()) LoadProjectFrom(path);
-  } else {
-    ImportBackgroundFrom(path);
-  }
-}
-
 }  // namespace vorlune

@@ -7,13 +7,13 @@
 
 namespace vorlune {
 
-bool CSkinEditorApp::InitInstance() {
+bool CSkinEditorApp::InitInstance(const QString& file) {
   auto window = std::make_unique<CSkinEditorDlg>();
-  // Once the window shows: the work of an editor that ended without closing,
-  // then the file of the command line.
-  QTimer::singleShot(0, window.get(), [editor = window.get(), file = m_startFile] {
+  // Once the window shows, so that its messages have their owner on screen: the
+  // work of an editor that ended without closing, then the file of the command line.
+  QTimer::singleShot(0, window.get(), [editor = window.get(), file] {
     editor->OfferRecoveryCopies();
-    if (!file.isEmpty()) editor->OpenStartFile(file);
+    if (!file.isEmpty()) editor->OpenFile(file);
   });
   window->exec();
   return false;

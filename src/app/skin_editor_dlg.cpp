@@ -11,6 +11,7 @@
 
 #include "about_dlg.h"
 #include "canvas_painter.h"
+#include "dialogs/core_texts.h"
 #include "dialogs/dialog_units.h"
 #include "dialogs/part_colors_editing.h"
 #include "layout/placement_rules.h"
@@ -47,8 +48,7 @@ CSkinEditorDlg::~CSkinEditorDlg() {
 
 void CSkinEditorDlg::CreateControls() {
   for (const TemplateControl& control : kCommandButtons) {
-    auto* button =
-        new QPushButton(QString::fromUtf8(control.text.data(), static_cast<int>(control.text.size())), this);
+    auto* button = new QPushButton(tr(control.text.data()), this);
     button->setObjectName(QString::number(control.id));
     button->setProperty("controlId", control.id);
     button->setGeometry(DialogUnitRect(control.x, control.y, control.width, control.height));
@@ -117,8 +117,7 @@ void CSkinEditorDlg::ShowMessage(const UserMessage& message) {
 
 void CSkinEditorDlg::ApplyPlacementEffects(const PlacementEffects& effects) {
   if (effects.placementText) {
-    m_placementText->setText(
-        QString::fromUtf8(effects.placementText->data(), static_cast<int>(effects.placementText->size())));
+    m_placementText->setText(CoreText(*effects.placementText));
   }
   if (effects.partButtons) {
     for (PartKind k = kFirstKind; k <= kLastKind; ++k)
@@ -235,17 +234,38 @@ void CSkinEditorDlg::contextMenuEvent(QContextMenuEvent* event) {
   AddRecentProjectsMenu(menu);
   QAction* picture = menu.addAction(tr("画像を取り込む（オプション指定）..."));
   menu.addSeparator();
-  QAction* about = menu.addAction(QString::fromUtf8(kAboutMenuText));
+  QAction* about = menu.addAction(tr(kAboutMenuText));
+  // Named in both languages, so that anyone finds the way back.
+  QMenu* languages = menu.addMenu(QStringLiteral("Language / 言語"));
+  languages->setObjectName(QStringLiteral("languageMenu"));
+  // Checked: the language of the next start, as far as the menu decides it.
+  const Language next = LanguageNamed(RememberedLanguage()).value_or(RunningLanguage());
+  const struct {
+    Language language;
+    const char* name;  // in its own language
+  } entries[] = {{Language::Japanese, "日本語"}, {Language::English, "English"}};
+  for (const auto& entry : entries) {
+    QAction* action = languages->addAction(QString::fromUtf8(entry.name));
+    action->setCheckable(true);
+    action->setChecked(entry.language == next);
+    const Language language = entry.language;
+    connect(action, &QAction::triggered, this, [this, language] { OnChooseLanguage(language); });
+  }
   QAction* chosen = menu.exec(event->globalPos());
   if (chosen == about) OnSysCommand(IDM_ABOUTBOX);
   if (chosen == picture) OnImportBackgroundWithOptions();
+}
+
+void CSkinEditorDlg::OnChooseLanguage(Language language) {
+  RememberLanguage(language);
+  ShowMessage({tr("言語の変更は次回の起動から有効になります。").toStdString(), MessageIcon::Information});
 }
 
 void CSkinEditorDlg::AppendAboutToSystemMenu() {
 #ifdef Q_OS_WIN
   HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
   if (menu == nullptr) return;
-  const std::wstring text = QString::fromUtf8(kAboutMenuText).toStdWString();
+  const std::wstring text = tr(kAboutMenuText).toStdWString();
   ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
 #endif

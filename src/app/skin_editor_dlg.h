@@ -9,6 +9,7 @@
 
 #include "dialogs/user_prompts.h"
 #include "image/background_import.h"
+#include "language_choice.h"
 #include "layout/layout_history.h"
 #include "layout/placement_editor.h"
 #include "layout/placement_rules.h"
@@ -29,7 +30,8 @@ class WaitCursor;
 
 // The about item of the system menu and of the window's context menu.
 inline constexpr int IDM_ABOUTBOX = 0x0010;
-inline constexpr char kAboutMenuText[] = "Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+inline constexpr char kAboutMenuText[] =
+    QT_TRANSLATE_NOOP("vorlune::CSkinEditorDlg", "Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)...");
 
 // The main editor window. It owns the skin layout, the placement state, the
 // part buttons and the temporary picture file for the life of the program;
@@ -84,6 +86,14 @@ class CSkinEditorDlg : public QDialog {
   void ImportBackgroundFrom(const QString& path, bool askOptions = false);
   // A .pdb loads as the project the skin database was made from.
   void LoadProjectFrom(const QString& path);
+  // A file named on the command line: a project (.hqd) or skin (.pdb) is
+  // loaded as Load does, after the unsaved-changes question; anything else is
+  // imported as a picture as Image does.
+  void OpenFile(const QString& path);
+
+  // The "Language / 言語" entries of the window's menu: the language is
+  // remembered for the next start.
+  void OnChooseLanguage(Language language);
 
   // Frees the picture buffers and removes the temporary picture file and its folder.
   void OnClose();
@@ -93,9 +103,6 @@ class CSkinEditorDlg : public QDialog {
   // Asks "変更を保存しますか?" when the layout has unsaved changes. False
   // when the work must stay (Cancel, or a save that did not happen).
   bool MaySetAsideChanges();
-  // The file named on the command line: a project is loaded as Load does,
-  // anything else imported as a picture as Image does.
-  void OpenStartFile(const QString& path);
   // Offers the recovery copies that editors no longer running left behind.
   void OfferRecoveryCopies();
   // The menu text of the next undo or redo ("元に戻す: 部品の配置").

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "core/version.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ void PrintUsage(std::FILE* to) {
   std::fputs("usage: vorlune-cli COMMAND ARGS...\n\ncommands:\n", to);
   for (const auto& command : kCommands)
     std::fprintf(to, "  %.*s\n", int(command.summary.size()), command.summary.data());
-  std::fputs("\n'vorlune-cli COMMAND --help' describes a command.\n", to);
+  std::fputs(
+      "\n'vorlune-cli COMMAND --help' describes a command; 'vorlune-cli --version' names the version.\n", to);
 }
 
 }  // namespace
@@ -45,6 +47,10 @@ int main(int argc, char** argv) {
   const std::string_view name = argv[1];
   if (name == "--help" || name == "-h" || name == "help") {
     PrintUsage(stdout);
+    return 0;
+  }
+  if (name == "--version" || name == "-V") {
+    std::printf("vorlune-cli %s\n", vorlune::kVersion);
     return 0;
   }
   for (const auto& command : kCommands) {

@@ -3,24 +3,29 @@
 #include <array>
 
 #include "dialogs/dialog_units.h"
+#include "dialogs/modal_dialog.h"
 
 namespace vorlune {
 
 namespace {
 
 constexpr std::array<PickerRow, 2> kRows{{
-    {"オフ状態色", QRect(30, 30, 34, 8), QPoint(100, 60)},
-    {"オン状態色", QRect(30, 55, 34, 8), QPoint(100, 100)},
+    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), QRect(30, 30, 34, 8), QPoint(100, 60)},
+    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), QRect(30, 55, 34, 8), QPoint(100, 100)},
 }};
 
-constexpr PickerDialogTemplate kTemplate{136,   "ボタン設定",    QSize(231, 135),
-                                         kRows, QPoint(320, 10), QRect(160, 105, 50, 14)};
+constexpr PickerDialogTemplate kTemplate{136,
+                                         QT_TRANSLATE_NOOP("Dialogs", "ボタン設定"),
+                                         QSize(231, 135),
+                                         kRows,
+                                         QPoint(320, 10),
+                                         QRect(160, 105, 50, 14)};
 
 // Cyan off, red on: what a button gets when it first becomes one with image.
 constexpr ColorTriple kWithImageDefaults{14, 9, kNoColor};
 
 QCheckBox* AddCheckBox(QWidget* parent, const char* text, int id, QRect units) {
-  auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+  auto* box = new QCheckBox(DialogText(text), parent);
   box->setObjectName(QStringLiteral("control%1").arg(id));
   const QRect rect = DialogUnitRect(units.x(), units.y(), units.width(), units.height());
   box->setGeometry(rect.x(), rect.y(), std::max(rect.width(), box->sizeHint().width()),
@@ -33,8 +38,10 @@ QCheckBox* AddCheckBox(QWidget* parent, const char* text, int id, QRect units) {
 
 CButtonSettingDlg::CButtonSettingDlg(QWidget* parent)
     : PickerDialog(kTemplate, parent),
-      m_btnWithImage(AddCheckBox(this, "画像付きボタンを配置", kWithImageId, QRect(15, 15, 79, 10))),
-      m_btnWithoutImage(AddCheckBox(this, "画像なしボタンを配置", kWithoutImageId, QRect(15, 90, 78, 10))) {
+      m_btnWithImage(AddCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像付きボタンを配置"), kWithImageId,
+                                 QRect(15, 15, 79, 10))),
+      m_btnWithoutImage(AddCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像なしボタンを配置"),
+                                    kWithoutImageId, QRect(15, 90, 78, 10))) {
   connect(m_btnWithImage, &QCheckBox::clicked, this, [this] { OnWithImage(); });
   connect(m_btnWithoutImage, &QCheckBox::clicked, this, [this] { OnWithoutImage(); });
 }

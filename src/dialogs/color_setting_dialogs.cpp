@@ -9,25 +9,37 @@ namespace {
 constexpr QPoint kPartPicture(300, 10);
 
 constexpr std::array<PickerRow, 2> kColorRows{{
-    {"オフ状態色", QRect(20, 30, 34, 8), QPoint(80, 60)},
-    {"オン状態色", QRect(20, 55, 34, 8), QPoint(80, 100)},
+    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), QRect(20, 30, 34, 8), QPoint(80, 60)},
+    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), QRect(20, 55, 34, 8), QPoint(80, 100)},
 }};
-constexpr PickerDialogTemplate kColorTemplate{166,        "色設定",     QSize(219, 125),
-                                              kColorRows, kPartPicture, QRect(150, 95, 50, 14)};
+constexpr PickerDialogTemplate kColorTemplate{166,
+                                              QT_TRANSLATE_NOOP("Dialogs", "色設定"),
+                                              QSize(219, 125),
+                                              kColorRows,
+                                              kPartPicture,
+                                              QRect(150, 95, 50, 14)};
 
 constexpr std::array<PickerRow, 3> kColor3Rows{{
-    {"オフ状態色", QRect(20, 30, 34, 8), QPoint(80, 60)},
-    {"オン状態色", QRect(20, 55, 34, 8), QPoint(80, 97)},
-    {"最大状態色", QRect(20, 80, 35, 8), QPoint(80, 134)},
+    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), QRect(20, 30, 34, 8), QPoint(80, 60)},
+    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), QRect(20, 55, 34, 8), QPoint(80, 97)},
+    {QT_TRANSLATE_NOOP("Dialogs", "最大状態色"), QRect(20, 80, 35, 8), QPoint(80, 134)},
 }};
-constexpr PickerDialogTemplate kColor3Template{167,         "色設定",     QSize(219, 175),
-                                               kColor3Rows, kPartPicture, QRect(150, 140, 50, 14)};
+constexpr PickerDialogTemplate kColor3Template{167,
+                                               QT_TRANSLATE_NOOP("Dialogs", "色設定"),
+                                               QSize(219, 175),
+                                               kColor3Rows,
+                                               kPartPicture,
+                                               QRect(150, 140, 50, 14)};
 
 constexpr std::array<PickerRow, 1> kTextColorRows{{
-    {"文字色", QRect(20, 30, 22, 8), QPoint(80, 60)},
+    {QT_TRANSLATE_NOOP("Dialogs", "文字色"), QRect(20, 30, 22, 8), QPoint(80, 60)},
 }};
-constexpr PickerDialogTemplate kTextColorTemplate{
-    168, "文字色設定", QSize(219, 99), kTextColorRows, kPartPicture, QRect(150, 70, 50, 14)};
+constexpr PickerDialogTemplate kTextColorTemplate{168,
+                                                  QT_TRANSLATE_NOOP("Dialogs", "文字色設定"),
+                                                  QSize(219, 99),
+                                                  kTextColorRows,
+                                                  kPartPicture,
+                                                  QRect(150, 70, 50, 14)};
 
 }  // namespace
 

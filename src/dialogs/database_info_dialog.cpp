@@ -1,5 +1,6 @@
 #include "dialogs/database_info_dialog.h"
 
+#include <QCoreApplication>
 #include <QShowEvent>
 #include <algorithm>
 
@@ -47,16 +48,17 @@ CDatabaseInfoDlg::CDatabaseInfoDlg(UserPrompts* prompts, QWidget* parent)
     : QDialog(parent),
       ownPrompts_(prompts ? nullptr : std::make_unique<QtUserPrompts>()),
       prompts_(prompts ? *prompts : *ownPrompts_) {
-  SetUpTemplateWindow(*this, "データベース情報設定", 243, 149, true);
+  SetUpTemplateWindow(*this, QT_TRANSLATE_NOOP("Dialogs", "データベース情報設定"), 243, 149, true);
   nameEdit_ = AddEdit(this, kNameId, QRect(75, 25, 145, 15), kNameLimit, false);
-  AddStaticText(this, "データベース名", QRect(20, 25, 50, 15), kFieldLabel);
+  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "データベース名"), QRect(20, 25, 50, 15), kFieldLabel);
   authorEdit_ = AddEdit(this, kAuthorId, QRect(75, 50, 145, 15), kAuthorLimit, false);
-  AddStaticText(this, "制作者", QRect(20, 50, 50, 15), kFieldLabel);
+  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "制作者"), QRect(20, 50, 50, 15), kFieldLabel);
   versionEdit_ = AddEdit(this, kVersionId, QRect(75, 75, 75, 15), kVersionLimit, true);
-  AddStaticText(this, "バージョン", QRect(20, 75, 50, 15), kFieldLabel);
-  AddStaticText(this, "（６桁数字）", QRect(155, 75, 65, 15), Qt::AlignLeft | Qt::AlignVCenter);
+  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "バージョン"), QRect(20, 75, 50, 15), kFieldLabel);
+  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "（６桁数字）"), QRect(155, 75, 65, 15),
+                Qt::AlignLeft | Qt::AlignVCenter);
   AddPushButton(this, "OK", QRect(140, 115, 50, 14), kIdOk, true);
-  AddPushButton(this, "ｷｬﾝｾﾙ", QRect(50, 115, 50, 14), kIdCancel, false);
+  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "ｷｬﾝｾﾙ"), QRect(50, 115, 50, 14), kIdCancel, false);
 }
 
 CDatabaseInfoDlg::~CDatabaseInfoDlg() = default;
@@ -95,18 +97,20 @@ void CDatabaseInfoDlg::accept() {
     std::size_t limit;
     std::string* text;
   };
-  const Field fields[] = {{nameEdit_, "データベース名", kNameLimit, &name_},
-                          {authorEdit_, "制作者", kAuthorLimit, &author_},
-                          {versionEdit_, "バージョン", kVersionLimit, &version_}};
+  const Field fields[] = {
+      {nameEdit_, QT_TRANSLATE_NOOP("Dialogs", "データベース名"), kNameLimit, &name_},
+      {authorEdit_, QT_TRANSLATE_NOOP("Dialogs", "制作者"), kAuthorLimit, &author_},
+      {versionEdit_, QT_TRANSLATE_NOOP("Dialogs", "バージョン"), kVersionLimit, &version_}};
   std::string taken[3];
   for (std::size_t i = 0; i < 3; ++i) {
     const QString text = fields[i].edit->text();
     const std::optional<std::string> cp932 = Utf8ToCp932(text.toStdString());
     if (!cp932) {
       const QString character = FirstNonCp932Character(text).value_or(QString());
-      prompts_.ShowMessage(this, {QStringLiteral("%1に使えない文字「%2」が含まれています。\n"
-                                                 "Shift-JISで表せる文字で入力してください。")
-                                      .arg(QString::fromUtf8(fields[i].label), character)
+      prompts_.ShowMessage(this, {QCoreApplication::translate("Dialogs",
+                                                              "%1に使えない文字「%2」が含まれています。\n"
+                                                              "Shift-JISで表せる文字で入力してください。")
+                                      .arg(DialogText(fields[i].label), character)
                                       .toStdString(),
                                   MessageIcon::Information});
       fields[i].edit->setFocus();

@@ -10,9 +10,9 @@
 namespace vorlune {
 
 CImagePreviewDlg::CImagePreviewDlg(QWidget* parent) : QDialog(parent) {
-  SetUpTemplateWindow(*this, "イメージ表示", 211, 265, false);
-  AddPushButton(this, "作　成", QRect(125, 240, 50, 14), kIdOk, true);
-  AddPushButton(this, "ｷｬﾝｾﾙ", QRect(35, 240, 50, 14), kIdCancel, false);
+  SetUpTemplateWindow(*this, QT_TRANSLATE_NOOP("Dialogs", "イメージ表示"), 211, 265, false);
+  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "作　成"), QRect(125, 240, 50, 14), kIdOk, true);
+  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "ｷｬﾝｾﾙ"), QRect(35, 240, 50, 14), kIdCancel, false);
 }
 
 void CImagePreviewDlg::SetPreviewLayout(const SkinLayout& layout) {

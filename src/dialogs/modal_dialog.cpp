@@ -1,10 +1,15 @@
 #include "dialogs/modal_dialog.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "dialogs/dialog_units.h"
 
 namespace vorlune {
+
+QString DialogText(const char* text) {
+  return QCoreApplication::translate("Dialogs", text);
+}
 
 int RunModal(QDialog& dialog) {
   return dialog.exec() == QDialog::Accepted ? kIdOk : kIdCancel;
@@ -15,13 +20,13 @@ void SetUpTemplateWindow(QDialog& dialog, const char* title, int widthUnits, int
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (systemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   dialog.setWindowFlags(flags);
-  dialog.setWindowTitle(QString::fromUtf8(title));
+  dialog.setWindowTitle(DialogText(title));
   dialog.setFont(DialogFont());
   dialog.setFixedSize(DialogUnitsToPixelsX(widthUnits), DialogUnitsToPixelsY(heightUnits));
 }
 
 QLabel* AddStaticText(QWidget* parent, const char* text, QRect units, Qt::Alignment align) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new QLabel(DialogText(text), parent);
   label->setAlignment(align);
   QRect rect = DialogUnitRect(units.x(), units.y(), units.width(), units.height());
   const int needed = label->sizeHint().width();
@@ -41,7 +46,7 @@ QLabel* AddStaticText(QWidget* parent, const char* text, QRect units, Qt::Alignm
 }
 
 QPushButton* AddPushButton(QDialog* parent, const char* text, QRect units, int id, bool isDefault) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  auto* button = new QPushButton(DialogText(text), parent);
   button->setGeometry(DialogUnitRect(units.x(), units.y(), units.width(), units.height()));
   button->setDefault(isDefault);
   button->setAutoDefault(false);

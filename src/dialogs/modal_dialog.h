@@ -4,8 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
+#include <QString>
 
 namespace vorlune {
+
+// The texts of the dialogs are Japanese, marked in their tables with
+// QT_TRANSLATE_NOOP("Dialogs", ...); the helpers below show their translation.
+QString DialogText(const char* text);
 
 // What a modal run ends with: OK (also the Enter key) or Cancel (also Escape).
 inline constexpr int kIdOk = 1;

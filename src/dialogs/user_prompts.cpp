@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "dialogs/core_texts.h"
+
 namespace vorlune {
 
 namespace {
@@ -27,7 +29,7 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& re
 
 void QtUserPrompts::ShowMessage(QWidget* owner, const UserMessage& message) {
   QMessageBox box(message.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
-                  QStringLiteral("Warning"), QString::fromStdString(message.text), QMessageBox::Ok, owner);
+                  QStringLiteral("Warning"), CoreText(message.text), QMessageBox::Ok, owner);
   box.exec();
 }
 

@@ -8,7 +8,6 @@
 #include <csignal>
 #include <functional>
 
-#include "app/command_line.h"
 #include "app/main_window_template.h"
 #include "app/recent_projects.h"
 #include "dialogs/image_preview_dialog.h"
@@ -301,17 +300,14 @@ TEST(Recovery, AKilledEditorsWorkIsOfferedAndRestored) {
   EXPECT_TRUE(QFile::exists(QString::fromStdString(editor.window().Recovery().Path().string())));
 }
 
-TEST(CommandLine, OpensAProjectOrAPictureAtStartAndAnswersHelpAndVersion) {
+TEST(CommandLine, OpensAProjectOrAPictureAtStart) {
   EditorSession session;
-  EXPECT_EQ(ParseCommandLine({"vorlune", "--version"}).output, "vorlune 0.23\n");
-  EXPECT_EQ(ParseCommandLine({"vorlune", "a.bmp", "b.bmp"}).exitCode, 2);
-  EXPECT_EQ(ParseCommandLine({"vorlune", "sky.bmp"}).file, "sky.bmp");
-  session.window().OpenStartFile(testing::WriteFile(session.files, "sky.bmp", testing::RampPicture()));
+  session.window().OpenFile(testing::WriteFile(session.files, "sky.bmp", testing::RampPicture()));
   EXPECT_TRUE(session.window().Layout().backgroundLoaded);
   session.prompts.files = {session.Path("start.hqd")};
   QTest::mouseClick(session.window().Control(IDC_SAVE), Qt::LeftButton);
   EditorSession other;
-  other.window().OpenStartFile(session.Path("start.hqd"));
+  other.window().OpenFile(session.Path("start.hqd"));
   EXPECT_EQ(other.window().windowTitle(), "start.hqd[*] - Vorlune");
 
   // The recent list keeps eight, newest first.

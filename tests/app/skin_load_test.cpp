@@ -143,6 +143,12 @@ TEST_F(SkinLoad, AForeignSkinNeedsAYesAndADamagedOneIsRefused) {
   EXPECT_EQ(editor.window().windowTitle(), "changed.pdb[*] - Vorlune");
   EXPECT_EQ(editor.window().Layout().placedCount, 4u);
   EXPECT_EQ(editor.prompts.messages.size(), 1u);
+
+  // Named on the command line, a skin loads as Load loads it, not as a picture.
+  EditorSession started;
+  started.window().OpenFile(maker.Path("night.pdb"));
+  EXPECT_EQ(started.window().windowTitle(), "night.pdb[*] - Vorlune");
+  EXPECT_EQ(started.window().Layout().placedCount, 4u);
 }
 
 }  // namespace

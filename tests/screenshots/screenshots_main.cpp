@@ -1,21 +1,28 @@
 // Saves pictures of the editor and of every dialog for a person to look at:
-//   vorlune-screenshots OUTPUT_FOLDER [BACKGROUND.bmp]
+//   vorlune-screenshots [--lang ja|en] OUTPUT_FOLDER [BACKGROUND.bmp]
 // Run it under a real X server (xvfb-run) for real fonts. It is built with the
 // tests but is no test: it checks nothing.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
+#include "app/about_dlg.h"
+#include "app/language_choice.h"
 #include "app/main_window_template.h"
 #include "core/cp932.h"
 #include "core/file_io.h"
 #include "dialogs/button_setting_dialog.h"
 #include "dialogs/color_setting_dialogs.h"
+#include "dialogs/core_texts.h"
 #include "dialogs/created_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/image_preview_dialog.h"
 #include "dialogs/picture_import_dialog.h"
+#include "dialogs/user_prompts.h"
 #include "session_support.h"
 
 namespace vorlune {
@@ -60,6 +67,47 @@ void SaveDialogs(Shooter& shooter) {
   shooter.Save(info, "170_database_info.png");
   CCreatedDlg created;
   shooter.Save(created, "171_created.png");
+  CAboutDlg about;
+  shooter.Save(about, "about.png");
+  // The longest message, in the box the editor shows it in.
+  QMessageBox message(
+      QMessageBox::Information, QStringLiteral("Warning"),
+      CoreText("ここで指定されるファイル名は、Harmoniquestのデータベース名にも使用されます。\n"
+               "半角30文字以内(拡張子含む)の長さでお願いします。"),
+      QMessageBox::Ok);
+  shooter.Save(message, "message.png");
+}
+
+// Saves the modal dialog or popup menu that `open` shows, once it is up, and closes it.
+template <class Open>
+void SaveShown(Shooter& shooter, const char* name, Open open) {
+  QTimer::singleShot(300, [&shooter, name] {
+    QWidget* shown = QApplication::activePopupWidget();
+    if (shown == nullptr) shown = QApplication::activeModalWidget();
+    if (shown == nullptr) return;
+    shooter.Save(*shown, name);
+    if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->reject();
+    shown->close();
+  });
+  open();
+}
+
+// The questions the editor asks, as QtUserPrompts shows them.
+void SavePrompts(Shooter& shooter) {
+  QtUserPrompts prompts;
+  SaveShown(shooter, "prompt_save_changes.png", [&] { prompts.AskToSaveChanges(nullptr); });
+  SaveShown(shooter, "prompt_recovery.png", [&] {
+    prompts.AskToRestoreRecovery(nullptr, QStringLiteral("night_sky.hqd (2026-12-06 21:40)"));
+  });
+  // The same text as the skin loading asks with.
+  SaveShown(shooter, "prompt_foreign_skin.png", [&] {
+    prompts.AskYesNo(nullptr, QCoreApplication::translate(
+                                  "vorlune::CSkinEditorDlg",
+                                  "このスキンは、このエディタで作られたものではないか、\n"
+                                  "作成後に変更されています。\n"
+                                  "プロジェクトとして開いて作成し直すと、元のスキンと同じにはなりません。\n"
+                                  "開きますか？"));
+  });
 }
 
 // Lays out a skin with parts of every family on the picture, then saves the
@@ -99,6 +147,14 @@ void SaveEditor(Shooter& shooter, const QString& picture) {
   session.MoveTo(testing::ClientPointFor(7, 190, 271));
   shooter.Save(session.window(), "102_editor_placing.png");
 
+  // The window's menu, with an undo of the last placement.
+  SaveShown(shooter, "window_menu.png", [&session] {
+    QWidget& window = session.window();
+    const QPoint at(window.width() - 8, window.height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.mapToGlobal(at));
+    QApplication::sendEvent(&window, &event);
+  });
+
   CImagePreviewDlg preview;
   preview.SetPreviewLayout(session.window().Layout());
   shooter.Save(preview, "169_image_preview.png");
@@ -120,13 +176,21 @@ void SavePictureImport(Shooter& shooter, const QString& picturePath) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (argc < 2) {
-    std::fputs("usage: vorlune-screenshots OUTPUT_FOLDER [BACKGROUND.bmp]\n", stderr);
+  QStringList args = QCoreApplication::arguments().mid(1);
+  vorlune::Language language = vorlune::Language::Japanese;
+  if (args.size() >= 2 && args[0] == QLatin1String("--lang")) {
+    language = vorlune::LanguageNamed(args[1]).value_or(vorlune::Language::Japanese);
+    args = args.mid(2);
+  }
+  if (args.isEmpty()) {
+    std::fputs("usage: vorlune-screenshots [--lang ja|en] OUTPUT_FOLDER [BACKGROUND.bmp]\n", stderr);
     return 2;
   }
-  vorlune::Shooter shooter(QString::fromLocal8Bit(argv[1]));
+  if (!vorlune::InstallTranslation(application, language)) std::fputs("no translation\n", stderr);
+  vorlune::Shooter shooter(args[0]);
   vorlune::SaveDialogs(shooter);
-  if (argc > 2) vorlune::SaveEditor(shooter, QString::fromLocal8Bit(argv[2]));
-  if (argc > 2) vorlune::SavePictureImport(shooter, QString::fromLocal8Bit(argv[2]));
+  vorlune::SavePrompts(shooter);
+  if (args.size() > 1) vorlune::SaveEditor(shooter, args[1]);
+  if (args.size() > 1) vorlune::SavePictureImport(shooter, args[1]);
   return 0;
 }

@@ -1,0 +1,455 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>CSkinEditorDlg</name>
+    <message>
+        <source>画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>Core</name>
+    <message>
+        <source>再生ボタンを配置します</source>
+        <translation>Place the Play button</translation>
+    </message>
+    <message>
+        <source>停止ボタンを配置します</source>
+        <translation>Place the Stop button</translation>
+    </message>
+    <message>
+        <source>曲頭バックボタンを配置します</source>
+        <translation>Place the Track Start button</translation>
+    </message>
+    <message>
+        <source>次曲送りボタンを配置します</source>
+        <translation>Place the Next Track button</translation>
+    </message>
+    <message>
+        <source>巻き戻しボタンを配置します</source>
+        <translation>Place the Rewind button</translation>
+    </message>
+    <message>
+        <source>早送りボタンを配置します</source>
+        <translation>Place the Fast Forward button</translation>
+    </message>
+    <message>
+        <source>音量大ボタンを配置します</source>
+        <translation>Place the Volume Up button</translation>
+    </message>
+    <message>
+        <source>音量小ボタンを配置します</source>
+        <translation>Place the Volume Down button</translation>
+    </message>
+    <message>
+        <source>ボリュームレベル(横バー)を配置します</source>
+        <translation>Place volume (horiz. bar)</translation>
+    </message>
+    <message>
+        <source>ボリュームレベル(縦バー)を配置します</source>
+        <translation>Place volume (vert. bar)</translation>
+    </message>
+    <message>
+        <source>ボリュームレベル(横ドット)を配置します</source>
+        <translation>Place volume (horiz. dots)</translation>
+    </message>
+    <message>
+        <source>ボリュームレベル(縦ドット)を配置します</source>
+        <translation>Place volume (vert. dots)</translation>
+    </message>
+    <message>
+        <source>グライコ(横バー)を配置します</source>
+        <translation>Place equaliser (horiz. bars)</translation>
+    </message>
+    <message>
+        <source>グライコ(縦バー)を配置します</source>
+        <translation>Place equaliser (vert. bars)</translation>
+    </message>
+    <message>
+        <source>グライコ(横ドット)を配置します</source>
+        <translation>Place equaliser (horiz. dots)</translation>
+    </message>
+    <message>
+        <source>グライコ(縦ドット)を配置します</source>
+        <translation>Place equaliser (vert. dots)</translation>
+    </message>
+    <message>
+        <source>レベルメータ(横バー)を配置します</source>
+        <translation>Place level meter (horiz. bar)</translation>
+    </message>
+    <message>
+        <source>レベルメータ(縦バー)を配置します</source>
+        <translation>Place level meter (vert. bar)</translation>
+    </message>
+    <message>
+        <source>レベルメータ(横ドット)を配置します</source>
+        <translation>Place level meter (horiz. dots)</translation>
+    </message>
+    <message>
+        <source>レベルメータ(縦ドット)を配置します</source>
+        <translation>Place level meter (vert. dots)</translation>
+    </message>
+    <message>
+        <source>時間表示(１)を配置します</source>
+        <translation>Place time display (1)</translation>
+    </message>
+    <message>
+        <source>時間表示(２)を配置します</source>
+        <translation>Place time display (2)</translation>
+    </message>
+    <message>
+        <source>時間表示(３)を配置します</source>
+        <translation>Place time display (3)</translation>
+    </message>
+    <message>
+        <source>トラック表示(１)を配置します</source>
+        <translation>Place track display (1)</translation>
+    </message>
+    <message>
+        <source>トラック表示(２)を配置します</source>
+        <translation>Place track display (2)</translation>
+    </message>
+    <message>
+        <source>トラック表示(３)を配置します</source>
+        <translation>Place track display (3)</translation>
+    </message>
+    <message>
+        <source>タイトル表示(大)を配置します</source>
+        <translation>Place title display (large)</translation>
+    </message>
+    <message>
+        <source>タイトル表示(中)を配置します</source>
+        <translation>Place title display (medium)</translation>
+    </message>
+    <message>
+        <source>タイトル表示(小)を配置します</source>
+        <translation>Place title display (small)</translation>
+    </message>
+    <message>
+        <source>リプレイボタンを配置します</source>
+        <translation>Place the Replay button</translation>
+    </message>
+    <message>
+        <source>他の部品と重なっているため配置できません</source>
+        <translation>Cannot place: touches another part</translation>
+    </message>
+    <message>
+        <source>背景画像を読み込んでから保存して下さい
+保存できませんでした</source>
+        <translation>Please import a background picture before saving.
+Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>再生ボタンと停止ボタンを必ず配置して下さい
+作成できませんでした</source>
+        <translation>Please place both the Play and the Stop button.
+The skin was not created.</translation>
+    </message>
+    <message>
+        <source>ファイル名を入力してください。
+半角30文字以内(拡張子含む)の長さでお願いします。</source>
+        <translation>Please enter a file name.
+It may be at most 30 single-byte characters long, extension included.</translation>
+    </message>
+    <message>
+        <source>ファイル名にShift_JISで表せない文字が含まれています。
+別の名前を指定してください。</source>
+        <translation>The file name has characters that Shift_JIS cannot hold.
+Please choose another name.</translation>
+    </message>
+    <message>
+        <source>ここで指定されるファイル名は、Harmoniquestのデータベース名にも使用されます。
+半角30文字以内(拡張子含む)の長さでお願いします。</source>
+        <translation>The file name is also the Harmoniquest database name.
+It may be at most 30 single-byte characters long, extension included.</translation>
+    </message>
+    <message>
+        <source>データベースタイトルを入力してください。</source>
+        <translation>Please enter the database title.</translation>
+    </message>
+    <message>
+        <source>データベース作者名を入力してください。</source>
+        <translation>Please enter the database author.</translation>
+    </message>
+    <message>
+        <source>データベースバージョンを入力してください。</source>
+        <translation>Please enter the database version.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>オフ状態色</source>
+        <translation>Off colour</translation>
+    </message>
+    <message>
+        <source>オン状態色</source>
+        <translation>On colour</translation>
+    </message>
+    <message>
+        <source>ボタン設定</source>
+        <translation>Button Settings</translation>
+    </message>
+    <message>
+        <source>画像付きボタンを配置</source>
+        <translation>Button with image</translation>
+    </message>
+    <message>
+        <source>画像なしボタンを配置</source>
+        <translation>Button without image</translation>
+    </message>
+    <message>
+        <source>色設定</source>
+        <translation>Colour Settings</translation>
+    </message>
+    <message>
+        <source>最大状態色</source>
+        <translation>Max colour</translation>
+    </message>
+    <message>
+        <source>文字色</source>
+        <translation>Text colour</translation>
+    </message>
+    <message>
+        <source>文字色設定</source>
+        <translation>Text Colour</translation>
+    </message>
+    <message>
+        <source>Harmoniquest SKINデータを</source>
+        <translation>The Harmoniquest skin</translation>
+    </message>
+    <message>
+        <source>作成しました</source>
+        <translation>has been created.</translation>
+    </message>
+    <message>
+        <source>データベース情報設定</source>
+        <translation>Database Information</translation>
+    </message>
+    <message>
+        <source>データベース名</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>制作者</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>バージョン</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>（６桁数字）</source>
+        <translation>(6 digits)</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1に使えない文字「%2」が含まれています。
+Shift-JISで表せる文字で入力してください。</source>
+        <translation>%1 has the character “%2”, which Shift-JIS cannot hold.
+Please use other characters.</translation>
+    </message>
+    <message>
+        <source>イメージ表示</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>作&#x3000;成</source>
+        <translation>Create</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>変更を保存しますか?</source>
+        <translation>Save changes?</translation>
+    </message>
+    <message>
+        <source>保存する</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>前回終了しなかった編集の内容が残っています。
+%1
+復元しますか?</source>
+        <translation>An editor that did not close left unsaved work:
+%1
+Restore it?</translation>
+    </message>
+    <message>
+        <source>復元する</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>破棄する</source>
+        <translation>Discard</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::CAboutDlg</name>
+    <message>
+        <source>Vorluneのﾊﾞｰｼﾞｮﾝ情報</source>
+        <translation>About Vorlune</translation>
+    </message>
+    <message>
+        <source>Vorlune Version %1</source>
+        <translation>Vorlune Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::CSkinEditorDlg</name>
+    <message>
+        <source>作&#x3000;成</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>読み込み</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>画&#x3000;像</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>保&#x3000;存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>言語の変更は次回の起動から有効になります。</source>
+        <translation>The new language applies from the next start.</translation>
+    </message>
+    <message>
+        <source>Vorlune のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
+        <translation>&amp;About Vorlune...</translation>
+    </message>
+    <message>
+        <source>部品の配置</source>
+        <translation>Place Part</translation>
+    </message>
+    <message>
+        <source>部品の移動</source>
+        <translation>Move Part</translation>
+    </message>
+    <message>
+        <source>部品の削除</source>
+        <translation>Remove Part</translation>
+    </message>
+    <message>
+        <source>色の変更</source>
+        <translation>Change Colours</translation>
+    </message>
+    <message>
+        <source>背景画像の読み込み</source>
+        <translation>Import Background</translation>
+    </message>
+    <message>
+        <source>データベース情報の変更</source>
+        <translation>Change Database Info</translation>
+    </message>
+    <message>
+        <source>元に戻す: %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し: %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>このスキンは、このエディタで作られたものではないか、
+作成後に変更されています。
+プロジェクトとして開いて作成し直すと、元のスキンと同じにはなりません。
+開きますか？</source>
+        <translation>This skin was not made by this editor, or was changed
+after it was made. Opened as a project and created again,
+it will not be the same as the original skin.
+Open it?</translation>
+    </message>
+    <message>
+        <source>最近使ったプロジェクト</source>
+        <translation>Recent Projects</translation>
+    </message>
+    <message>
+        <source>無題</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>画像を取り込む（オプション指定）...</source>
+        <translation>Import Picture with Options...</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::PictureImportDialog</name>
+    <message>
+        <source>画像の取り込み</source>
+        <translation>Import Picture</translation>
+    </message>
+    <message>
+        <source>元の画像（320×320 に合わせたもの）</source>
+        <translation>Original (fitted to 320×320)</translation>
+    </message>
+    <message>
+        <source>取り込み後（214色以下）</source>
+        <translation>Imported (214 colours at most)</translation>
+    </message>
+    <message>
+        <source>合わせ方：</source>
+        <translation>Fit:</translation>
+    </message>
+    <message>
+        <source>はみ出す部分を切り取る</source>
+        <translation>Crop the overflow</translation>
+    </message>
+    <message>
+        <source>全体を収める（余白あり）</source>
+        <translation>Fit whole (with borders)</translation>
+    </message>
+    <message>
+        <source>縦横を引き伸ばす</source>
+        <translation>Stretch to fill</translation>
+    </message>
+    <message>
+        <source>減色：</source>
+        <translation>Colours:</translation>
+    </message>
+    <message>
+        <source>精細（画像に合わせた色）</source>
+        <translation>Fine (adapted palette)</translation>
+    </message>
+    <message>
+        <source>従来（24bit BMP と同じ）</source>
+        <translation>Classic (as 24-bit BMP)</translation>
+    </message>
+    <message>
+        <source>ディザ（誤差拡散）</source>
+        <translation>Dither (error diffusion)</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
