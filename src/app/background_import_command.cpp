@@ -43,15 +43,15 @@ void CSkinEditorDlg::OnImportBackgroundWithOptions() {
 }
 
 void CSkinEditorDlg::ImportBackgroundFrom(const QString& path, bool askOptions) {
+  const bool namedBmp = path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
   const FileBytes file = ReadWholeFile(ToFileSystemPath(path), kLargestPictureFile);
   if (file.failure) {
-    ShowMessage(BmpReadFailureMessage(*file.failure));
+    ShowMessage(PictureReadFailureMessage(*file.failure, path.toStdString()));
     return;
   }
 
   WaitCursor wait;
-  if (!askOptions &&
-      TakesExactPathByDefault(file.bytes, path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))) {
+  if (!askOptions && TakesExactPathByDefault(file.bytes, namedBmp)) {
     const Result<BackgroundCheck> check = CheckBackgroundFile(file.bytes);
     if (!check) {
       wait.Hide();

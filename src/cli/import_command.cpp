@@ -92,13 +92,13 @@ int RunImport(const Arguments& args) {
 
   // Only the first bytes up to the picture buffer's size can matter to the
   // exact import; other pictures are read whole.
-  FileBytes file = ReadWholeFile(input, kPictureBufferSize);
-  if (file.failure) return RefuseFile(input, BmpReadFailureMessage(*file.failure));
   const bool namedBmp = input.size() >= 4 && (input.ends_with(".bmp") || input.ends_with(".BMP"));
+  FileBytes file = ReadWholeFile(input, kPictureBufferSize);
+  if (file.failure) return RefuseFile(input, PictureReadFailureMessage(*file.failure, input));
   const bool exact = TakesExactPathByDefault(file.bytes, namedBmp) && !options.AsksForFitting();
   if (!exact && file.bytes.size() > kPictureBufferSize) {
     file = ReadWholeFile(input, kMaxPictureFileSize);
-    if (file.failure) return RefuseFile(input, BmpReadFailureMessage(*file.failure));
+    if (file.failure) return RefuseFile(input, PictureReadFailureMessage(*file.failure, input));
     if (file.bytes.size() > kMaxPictureFileSize) return RefuseFile(input, PictureTooLargeMessage());
   }
   Result<ImportedBackground> imported =

@@ -1,5 +1,10 @@
 #include "image/picture_import.h"
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string>
+
 #include "core/byte_order.h"
 #include "image/convert_background.h"
 #include "image/fine_reduction.h"
@@ -15,6 +20,20 @@ bool TakesExactPathByDefault(std::span<const std::uint8_t> file, bool namedBmp) 
   // Only a bottom-up 320 x 320 BMP with an information header is the exact
   // import's; any other BMP is fitted like every other picture.
   return ReadLE32(file, 14) >= 40 && ReadLE32(file, 18) == 320 && ReadLE32(file, 22) == 320;
+}
+
+UserMessage PictureReadFailureMessage(ReadFailure failure, std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  std::string suffix(dot == std::string_view::npos ? std::string_view() : path.substr(dot + 1));
+  std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  constexpr std::array<std::string_view, 7> kOtherPictures{"png", "jpg", "jpeg", "webp",
+                                                           "gif", "tif", "tiff"};
+  if (std::find(kOtherPictures.begin(), kOtherPictures.end(), suffix) == kOtherPictures.end())
+    return BmpReadFailureMessage(failure);
+  if (failure == ReadFailure::NotFound)
+    return UserMessage{"Error : Cannot find picture file", MessageIcon::Exclamation};
+  return UserMessage{"Error : Cannot open picture file", MessageIcon::Information};
 }
 
 std::vector<std::uint8_t> TrueColorBmpOf(const RgbImage& picture) {

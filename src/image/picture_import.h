@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
+#include "core/file_io.h"
 #include "core/rgb_image.h"
 #include "image/background_import.h"
 #include "image/picture_decoding.h"
@@ -27,6 +29,10 @@ struct PictureImportOptions {
 // import (checks, messages and bytes) stays as it always was, and a file named
 // .bmp that is no picture at all (it gets the BMP import's refusal).
 bool TakesExactPathByDefault(std::span<const std::uint8_t> file, bool namedBmp);
+
+// The message for a picture file that cannot be found or opened: the BMP
+// import's own texts, but for a file named as another kind of picture.
+UserMessage PictureReadFailureMessage(ReadFailure failure, std::string_view path);
 
 // Reduces a 320 x 320 picture to the imported forms. Fine: the result is the
 // form an 8-bit picture kept with its own colour table gives. Classic: the

@@ -168,23 +168,18 @@ std::optional<LayoutAction> LayoutHistory::RedoAction() const {
 
 std::optional<LayoutHistory::Applied> LayoutHistory::Undo(SkinLayout& layout) {
   if (position_ == 0) return std::nullopt;
-  Step& step = steps_[--position_];
-  ApplySide(step, layout, false);
-  ApplySide(step, recorded_, false);
-  if (step.otherBackground) {
-    Background current = BackgroundOf(recorded_);
-    PutBackground(layout, *step.otherBackground);
-    PutBackground(recorded_, *step.otherBackground);
-    step.otherBackground = std::move(current);
-  }
-  return Applied{step.action, step.otherBackground.has_value()};
+  return Apply(steps_[--position_], layout, false);
 }
 
 std::optional<LayoutHistory::Applied> LayoutHistory::Redo(SkinLayout& layout) {
   if (position_ == steps_.size()) return std::nullopt;
-  Step& step = steps_[position_++];
-  ApplySide(step, layout, true);
-  ApplySide(step, recorded_, true);
+  return Apply(steps_[position_++], layout, true);
+}
+
+LayoutHistory::Applied LayoutHistory::Apply(Step& step, SkinLayout& layout, bool forward) {
+  ApplySide(step, layout, forward);
+  ApplySide(step, recorded_, forward);
+  // A background step keeps the picture of the other side: the two swap.
   if (step.otherBackground) {
     Background current = BackgroundOf(recorded_);
     PutBackground(layout, *step.otherBackground);

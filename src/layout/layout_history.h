@@ -101,6 +101,8 @@ class LayoutHistory {
   static LayoutAction Classify(const Step& step);
   // Applies one side of a step to a layout; `forward` chooses the after side.
   static void ApplySide(Step& step, SkinLayout& layout, bool forward);
+  // Takes one step forward (redo) or back (undo) on `layout` and the record.
+  Applied Apply(Step& step, SkinLayout& layout, bool forward);
   void DropOldest();
 
   SkinLayout recorded_;

@@ -151,6 +151,7 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"import", "compressed.bmp", "out.hqd", "--reduced-bmp", "reduced2.bmp"}},
           {{"import", "nothing.bmp", "new.hqd"}},
           {{"import", "folder.bmp", "new.hqd"}},
+          {{"import", "nothing.png", "new.hqd"}},
           {{"import", "--help"}},
           {{"import", "in.bmp"}},
           {{"import", "a.bmp", "b.hqd", "c"}},
