@@ -1,4 +1,5 @@
 // Fuzzes the text conversion to and from the Japanese code page.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -50,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t limit : {std::size_t{0}, std::size_t{1}, std::size_t{6}, std::size_t{30}, size}) {
     const std::string_view cut = TruncateCp932(bytes, limit);
     FUZZ_CHECK(cut.size() <= limit && cut.size() <= size);
+    FUZZ_CHECK(cut.size() + 1 >= std::min(limit, size));  // at most a lead byte is left out
     FUZZ_CHECK(bytes.substr(0, cut.size()) == cut);
     FUZZ_CHECK(TruncateCp932(cut, limit) == cut);
     // A cut between characters reads as the start of the whole text.

@@ -40,7 +40,7 @@ class CliSession : public testing::FolderTest, public ::testing::WithParamInterf
     if (step.before) step.before();
     const testing::CliRun run = testing::RunCli(step.args, {folder_, step.environment, step.fileSizeLimit});
     std::string state =
-        std::to_string(run.status) + "\n" + run.out + "\n" + (step.exactError ? run.rawErr : "") + "\n";
+        std::to_string(run.status) + "\n" + run.out + "\n" + (step.exactError ? run.err : "") + "\n";
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_))
       files.push_back(entry.path());
@@ -110,7 +110,13 @@ class CliSession : public testing::FolderTest, public ::testing::WithParamInterf
     testing::RgbaImage alpha = testing::Opaque(Photo(30, 20));
     alpha.rgba[3] = 0;
     WriteBytes(folder_ / "alpha.png", testing::PngFile(alpha));
-    WriteBytes(folder_ / "r.jpg", testing::JpegFile(Photo(16, 8), testing::ExifWithOrientation(8)));
+    // A JPEG with an EXIF segment after its start marker, turned upright on reading.
+    auto jpeg = testing::ReadBytes(VORLUNE_TEST_DATA "/fuzz/corpus/picture_import/rotated.jpg");
+    const auto exif = testing::ExifWithOrientation(8);
+    std::vector<std::uint8_t> app1{0xFF, 0xE1, 0, static_cast<std::uint8_t>(exif.size() + 2)};
+    app1.insert(app1.end(), exif.begin(), exif.end());
+    jpeg.insert(jpeg.begin() + 2, app1.begin(), app1.end());
+    WriteBytes(folder_ / "r.jpg", jpeg);
   }
   static RgbImage Photo(int w, int h) {
     RgbImage image(w, h);

@@ -2,13 +2,16 @@
 // golden SHA-256: the reduced BMP, its display form and palette for a picture
 // taken, the message for one refused. Which check comes first shows in which
 // message a picture with several faults gets.
+#include "image/background_import.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "image/dmatrix.h"
-#include "image/import_support.h"
+#include "support/bmp_builder.h"
 #include "support/golden.h"
+#include "support/synthetic_layout.h"
 #include "support/test_files.h"
 
 namespace vorlune {
@@ -233,46 +236,31 @@ TEST(BackgroundImport, OutputsOfATableOfPictures) {
 }
 
 TEST(BackgroundImport, WithoutStorageForThePrefilterTheImportGoesOnWithoutIt) {
-  const TestBmp step = TrueColor([](int x, int) { return x < 160 ? Rgb{0, 0, 0} : Rgb{0, 255, 0}; });
+  const Bytes step = TrueColor([](int x, int) { return x < 160 ? Rgb{0, 0, 0} : Rgb{0, 255, 0}; }).Bytes();
+  EXPECT_TRUE(ImportBackground(step)->warnings.empty());
   const std::size_t limit = DmatrixStorageLimit();
   SetDmatrixStorageLimit(1000);  // the error lines fit, the picture does not
-  const auto imported = ImportBackground(step.Bytes());
+  const auto imported = ImportBackground(step);
   SetDmatrixStorageLimit(limit);
   ASSERT_TRUE(imported.ok());
   ASSERT_EQ(imported->warnings.size(), 1u);
   EXPECT_EQ(imported->warnings[0].text, "allocdmatrix error\n");
-  EXPECT_TRUE(testing::Imported(step).warnings.empty());
-  // Without the pre-filter the column after the step keeps its own colour.
-  EXPECT_EQ(testing::ReducedPixel(*imported, 160, 0), testing::ReducedPixel(*imported, 161, 0));
-  EXPECT_NE(testing::ReducedPixel(testing::Imported(step), 160, 0),
-            testing::ReducedPixel(testing::Imported(step), 161, 0));
+  EXPECT_GOLDEN("step without the prefilter", imported->reducedBmp);
 }
 
+// The layout after a first import, which resets the placed count, and after a
+// second one over a placed part, which keeps it.
 TEST(BackgroundImport, OnlyTheFirstImportResetsThePlacedCount) {
   SkinLayout layout = NewSkinLayout();
   layout.placedCount = 7;
-  const auto first = testing::Imported(Indexed(4, DistinctColours(16), 0, Sixteenths));
-  ApplyImportedBackground(layout, first);
-  EXPECT_TRUE(layout.backgroundLoaded);
-  EXPECT_EQ(layout.placedCount, 0u);
-  EXPECT_EQ(layout.temporaryPictureSize, 103310u);
-  EXPECT_EQ(layout.pixelOffset, 910u);
-  EXPECT_EQ(layout.pictureColorsUsed, 16u);
-  EXPECT_EQ(layout.pictureBitsPerPixel, 4u);
-  EXPECT_EQ(layout.reducedBmp, first.reducedBmp);
-
-  layout.part(1).x = 10;
-  layout.part(1).y = 20;
-  layout.placedCount = 1;
+  ApplyImportedBackground(layout, *ImportBackground(Indexed(4, DistinctColours(16), 0, Sixteenths).Bytes()));
+  EXPECT_GOLDEN("first import applied", testing::LayoutBytes(layout));
+  testing::Place(layout, 1, 10, 20, {kNoColor, kNoColor, kNoColor});
   const auto second =
-      testing::Imported(Indexed(2, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {9, 9, 9}}, 0, Quarters));
+      *ImportBackground(Indexed(2, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {9, 9, 9}}, 0, Quarters).Bytes());
   ApplyImportedBackground(layout, second);
-  EXPECT_EQ(layout.placedCount, 1u);
-  EXPECT_TRUE(layout.placed(1));
-  EXPECT_EQ(layout.palette, second.palette);
-  EXPECT_EQ(layout.picture, second.picture);
-  const Bytes temporary = TemporaryPictureFileBytes(second.reducedBmp);
-  EXPECT_EQ(temporary, Resized(second.reducedBmp, 103312));
+  EXPECT_GOLDEN("second import applied", testing::LayoutBytes(layout));
+  EXPECT_EQ(TemporaryPictureFileBytes(second.reducedBmp), Resized(second.reducedBmp, 103312));
 }
 
 }  // namespace

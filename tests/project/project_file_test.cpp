@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -67,6 +68,19 @@ std::vector<std::uint8_t> FileWithHeader(std::uint32_t headerLength, std::uint32
   return WriteProjectFile(layout);
 }
 
+std::vector<std::uint8_t> Changed(const std::function<void(std::vector<std::uint8_t>&)>& change) {
+  auto file = WriteProjectFile(SyntheticLayout());
+  change(file);
+  return file;
+}
+
+// A file with rows put at (kind, x, y).
+std::vector<std::uint8_t> WithRows(std::vector<std::array<std::int32_t, 3>> rows) {
+  return Changed([&](auto& f) {
+    for (auto [k, x, y] : rows) PutRow(f, k, x, y);
+  });
+}
+
 // What a file reads as (every field of the layout) or the message refusing it.
 std::vector<std::uint8_t> Outcome(const std::vector<std::uint8_t>& file) {
   const auto loaded = ReadProjectFile(file);
@@ -114,12 +128,8 @@ TEST(ProjectFile, WritesAndReadsBackATableOfLayouts) {
   PutRow(odd, 5, -7, -300);
   EXPECT_GOLDEN("odd fields read", Outcome(odd));
 
-  auto apart = WriteProjectFile(SyntheticLayout());  // one free pixel apart, and at the edges
-  PutRow(apart, 1, 0, 1);
-  PutRow(apart, 2, 37, 1);
-  PutRow(apart, 3, 284, 290);
-  PutRow(apart, 9, 0, 314);
-  EXPECT_GOLDEN("parts apart read", Outcome(apart));
+  // One free pixel apart, and at the edges.
+  EXPECT_GOLDEN("parts apart read", Outcome(WithRows({{1, 0, 1}, {2, 37, 1}, {3, 284, 290}, {9, 0, 314}})));
 
   SkinLayout twoColours = SyntheticLayout();  // the palette takes C colours, black after them
   twoColours.pictureColorsUsed = 2;
@@ -143,84 +153,44 @@ TEST(ProjectFile, WritesAndReadsBackATableOfLayouts) {
 
 struct Damage {
   const char* what;
-  std::function<std::vector<std::uint8_t>()> file;
+  std::vector<std::uint8_t> file;
   ProjectDamage expected;
 };
 
-std::vector<std::uint8_t> Changed(const std::function<void(std::vector<std::uint8_t>&)>& change) {
-  auto file = WriteProjectFile(SyntheticLayout());
-  change(file);
-  return file;
+std::vector<Damage> Damages() {
+  return {
+      {"one byte longer", Changed([](auto& f) { f.push_back(0); }), ProjectDamage::Length},
+      {"one byte shorter", Changed([](auto& f) { f.pop_back(); }), ProjectDamage::Length},
+      {"shorter than the numbers", std::vector<std::uint8_t>(11, 0), ProjectDamage::Length},
+      {"empty", {}, ProjectDamage::Length},
+      {"header length changed", Changed([](auto& f) { PutBE32(f, 4, 911); }), ProjectDamage::Length},
+      {"header below 54", FileWithHeader(53, 0), ProjectDamage::HeaderLength},
+      {"header past the picture buffer", FileWithHeader(206081, 0), ProjectDamage::HeaderLength},
+      {"header length near 2^32", Changed([](auto& f) { PutBE32(f, 4, 0xFFFFFFF0u); }),
+       ProjectDamage::HeaderLength},
+      {"240 colours", FileWithHeader(54 + 4 * 240, 240), ProjectDamage::ColorTable},
+      {"colour table past the header", FileWithHeader(54 + 4 * 213, 214), ProjectDamage::ColorTable},
+      {"colour count near 2^32", Changed([](auto& f) { PutBE32(f, 8, 0x40000000u); }),
+       ProjectDamage::ColorTable},
+      {"pixel 214", Changed([](auto& f) { f[kBody + 5000] = 214; }), ProjectDamage::PixelValue},
+      {"pixel 255 in the last row", Changed([](auto& f) { f[kBody + 102399] = 255; }),
+       ProjectDamage::PixelValue},
+      {"x negative, y not", WithRows({{3, -1, 5}}), ProjectDamage::HalfPlaced},
+      {"y negative, x not", WithRows({{30, 0, -2}}), ProjectDamage::HalfPlaced},
+      {"row 0 placed", WithRows({{0, 100, 100}}), ProjectDamage::HalfPlaced},
+      {"past the right edge", WithRows({{1, 285, 1}}), ProjectDamage::OffCanvas},
+      {"past the bottom edge", WithRows({{13, 0, 161}}), ProjectDamage::OffCanvas},
+      {"far away", WithRows({{29, 0x7FFFFFF0, 0x7FFFFFF0}}), ProjectDamage::OffCanvas},
+      {"edges meet", WithRows({{1, 0, 1}, {2, 36, 1}}), ProjectDamage::PartsTouch},
+      {"overlap", WithRows({{13, 100, 100}, {21, 150, 150}}), ProjectDamage::PartsTouch},
+      {"two volume meters", WithRows({{9, 0, 0}, {12, 200, 200}}), ProjectDamage::GroupPlacedTwice},
+      {"two titles", WithRows({{27, 0, 0}, {29, 0, 300}}), ProjectDamage::GroupPlacedTwice},
+  };
 }
 
-const Damage kDamages[] = {
-    {"one byte longer", [] { return Changed([](auto& f) { f.push_back(0); }); }, ProjectDamage::Length},
-    {"one byte shorter", [] { return Changed([](auto& f) { f.pop_back(); }); }, ProjectDamage::Length},
-    {"shorter than the numbers", [] { return std::vector<std::uint8_t>(11, 0); }, ProjectDamage::Length},
-    {"empty", [] { return std::vector<std::uint8_t>(); }, ProjectDamage::Length},
-    {"header length changed", [] { return Changed([](auto& f) { PutBE32(f, 4, 911); }); },
-     ProjectDamage::Length},
-    {"header below 54", [] { return FileWithHeader(53, 0); }, ProjectDamage::HeaderLength},
-    {"header past the picture buffer", [] { return FileWithHeader(206081, 0); }, ProjectDamage::HeaderLength},
-    {"header length near 2^32", [] { return Changed([](auto& f) { PutBE32(f, 4, 0xFFFFFFF0u); }); },
-     ProjectDamage::HeaderLength},
-    {"240 colours", [] { return FileWithHeader(54 + 4 * 240, 240); }, ProjectDamage::ColorTable},
-    {"colour table past the header", [] { return FileWithHeader(54 + 4 * 213, 214); },
-     ProjectDamage::ColorTable},
-    {"colour count near 2^32", [] { return Changed([](auto& f) { PutBE32(f, 8, 0x40000000u); }); },
-     ProjectDamage::ColorTable},
-    {"pixel 214", [] { return Changed([](auto& f) { f[kBody + 5000] = 214; }); }, ProjectDamage::PixelValue},
-    {"pixel 255 in the last row", [] { return Changed([](auto& f) { f[kBody + 102399] = 255; }); },
-     ProjectDamage::PixelValue},
-    {"x negative, y not", [] { return Changed([](auto& f) { PutRow(f, 3, -1, 5); }); },
-     ProjectDamage::HalfPlaced},
-    {"y negative, x not", [] { return Changed([](auto& f) { PutRow(f, 30, 0, -2); }); },
-     ProjectDamage::HalfPlaced},
-    {"row 0 placed", [] { return Changed([](auto& f) { PutRow(f, 0, 100, 100); }); },
-     ProjectDamage::HalfPlaced},
-    {"past the right edge", [] { return Changed([](auto& f) { PutRow(f, 1, 285, 1); }); },
-     ProjectDamage::OffCanvas},
-    {"past the bottom edge", [] { return Changed([](auto& f) { PutRow(f, 13, 0, 161); }); },
-     ProjectDamage::OffCanvas},
-    {"far away", [] { return Changed([](auto& f) { PutRow(f, 29, 0x7FFFFFF0, 0x7FFFFFF0); }); },
-     ProjectDamage::OffCanvas},
-    {"edges meet",
-     [] {
-       return Changed([](auto& f) {
-         PutRow(f, 1, 0, 1);
-         PutRow(f, 2, 36, 1);
-       });
-     },
-     ProjectDamage::PartsTouch},
-    {"overlap",
-     [] {
-       return Changed([](auto& f) {
-         PutRow(f, 13, 100, 100);
-         PutRow(f, 21, 150, 150);
-       });
-     },
-     ProjectDamage::PartsTouch},
-    {"two volume meters",
-     [] {
-       return Changed([](auto& f) {
-         PutRow(f, 9, 0, 0);
-         PutRow(f, 12, 200, 200);
-       });
-     },
-     ProjectDamage::GroupPlacedTwice},
-    {"two titles",
-     [] {
-       return Changed([](auto& f) {
-         PutRow(f, 27, 0, 0);
-         PutRow(f, 29, 0, 300);
-       });
-     },
-     ProjectDamage::GroupPlacedTwice},
-};
-
 TEST(ProjectFile, EachDamageIsRefusedWithItsMessage) {
-  for (const Damage& damage : kDamages) {
-    const auto result = ReadProjectFile(damage.file());
+  for (const Damage& damage : Damages()) {
+    const auto result = ReadProjectFile(damage.file);
     ASSERT_FALSE(result.ok()) << damage.what;
     EXPECT_EQ(result.error(), DamagedProjectMessage(damage.expected)) << damage.what;
   }

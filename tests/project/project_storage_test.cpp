@@ -1,11 +1,7 @@
 #include "project/project_storage.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <fstream>
 
 #include "project/project_file.h"
@@ -49,21 +45,11 @@ TEST_F(ProjectStorage, SaveWithoutBackgroundOrIntoAMissingFolderWritesNothing) {
 TEST_F(ProjectStorage, AFailingWriteLeavesTheOldFileAsItWas) {
   const auto path = folder_ / "skin.hqd";
   std::ofstream(path, std::ios::binary) << "the previous project";
-  // The child may write at most 50,000 bytes per file, so the save fails part
-  // way through its 103,766 bytes; the write then reports EFBIG instead of a signal.
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{50000, 50000};
-    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(3);
+  // 50,000 bytes per file stop the save part way through its 103,766 bytes.
+  EXPECT_TRUE(testing::InChildWithFileSizeLimit(50000, [&] {
     const Status saved = SaveProjectFile(path, SyntheticLayout());
-    ::_exit(!saved.ok() && saved.error() == CannotMakeProjectFileMessage() ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+    return !saved.ok() && saved.error() == CannotMakeProjectFileMessage();
+  }));
   EXPECT_EQ(testing::ReadText(path), "the previous project");
   EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"skin.hqd"});
 }

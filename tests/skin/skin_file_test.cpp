@@ -1,10 +1,6 @@
 // Writing a skin file: the whole database or, on any refusal or failure, the
 // older file left as it was and no stray file.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstring>
 
@@ -57,19 +53,11 @@ TEST_F(SkinFile, RefusalsAndAMissingFolderLeaveTheOlderFileAlone) {
 // A write that fails half-way (the file size limit stops it) must be reported
 // and must not replace the old file nor leave the temporary one.
 TEST_F(SkinFile, WriteFailingHalfWayKeepsTheOldFile) {
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{50000, 50000};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_TRUE(testing::InChildWithFileSizeLimit(50000, [&] {
     const Status status = WriteSkinDatabase(layout_, "night.pdb", folder_ / "night.pdb", 2,
                                             MakeSkinInfoRecord(layout_), [] { return testing::kSomeTime; });
-    ::_exit(!status.ok() && status.error().text == "Error : Cannot make pdb-file." ? 0 : 1);
-  }
-  int wstatus = 0;
-  ASSERT_EQ(::waitpid(child, &wstatus, 0), child);
-  EXPECT_TRUE(WIFEXITED(wstatus) && WEXITSTATUS(wstatus) == 0);
+    return !status.ok() && status.error().text == "Error : Cannot make pdb-file.";
+  }));
   ExpectOldFileAlone();
 }
 

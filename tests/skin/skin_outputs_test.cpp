@@ -53,17 +53,7 @@ std::vector<SkinCase> SkinCases() {
   Place(two, 2, 60, 270, {15, 14, kNoColor});
   cases.push_back({"two buttons", two});
 
-  SkinLayout families = testing::SyntheticLayout();
-  Place(families, 1, 0, 0, {9, 12, kNoColor});
-  Place(families, 2, 40, 0, {15, kNoColor, kNoColor});
-  Place(families, 3, 80, 0, {kNoColor, kNoColor, kNoColor});
-  Place(families, 9, 130, 0, {6, 14, kNoColor});
-  Place(families, 13, 0, 40, {6, 14, kNoColor});
-  Place(families, 17, 130, 40, {6, 14, 9});
-  Place(families, 21, 130, 90, {14, kNoColor, kNoColor});
-  Place(families, 24, 130, 130, {14, kNoColor, kNoColor});
-  Place(families, 27, 0, 210, {14, kNoColor, kNoColor});
-  Place(families, 30, 284, 290, {0, 7, kNoColor});
+  SkinLayout families = testing::EveryFamilyLayout();
   // Texts with leftovers after their terminators, which the info record keeps for the author only.
   std::memcpy(families.databaseName.data(), "AB\0LONGTITLE", 12);
   std::memcpy(families.databaseAuthor.data(), "XY\0DEF", 6);

@@ -12,32 +12,6 @@
 
 namespace vorlune::testing {
 
-namespace {
-
-// The tool names the file a message is about before the message; taking the
-// name away lets tests compare the message texts alone.
-std::string WithoutFileNames(const std::string& err, const std::vector<std::string>& args) {
-  std::string result;
-  std::size_t at = 0;
-  while (at < err.size()) {
-    std::size_t end = err.find('\n', at);
-    end = end == std::string::npos ? err.size() : end + 1;
-    std::string line = err.substr(at, end - at);
-    for (const auto& arg : args) {
-      const std::string prefix = "vorlune-cli: " + arg + ": ";
-      if (line.starts_with(prefix)) {
-        line.erase(0, prefix.size());
-        break;
-      }
-    }
-    result += line;
-    at = end;
-  }
-  return result;
-}
-
-}  // namespace
-
 CliRun RunCli(const std::vector<std::string>& args, const CliOptions& options) {
   const auto stem = std::filesystem::temp_directory_path() / ("vorlune-cli-" + std::to_string(::getpid()));
   const auto outPath = stem.string() + ".out";
@@ -66,8 +40,7 @@ CliRun RunCli(const std::vector<std::string>& args, const CliOptions& options) {
   if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
     run.status = WEXITSTATUS(status);
   run.out = ReadText(outPath);
-  run.rawErr = ReadText(errPath);
-  run.err = WithoutFileNames(run.rawErr, args);
+  run.err = ReadText(errPath);
   std::filesystem::remove(outPath);
   std::filesystem::remove(errPath);
   return run;

@@ -11,8 +11,7 @@ namespace vorlune::testing {
 struct CliRun {
   int status = -1;  // exit status; -1 when the tool did not exit normally
   std::string out;
-  std::string err;     // standard error, less the "vorlune-cli: FILE: " that names a file
-  std::string rawErr;  // standard error as printed
+  std::string err;
 };
 
 struct CliOptions {

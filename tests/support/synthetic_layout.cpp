@@ -61,6 +61,21 @@ void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors) {
   layout.placedCount = static_cast<std::uint32_t>(CountPlacedRows(layout));
 }
 
+SkinLayout EveryFamilyLayout() {
+  SkinLayout layout = SyntheticLayout();
+  Place(layout, 1, 0, 0, {9, 12, kNoColor});
+  Place(layout, 2, 40, 0, {15, kNoColor, kNoColor});
+  Place(layout, 3, 80, 0, {kNoColor, kNoColor, kNoColor});
+  Place(layout, 9, 130, 0, {6, 14, kNoColor});
+  Place(layout, 13, 0, 40, {6, 14, kNoColor});
+  Place(layout, 17, 130, 40, {6, 14, 9});
+  Place(layout, 21, 130, 90, {14, kNoColor, kNoColor});
+  Place(layout, 24, 130, 130, {14, kNoColor, kNoColor});
+  Place(layout, 27, 0, 210, {14, kNoColor, kNoColor});
+  Place(layout, 30, 284, 290, {0, 7, kNoColor});
+  return layout;
+}
+
 void SaveProject(const std::filesystem::path& path, const SkinLayout& layout) {
   WriteBytes(path, WriteProjectFile(layout));
 }

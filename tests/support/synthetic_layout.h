@@ -21,6 +21,9 @@ SkinLayout SyntheticLayout();
 // Puts kind k at (x, y) with the given colours and recounts, as the editor does.
 void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
 
+// The synthetic layout with a part of every family and every state count.
+SkinLayout EveryFamilyLayout();
+
 // Writes the layout's project file.
 void SaveProject(const std::filesystem::path& path, const SkinLayout& layout);
 
