@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "core/byte_order.h"
 #include "project/project_file.h"
-#include "skin/skin_database_reader.h"
-#include "skin/skin_database_writer.h"
-#include "skin/skin_info_record.h"
 #include "support/golden.h"
 #include "support/synthetic_layout.h"
 
@@ -18,11 +14,6 @@ namespace {
 
 using testing::Place;
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes SkinOf(const SkinLayout& layout) {
-  return *MakeSkinDatabase(layout, "round.pdb", static_cast<std::int32_t>(layout.placedCount),
-                           MakeSkinInfoRecord(layout), testing::kSomeTime);
-}
 
 // Every state count, title and digit displays, and colours a skin cannot keep:
 // a button's colour 1 without colour 0, a title's colours 1 and 2, a meter's
@@ -56,13 +47,13 @@ std::vector<SkinLayout> SyntheticLayouts() {
 TEST(SkinUnpacking, RoundTripsBothWays) {
   const std::vector<SkinLayout> sources = SyntheticLayouts();
   for (std::size_t i = 0; i < sources.size(); ++i) {
-    const Bytes skin = SkinOf(sources[i]);
+    const Bytes skin = testing::SkinBytes(sources[i]);
     const Result<UnpackedSkin> unpacked = UnpackSkinDatabase(skin);
     ASSERT_TRUE(unpacked.ok()) << unpacked.error().text;
     EXPECT_TRUE(unpacked->madeByThisEditor);
     const Bytes project = WriteProjectFile(unpacked->layout);
     EXPECT_GOLDEN("unpacked " + std::to_string(i), project);
-    EXPECT_TRUE(SkinOf(*ReadProjectFile(project)) == skin);
+    EXPECT_TRUE(testing::SkinBytes(*ReadProjectFile(project)) == skin);
   }
 }
 
@@ -74,7 +65,7 @@ struct GoodSkin {
     Place(layout, 2, 40, 0, {15, kNoColor, kNoColor});
     Place(layout, 17, 130, 80, {6, 14, 9});
     Place(layout, 21, 0, 200, {4, kNoColor, kNoColor});
-    bytes = SkinOf(layout);
+    bytes = testing::SkinBytes(layout);
   }
   std::uint32_t Record(int i) const { return ReadBE32(bytes, 78 + 8 * static_cast<std::size_t>(i)); }
   Bytes bytes;
@@ -111,7 +102,7 @@ TEST(SkinUnpacking, RefusesOrWarnsForEachReason) {
          SkinLayout layout = testing::SyntheticLayout();
          Place(layout, 21, 0, 0, {4, kNoColor, kNoColor});
          Place(layout, 22, 0, 100, {4, kNoColor, kNoColor});
-         b = SkinOf(layout);
+         b = testing::SkinBytes(layout);
        },
        "two parts of one group"},
       {"pixel below 17", [&](Bytes& b) { b[strip + 5] = 16; }, "background pixel"},

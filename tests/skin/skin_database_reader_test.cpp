@@ -9,20 +9,15 @@
 namespace vorlune {
 namespace {
 
-std::vector<std::uint8_t> Bytes(const SkinLayout& layout) {
-  return *MakeSkinDatabase(layout, "full.pdb", static_cast<std::int32_t>(layout.placedCount),
-                           MakeSkinInfoRecord(layout), testing::kSomeTime);
-}
-
 // Parts, palette and background are the fuzzing harnesses' invariants.
 TEST(SkinDatabaseReader, ReadsBackWhatTheWriterWrote) {
   SkinLayout layout = testing::EveryFamilyLayout();
   layout.databaseName = {'N', 'a', 'm', 'e'};
   layout.databaseAuthor = {'M', 'e'};
   layout.databaseVersion = {'4', '2'};
-  const Result<SkinDatabase> db = ReadSkinDatabase(Bytes(layout));
+  const Result<SkinDatabase> db = ReadSkinDatabase(testing::SkinBytes(layout));
   ASSERT_TRUE(db.ok()) << db.error().text;
-  EXPECT_EQ(db->name, "full.pdb");
+  EXPECT_EQ(db->name, "skin.pdb");
   EXPECT_EQ(db->creationDate, SkinTimeStamp(testing::kSomeTime));
   EXPECT_EQ(db->info.title + db->info.author + db->info.version, "NameMe42");
   EXPECT_EQ(db->info.partCount, 10);
@@ -33,7 +28,7 @@ TEST(SkinDatabaseReader, ReadsBackWhatTheWriterWrote) {
 }
 
 TEST(SkinDatabaseReader, RefusesEveryTruncationAndDamagedFields) {
-  const std::vector<std::uint8_t> good = Bytes(testing::EveryFamilyLayout());
+  const std::vector<std::uint8_t> good = testing::SkinBytes(testing::EveryFamilyLayout());
   for (std::size_t size = 0; size < good.size(); size += 97)
     EXPECT_FALSE(ReadSkinDatabase(std::span(good).first(size)).ok()) << size;
   EXPECT_FALSE(ReadSkinDatabase(std::span(good).first(good.size() - 1)).ok());

@@ -1,56 +1,33 @@
 #include "support/synthetic_layout.h"
 
 #include "core/byte_order.h"
+#include "image/background_import.h"
 #include "project/project_file.h"
+#include "skin/skin_database_writer.h"
+#include "skin/skin_info_record.h"
+#include "support/bmp_builder.h"
 #include "support/test_files.h"
 
 namespace vorlune::testing {
 
-Rgb SyntheticColor(int i) {
-  return {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), static_cast<std::uint8_t>(i * 7)};
-}
-
-std::uint8_t SyntheticPixel(int x, int y) {
-  return static_cast<std::uint8_t>((x + 3 * y) % kBackgroundColors);
-}
-
+// An 8-bit picture of 214 distinct colours, imported: the colours and the
+// pixels are kept as they stand.
 SkinLayout SyntheticLayout() {
-  std::vector<std::uint8_t> bmp(kReducedBmpSize, 0);
-  bmp[0] = 'B';
-  bmp[1] = 'M';
-  WriteLE32(&bmp[2], kReducedBmpSize + 2);  // the temporary file carries two more bytes
-  WriteLE32(&bmp[10], kReducedHeaderSize);
-  WriteLE32(&bmp[14], 40);
-  WriteLE32(&bmp[18], 320);
-  WriteLE32(&bmp[22], 320);
-  WriteLE16(&bmp[26], 1);
-  WriteLE16(&bmp[28], 8);
-  WriteLE32(&bmp[34], kPixelBytes);
-  WriteLE32(&bmp[46], kBackgroundColors);
-  WriteLE32(&bmp[50], kBackgroundColors);
-  for (int i = 0; i < kBackgroundColors; ++i) {
-    const Rgb c = SyntheticColor(i);
-    bmp[54 + 4 * i] = c.b;
-    bmp[55 + 4 * i] = c.g;
-    bmp[56 + 4 * i] = c.r;
-  }
+  std::vector<Rgb> table;
+  for (int i = 0; i < kBackgroundColors; ++i)
+    table.push_back(
+        {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), static_cast<std::uint8_t>(i * 7)});
+  const TestBmp bmp = EightBit(table, kBackgroundColors, [](int x, int row) {
+    return static_cast<std::uint8_t>((x + 3 * (kCanvasSize - 1 - row)) % kBackgroundColors);
+  });
   SkinLayout layout = NewSkinLayout();
-  layout.picture.assign(bmp.begin(), bmp.begin() + kReducedHeaderSize);
-  layout.picture.resize(kReducedBmpSize);
-  for (int y = 0; y < kCanvasSize; ++y) {
-    for (int x = 0; x < kCanvasSize; ++x) {
-      const std::uint8_t index = SyntheticPixel(x, y);
-      bmp[kReducedHeaderSize + (kCanvasSize - 1 - y) * kCanvasSize + x] = index;
-      layout.picture[kReducedHeaderSize + y * kCanvasSize + x] = static_cast<std::uint8_t>(index + 17);
-    }
+  ApplyImportedBackground(layout, *ImportBackground(bmp.Bytes()));
+  // The header as the goldens know it: the size of the pixels given, no resolution.
+  for (auto* bytes : {&layout.picture, &layout.reducedBmp}) {
+    WriteLE32(&(*bytes)[34], kPixelBytes);
+    WriteLE32(&(*bytes)[38], 0);
+    WriteLE32(&(*bytes)[42], 0);
   }
-  layout.reducedBmp = std::move(bmp);
-  for (int i = 0; i < kBackgroundColors; ++i) layout.palette[17 + i] = SyntheticColor(i);
-  layout.pixelOffset = kReducedHeaderSize;
-  layout.temporaryPictureSize = kReducedBmpSize;
-  layout.pictureColorsUsed = kBackgroundColors;
-  layout.pictureBitsPerPixel = 8;
-  layout.backgroundLoaded = true;
   return layout;
 }
 
@@ -74,6 +51,11 @@ SkinLayout EveryFamilyLayout() {
   Place(layout, 27, 0, 210, {14, kNoColor, kNoColor});
   Place(layout, 30, 284, 290, {0, 7, kNoColor});
   return layout;
+}
+
+std::vector<std::uint8_t> SkinBytes(const SkinLayout& layout) {
+  return *MakeSkinDatabase(layout, "skin.pdb", static_cast<std::int32_t>(layout.placedCount),
+                           MakeSkinInfoRecord(layout), kSomeTime);
 }
 
 void SaveProject(const std::filesystem::path& path, const SkinLayout& layout) {

@@ -8,11 +8,8 @@
 
 namespace vorlune::testing {
 
-// The colour of entry i of the synthetic picture's 214-entry table.
-Rgb SyntheticColor(int i);
-
-// The colour-table index of canvas pixel (x, y) (y from the top).
-std::uint8_t SyntheticPixel(int x, int y);
+// Seconds for 2024-06-01 12:00 UTC.
+inline constexpr std::int64_t kSomeTime = 1717243200;
 
 // A layout as it stands right after importing a 320 x 320 picture: a reduced
 // BMP with a 910-byte header, its display form and palette, nothing placed.
@@ -24,13 +21,13 @@ void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
 // The synthetic layout with a part of every family and every state count.
 SkinLayout EveryFamilyLayout();
 
+// The layout's skin database, named skin.pdb and made at kSomeTime.
+std::vector<std::uint8_t> SkinBytes(const SkinLayout& layout);
+
 // Writes the layout's project file.
 void SaveProject(const std::filesystem::path& path, const SkinLayout& layout);
 
 // Every field of the layout as one run of bytes, for golden checks.
 std::vector<std::uint8_t> LayoutBytes(const SkinLayout& layout);
-
-// Seconds for 2024-06-01 12:00 UTC.
-inline constexpr std::int64_t kSomeTime = 1717243200;
 
 }  // namespace vorlune::testing
