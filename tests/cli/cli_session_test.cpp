@@ -78,8 +78,7 @@ class CliSession : public testing::FolderTest, public ::testing::WithParamInterf
     };
   }
   void Pictures() {
-    testing::TestBmp colour;
-    colour.pixels = testing::TrueColorPixels([](int x, int row) {
+    testing::TestBmp colour = testing::TrueColor([](int x, int row) {
       return Rgb{static_cast<std::uint8_t>(x * 4 / 5), static_cast<std::uint8_t>(row * 4 / 5),
                  static_cast<std::uint8_t>((x + row) / 3)};
     });
@@ -89,14 +88,11 @@ class CliSession : public testing::FolderTest, public ::testing::WithParamInterf
     colour.compression = 0;
     colour.height = 240;
     WriteBytes(folder_ / "small.bmp", colour.Bytes());
-    testing::TestBmp four;
-    four.bitsPerPixel = 4;
-    four.table = testing::DistinctColours(16);
-    four.pixels =
-        testing::PackIndexes(4, [](int x, int row) { return static_cast<std::uint8_t>((x ^ row) % 16); });
-    WriteBytes(folder_ / "in4.bmp", four.Bytes());
-    testing::TestBmp eight = testing::EightBit(testing::DistinctColours(230), 230,
-                                               [](int x, int) { return static_cast<std::uint8_t>(x % 220); });
+    WriteBytes(folder_ / "in4.bmp", testing::Indexed(4, testing::DistinctColours(16), 0, [](int x, int row) {
+                                      return static_cast<std::uint8_t>((x ^ row) % 16);
+                                    }).Bytes());
+    testing::TestBmp eight = testing::Indexed(8, testing::DistinctColours(230), 230,
+                                              [](int x, int) { return static_cast<std::uint8_t>(x % 220); });
     WriteBytes(folder_ / "p.bmp", eight.Bytes());
     eight.bitsPerPixel = 32;
     WriteBytes(folder_ / "deep.bmp", eight.Bytes());

@@ -18,25 +18,13 @@ namespace vorlune {
 namespace {
 
 using testing::DistinctColours;
-using testing::EightBit;
-using testing::PackIndexes;
+using testing::Indexed;
 using testing::TestBmp;
+using testing::TrueColor;
 using Bytes = std::vector<std::uint8_t>;
 
-TestBmp Indexed(unsigned bits, std::vector<Rgb> table, std::uint32_t colorsUsed,
-                const std::function<std::uint8_t(int, int)>& index) {
-  TestBmp bmp;
-  bmp.bitsPerPixel = static_cast<std::uint16_t>(bits);
-  bmp.table = std::move(table);
-  bmp.colorsUsed = colorsUsed;
-  bmp.pixels = PackIndexes(bits, index);
-  return bmp;
-}
-
-TestBmp TrueColor(const std::function<Rgb(int x, int row)>& colour) {
-  TestBmp bmp;
-  bmp.pixels = testing::TrueColorPixels(colour);
-  return bmp;
+TestBmp Uniform(Rgb colour) {
+  return testing::TrueColor([=](int, int) { return colour; });
 }
 
 template <class Change>
@@ -95,7 +83,7 @@ Bytes Outcome(const Bytes& file) {
 }
 
 std::vector<std::pair<std::string, Bytes>> Pictures() {
-  const TestBmp plain = testing::UniformTrueColor({1, 2, 3});
+  const TestBmp plain = Uniform({1, 2, 3});
   const Bytes plainBytes = plain.Bytes();
   const auto table = DistinctColours(256);
   const auto size = [&](int w, int h) {
@@ -105,8 +93,8 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
     return Changed(plain, [=](TestBmp& b) { b.bitsPerPixel = bits; });
   };
   const auto using8 = [&](std::uint8_t highest, std::uint32_t used) {
-    return EightBit(table, used,
-                    [=](int x, int row) { return x == 5 && row == 7 ? highest : std::uint8_t{0}; })
+    return Indexed(8, table, used,
+                   [=](int x, int row) { return x == 5 && row == 7 ? highest : std::uint8_t{0}; })
         .Bytes();
   };
   const auto fourBit = [](std::uint32_t used, int entries) {
@@ -192,20 +180,20 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
       {"eight bit 255 used 215", using8(255, 215)},
       {"eight bit 255 used 0", using8(255, 0)},
       {"eight bit 0 used 1", using8(0, 1)},
-      {"frequency", EightBit(table, 0, Runs({{40, 100}, {7, 300}, {200, 102000}})).Bytes()},
-      {"equal counts", EightBit(table, 0, Serial).Bytes()},
-      {"exchange sort", EightBit(table, 0, Runs({{0, 20000}, {1, 10000}, {2, 20000}, {3, 52400}})).Bytes()},
-      {"nearest kept", EightBit(near, 0, Serial).Bytes()},
+      {"frequency", Indexed(8, table, 0, Runs({{40, 100}, {7, 300}, {200, 102000}})).Bytes()},
+      {"equal counts", Indexed(8, table, 0, Serial).Bytes()},
+      {"exchange sort", Indexed(8, table, 0, Runs({{0, 20000}, {1, 10000}, {2, 20000}, {3, 52400}})).Bytes()},
+      {"nearest kept", Indexed(8, near, 0, Serial).Bytes()},
       {"beyond the table",
-       EightBit(grey, 220, Runs({{240, 60000}, {1, 40000}, {230, 2}, {5, 2398}})).Bytes()},
-      {"beyond the table even", EightBit(greyDark, 220, Serial).Bytes()},
+       Indexed(8, grey, 220, Runs({{240, 60000}, {1, 40000}, {230, 2}, {5, 2398}})).Bytes()},
+      {"beyond the table even", Indexed(8, greyDark, 220, Serial).Bytes()},
       {"reversed table",
-       EightBit(reversed, 0, [](int x, int row) { return std::uint8_t(255 - Serial(x, row)); }).Bytes()},
-      {"uniform 100 150 200", testing::UniformTrueColor({100, 150, 200}).Bytes()},
-      {"uniform 0 150 200", testing::UniformTrueColor({0, 150, 200}).Bytes()},
-      {"uniform 100 0 0", testing::UniformTrueColor({100, 0, 0}).Bytes()},
-      {"uniform 100 150 0", testing::UniformTrueColor({100, 150, 0}).Bytes()},
-      {"uniform 3 252 255", testing::UniformTrueColor({3, 252, 255}).Bytes()},
+       Indexed(8, reversed, 0, [](int x, int row) { return std::uint8_t(255 - Serial(x, row)); }).Bytes()},
+      {"uniform 100 150 200", Uniform({100, 150, 200}).Bytes()},
+      {"uniform 0 150 200", Uniform({0, 150, 200}).Bytes()},
+      {"uniform 100 0 0", Uniform({100, 0, 0}).Bytes()},
+      {"uniform 100 150 0", Uniform({100, 150, 0}).Bytes()},
+      {"uniform 3 252 255", Uniform({3, 252, 255}).Bytes()},
       {"two values", halves({50, 50, 50}, {150, 150, 150}).Bytes()},
       {"outer levels 100", levels(100).Bytes()},
       {"outer levels 200", levels(200).Bytes()},

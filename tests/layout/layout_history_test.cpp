@@ -9,6 +9,7 @@
 #include "image/background_import.h"
 #include "layout/placement_editor.h"
 #include "project/project_file.h"
+#include "support/bmp_builder.h"
 #include "support/synthetic_layout.h"
 
 namespace vorlune {
@@ -24,24 +25,11 @@ std::size_t HashOf(const SkinLayout& layout) {
       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-// Another picture: every colour index of the synthetic one moved on by `shift`.
+// Another picture for each shift.
 ImportedBackground ShiftedBackground(int shift) {
-  SkinLayout source = testing::SyntheticLayout();
-  for (std::size_t i = source.pixelOffset; i < source.reducedBmp.size(); ++i) {
-    source.reducedBmp[i] = static_cast<std::uint8_t>((source.reducedBmp[i] + shift) % 214);
-    const std::size_t row = (i - source.pixelOffset) / 320;  // bottom-up; the display form is top-down
-    source.picture[source.pixelOffset + (319 - row) * 320 + (i - source.pixelOffset) % 320] =
-        static_cast<std::uint8_t>(source.reducedBmp[i] + 17);
-  }
-  source.palette[17] = Rgb{static_cast<std::uint8_t>(shift), 1, 2};
-  return {source.reducedBmp,
-          source.picture,
-          source.pixelOffset,
-          source.pictureColorsUsed,
-          8,
-          source.palette,
-          false,
-          {}};
+  return *ImportBackground(testing::Indexed(8, testing::DistinctColours(214), 214, [=](int x, int row) {
+                             return static_cast<std::uint8_t>((x + row * shift) % 214);
+                           }).Bytes());
 }
 
 // The editor window's part in the history, as the real window does it: a

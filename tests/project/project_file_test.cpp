@@ -91,18 +91,14 @@ std::vector<std::uint8_t> Outcome(const std::vector<std::uint8_t>& file) {
 
 // A picture of the given depth (4 or 24) as the import leaves it.
 SkinLayout ImportedLayout(int bits) {
-  testing::TestBmp bmp;
-  if (bits == 4) {
-    bmp.bitsPerPixel = 4;
-    bmp.table = testing::DistinctColours(16);
-    bmp.pixels = testing::PackIndexes(
-        4, [](int x, int row) { return static_cast<std::uint8_t>((x * 7 + row * 3) % 16); });
-  } else {
-    bmp.pixels = testing::TrueColorPixels([](int x, int row) {
-      return Rgb{static_cast<std::uint8_t>(x * 7 + row), static_cast<std::uint8_t>(row * 3),
-                 static_cast<std::uint8_t>(x ^ row)};
-    });
-  }
+  const testing::TestBmp bmp =
+      bits == 4
+          ? testing::Indexed(4, testing::DistinctColours(16), 0,
+                             [](int x, int row) { return static_cast<std::uint8_t>((x * 7 + row * 3) % 16); })
+          : testing::TrueColor([](int x, int row) {
+              return Rgb{static_cast<std::uint8_t>(x * 7 + row), static_cast<std::uint8_t>(row * 3),
+                         static_cast<std::uint8_t>(x ^ row)};
+            });
   SkinLayout layout = NewSkinLayout();
   ApplyImportedBackground(layout, *ImportBackground(bmp.Bytes()));
   return layout;

@@ -33,44 +33,31 @@ std::vector<std::uint8_t> TestBmp::Bytes() const {
   return out;
 }
 
-std::vector<std::uint8_t> PackIndexes(unsigned bits,
-                                      const std::function<std::uint8_t(int x, int row)>& index) {
-  std::vector<std::uint8_t> out(320 * 320 * bits / 8, 0);
+TestBmp Indexed(unsigned bits, std::vector<Rgb> table, std::uint32_t colorsUsed,
+                const std::function<std::uint8_t(int x, int row)>& index) {
+  TestBmp bmp;
+  bmp.bitsPerPixel = static_cast<std::uint16_t>(bits);
+  bmp.table = std::move(table);
+  bmp.colorsUsed = colorsUsed;
+  bmp.pixels.assign(320 * 320 * bits / 8, 0);
   std::size_t bit = 0;
   for (int row = 0; row < 320; ++row) {
     for (int x = 0; x < 320; ++x, bit += bits) {
       const unsigned shift = 8 - bits - bit % 8;
-      out[bit / 8] = static_cast<std::uint8_t>(out[bit / 8] | (index(x, row) << shift));
+      bmp.pixels[bit / 8] = static_cast<std::uint8_t>(bmp.pixels[bit / 8] | (index(x, row) << shift));
     }
   }
-  return out;
-}
-
-std::vector<std::uint8_t> TrueColorPixels(const std::function<Rgb(int x, int row)>& colour) {
-  std::vector<std::uint8_t> out;
-  out.reserve(320 * 320 * 3);
-  for (int row = 0; row < 320; ++row) {
-    for (int x = 0; x < 320; ++x) {
-      const Rgb c = colour(x, row);
-      out.insert(out.end(), {c.b, c.g, c.r});
-    }
-  }
-  return out;
-}
-
-TestBmp UniformTrueColor(Rgb colour) {
-  TestBmp bmp;
-  bmp.pixels = TrueColorPixels([&](int, int) { return colour; });
   return bmp;
 }
 
-TestBmp EightBit(std::vector<Rgb> table, std::uint32_t colorsUsed,
-                 const std::function<std::uint8_t(int x, int row)>& index) {
+TestBmp TrueColor(const std::function<Rgb(int x, int row)>& colour) {
   TestBmp bmp;
-  bmp.bitsPerPixel = 8;
-  bmp.colorsUsed = colorsUsed;
-  bmp.table = std::move(table);
-  bmp.pixels = PackIndexes(8, index);
+  for (int row = 0; row < 320; ++row) {
+    for (int x = 0; x < 320; ++x) {
+      const Rgb c = colour(x, row);
+      bmp.pixels.insert(bmp.pixels.end(), {c.b, c.g, c.r});
+    }
+  }
   return bmp;
 }
 

@@ -27,19 +27,13 @@ struct TestBmp {
   std::vector<std::uint8_t> Bytes() const;
 };
 
-// Packs one index per pixel (row 0 = first row in the file) at 1, 2, 4 or 8 bits.
-std::vector<std::uint8_t> PackIndexes(unsigned bits,
-                                      const std::function<std::uint8_t(int x, int row)>& index);
+// A picture of 1, 2, 4 or 8 bits with the given table and one index per pixel
+// (row 0 = first row in the file).
+TestBmp Indexed(unsigned bits, std::vector<Rgb> table, std::uint32_t colorsUsed,
+                const std::function<std::uint8_t(int x, int row)>& index);
 
-// Blue, green, red bytes of every pixel (row 0 = first row in the file).
-std::vector<std::uint8_t> TrueColorPixels(const std::function<Rgb(int x, int row)>& colour);
-
-// A 24-bit picture of a single colour.
-TestBmp UniformTrueColor(Rgb colour);
-
-// An 8-bit picture with the given table and one index per pixel.
-TestBmp EightBit(std::vector<Rgb> table, std::uint32_t colorsUsed,
-                 const std::function<std::uint8_t(int x, int row)>& index);
+// A 24-bit picture with a colour per pixel (row 0 = first row in the file).
+TestBmp TrueColor(const std::function<Rgb(int x, int row)>& colour);
 
 // Table of `count` distinct colours: entry i is (i, 255 - i, i / 2).
 std::vector<Rgb> DistinctColours(int count);

@@ -17,7 +17,7 @@ SkinLayout SyntheticLayout() {
   for (int i = 0; i < kBackgroundColors; ++i)
     table.push_back(
         {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), static_cast<std::uint8_t>(i * 7)});
-  const TestBmp bmp = EightBit(table, kBackgroundColors, [](int x, int row) {
+  const TestBmp bmp = Indexed(8, table, kBackgroundColors, [](int x, int row) {
     return static_cast<std::uint8_t>((x + 3 * (kCanvasSize - 1 - row)) % kBackgroundColors);
   });
   SkinLayout layout = NewSkinLayout();
