@@ -27,10 +27,10 @@ using Args = std::vector<std::string>;
 
 struct Step {
   Args args;
+  std::function<void()> before = {};  // changes files first
   std::vector<std::string> environment = {};
   std::optional<std::uint64_t> fileSizeLimit = {};
-  std::function<void()> before = {};  // changes files first
-  bool exactError = true;             // false: the message names a temporary file
+  bool exactError = true;  // false: the message names a temporary file
 };
 
 class CliSession : public testing::FolderTest, public ::testing::WithParamInterface<int> {
@@ -140,8 +140,6 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
   });
   const Step light{build("light.hqd", "skin.pdb",
                          {"--name", "Test", "--author", "Me", "--version", "1", "--time", "1717243200"}),
-                   {},
-                   {},
                    lightSaved};
   // Sessions in folders of their own, so that they may run side by side.
   const std::vector<std::vector<Step>> sessions{
@@ -198,13 +196,11 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"place", "four.hqd", "Play", "0", "1", "--colors", "16,0,0"}},
           {{"place", "four.hqd", "Play", "0", "1", "--colors", "1,2"}},
           {{"place", "none.hqd", "Play", "0", "1"}},
-          {{"place", "bad.hqd", "Play", "0", "1"}, {}, {}, Damaged("four.hqd", "bad.hqd", 12 + 910 + 7, 250)},
-          {{"place", "four.hqd", "FastForward", "200", "200"}, {}, 50000},
+          {{"place", "bad.hqd", "Play", "0", "1"}, Damaged("four.hqd", "bad.hqd", 12 + 910 + 7, 250)},
+          {{"place", "four.hqd", "FastForward", "200", "200"}, {}, {}, 50000},
           {{"place", "--help"}},
           // colours the part last had, and a count that disagreed with the rows
           {{"place", "last.hqd", "LevelBarV", "10", "10"},
-           {},
-           {},
            Saved("last.hqd",
                  [](SkinLayout& l) {
                    l.part(18).colors = {1, 2, 3};
@@ -219,7 +215,7 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"remove", "four.hqd", "Track1"}},
           {{"remove", "four.hqd", "0"}},
           {{"remove", "four.hqd"}},
-          {{"remove", "four.hqd", "Play"}, {}, 1000},
+          {{"remove", "four.hqd", "Play"}, {}, {}, 1000},
           {{"remove", "--help"}},
           {{"info", "four.hqd", "--json"}},
       },
@@ -227,15 +223,15 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           // build
           light,
           {build("light.hqd", "epoch.pdb", {"--name", "T", "--author", "A", "--version", "2"}),
+           {},
            {"SOURCE_DATE_EPOCH=1000000000"}},
           {build("light.hqd", "epoch.pdb",
                  {"--name", "T", "--author", "A", "--version", "2", "--time", "1100000000"}),
+           {},
            {"SOURCE_DATE_EPOCH=1000000000"}},
           {build("light.hqd", "epoch.pdb",
                  {"--name", "T", "--author", "A", "--version", "2", "--time", "soon"})},
           {build("texts.hqd", "texts.pdb", {"--author", "XY", "--time", "1717243200"}),
-           {},
-           {},
            Saved("texts.hqd",
                  [](SkinLayout& l) {
                    testing::Place(l, 1, 10, 270, {9, 12, kNoColor});
@@ -247,7 +243,7 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {build("light.hqd", "あいうえおかきくけこさしす.pdb", texts)},
       },
       {
-          {{"info", "light.hqd"}, {}, {}, lightSaved},
+          {{"info", "light.hqd"}, lightSaved},
           {build("light.hqd", std::string(27, 'a') + ".pdb", texts)},
           {build("light.hqd", "", texts)},
           {build("light.hqd", "x.pdb", {"--author", "A", "--version", "1"})},
@@ -258,15 +254,12 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
                  {"--name", "T", "--author", "A", "--version", "1", "--time", "852120000"})},
           {build("last.hqd", "x.pdb", texts)},
           {build("light.hqd", "absent/x.pdb", texts)},
-          {build("count.hqd", "skin.pdb", texts),
-           {},
-           {},
-           Saved("count.hqd",
-                 [](SkinLayout& l) {
-                   testing::Place(l, 1, 10, 270, {9, 12, kNoColor});
-                   testing::Place(l, 2, 60, 270, {15, 14, kNoColor});
-                   l.placedCount = 3;
-                 })},
+          {build("count.hqd", "skin.pdb", texts), Saved("count.hqd",
+                                                        [](SkinLayout& l) {
+                                                          testing::Place(l, 1, 10, 270, {9, 12, kNoColor});
+                                                          testing::Place(l, 2, 60, 270, {15, 14, kNoColor});
+                                                          l.placedCount = 3;
+                                                        })},
           {{"build"}},
           {{"build", "a.hqd"}},
           {{"build", "a.hqd", "b.pdb", "--bogus"}},
@@ -275,8 +268,6 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"build", "missing.hqd", "x.pdb"}},
           // info of projects and skins
           {{"info", "named.hqd"},
-           {},
-           {},
            Saved("named.hqd",
                  [](SkinLayout& l) {
                    testing::Place(l, 1, 0, 1, {-1, -1, -1});
@@ -290,16 +281,16 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
                                6);
                  })},
           {{"info", "named.hqd", "--json"}},
-          {{"info", "bad.hqd"}, {}, {}, Damaged("light.hqd", "bad.hqd", 12 + 910 + 7, 250)},
+          {{"info", "bad.hqd"}, Damaged("light.hqd", "bad.hqd", 12 + 910 + 7, 250)},
           {{"info", "skin.pdb"}},
           {{"info", "skin.pdb", "--json"}},
       },
       {
           light,
-          {{"info", "badskin.pdb"}, {}, {}, Damaged("skin.pdb", "badskin.pdb", 77, 5)},
+          {{"info", "badskin.pdb"}, Damaged("skin.pdb", "badskin.pdb", 77, 5)},
           // render
           {{"render", "light.hqd", "out.png"}},
-          {{"render", "skin.bin", "skin.png"}, {}, {}, Damaged("skin.pdb", "skin.bin", 0, 's')},
+          {{"render", "skin.bin", "skin.png"}, Damaged("skin.pdb", "skin.bin", 0, 's')},
           {{"render", "missing.hqd", "x.png"}},
           {{"render", "in.bmp", "x.png"}},
           {{"render", "badskin.pdb", "x.png"}},
@@ -312,11 +303,9 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           light,
           // unpack
           {{"unpack", "skin.pdb", "sky.hqd"}},
-          {{"unpack", "changed.pdb", "changed.hqd"}, {}, {}, Damaged("skin.pdb", "changed.pdb", -1, 1)},
+          {{"unpack", "changed.pdb", "changed.hqd"}, Damaged("skin.pdb", "changed.pdb", -1, 1)},
           {{"unpack", "changed.pdb", "changed.hqd", "--force"}},
           {{"unpack", "damaged.pdb", "damaged.hqd", "--force"},
-           {},
-           {},
            [this] {
              auto bytes = testing::ReadBytes(folder_ / "skin.pdb");
              bytes[ReadBE32(bytes, 78 + 8 * 2) + 16] = 5;  // a background pixel among the picker colours

@@ -17,19 +17,6 @@ using testing::SyntheticLayout;
 
 class ProjectStorage : public testing::FolderTest {};
 
-TEST_F(ProjectStorage, SaveThenLoadRestoresTheLayout) {
-  SkinLayout layout = SyntheticLayout();
-  testing::Place(layout, 1, 0, 1, {3, 5, kNoColor});
-  const auto path = folder_ / "skin.hqd";
-  ASSERT_TRUE(SaveProjectFile(path, layout).ok());
-  EXPECT_EQ(std::filesystem::file_size(path), 103766u);
-  const auto loaded = LoadProjectFile(path);
-  ASSERT_TRUE(loaded.ok()) << loaded.error().text;
-  EXPECT_EQ(WriteProjectFile(*loaded), testing::ReadBytes(path));
-  EXPECT_EQ(loaded->part(1).colors, (ColorTriple{3, 5, kNoColor}));
-  EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"skin.hqd"});
-}
-
 TEST_F(ProjectStorage, SaveWithoutBackgroundOrIntoAMissingFolderWritesNothing) {
   const Status empty = SaveProjectFile(folder_ / "skin.hqd", NewSkinLayout());
   ASSERT_FALSE(empty.ok());
