@@ -1,5 +1,7 @@
 // Creating a skin file: the checks first, then the whole database or, on any
 // refusal or failure, the older file left as it was and no stray file.
+#include "skin/skin_creation.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +9,6 @@
 #include "core/cp932.h"
 #include "skin/create_checks.h"
 #include "skin/database_info_texts.h"
-#include "skin/skin_creation.h"
 #include "skin/skin_database_writer.h"
 #include "support/folder_test.h"
 #include "support/synthetic_layout.h"
