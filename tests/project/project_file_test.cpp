@@ -201,14 +201,11 @@ using testing::SyntheticLayout;
 class ProjectStorage : public testing::FolderTest {};
 
 TEST_F(ProjectStorage, SaveWithoutBackgroundOrIntoAMissingFolderWritesNothing) {
-  const Status empty = SaveProjectFile(folder_ / "skin.hqd", NewSkinLayout());
-  ASSERT_FALSE(empty.ok());
-  EXPECT_EQ(empty.error(), SaveNeedsBackgroundMessage());
-  EXPECT_EQ(empty.error().text, "背景画像を読み込んでから保存して下さい\n保存できませんでした");
-  const Status missing = SaveProjectFile(folder_ / "no-such-folder" / "skin.hqd", SyntheticLayout());
-  ASSERT_FALSE(missing.ok());
-  EXPECT_EQ(missing.error().text, "Error : Cannot make hqd-file.");
-  EXPECT_EQ(missing.error().icon, MessageIcon::Exclamation);
+  EXPECT_EQ(SaveProjectFile(folder_ / "skin.hqd", NewSkinLayout()).error(),
+            (UserMessage{"背景画像を読み込んでから保存して下さい\n保存できませんでした",
+                         MessageIcon::Information}));
+  EXPECT_EQ(SaveProjectFile(folder_ / "no-such-folder" / "skin.hqd", SyntheticLayout()).error(),
+            (UserMessage{"Error : Cannot make hqd-file.", MessageIcon::Exclamation}));
   EXPECT_TRUE(FolderEntries(folder_).empty());
 }
 
@@ -225,21 +222,13 @@ TEST_F(ProjectStorage, AFailingWriteLeavesTheOldFileAsItWas) {
 }
 
 TEST_F(ProjectStorage, LoadReportsAMissingUnreadableOrOversizedFile) {
-  const auto missing = LoadProjectFile(folder_ / "absent.hqd");
-  ASSERT_FALSE(missing.ok());
-  EXPECT_EQ(missing.error().text, "Error : Cannot find hqd-file");
-  EXPECT_EQ(missing.error().icon, MessageIcon::Exclamation);
-
+  EXPECT_EQ(LoadProjectFile(folder_ / "absent.hqd").error(),
+            (UserMessage{"Error : Cannot find hqd-file", MessageIcon::Exclamation}));
   std::filesystem::create_directory(folder_ / "folder.hqd");
-  const auto unreadable = LoadProjectFile(folder_ / "folder.hqd");
-  ASSERT_FALSE(unreadable.ok());
-  EXPECT_EQ(unreadable.error().text, "Error : Cannot open bmp-file");
-  EXPECT_EQ(unreadable.error().icon, MessageIcon::Information);
-
+  EXPECT_EQ(LoadProjectFile(folder_ / "folder.hqd").error(),
+            (UserMessage{"Error : Cannot open bmp-file", MessageIcon::Information}));
   testing::WriteBytes(folder_ / "big.hqd", std::vector<std::uint8_t>(400000, 0));
-  const auto big = LoadProjectFile(folder_ / "big.hqd");
-  ASSERT_FALSE(big.ok());
-  EXPECT_TRUE(big.error().text.starts_with("Error : "));
+  EXPECT_TRUE(LoadProjectFile(folder_ / "big.hqd").error().text.starts_with("Error : "));
 }
 
 }  // namespace
