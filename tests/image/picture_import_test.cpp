@@ -109,10 +109,10 @@ TEST(PictureDecoding, HugePicturesAreRefusedFromTheHeader) {
   // 30,001 on a side, and just over 100 megapixels.
   for (const auto& [w, h] : {std::pair{30001u, 1u}, {10001u, 10000u}}) {
     auto png = testing::PngFile(Opaque(RgbImage(4, 4)));
-    png[16] = static_cast<std::uint8_t>(w >> 24), png[17] = static_cast<std::uint8_t>(w >> 16);
-    png[18] = static_cast<std::uint8_t>(w >> 8), png[19] = static_cast<std::uint8_t>(w);
-    png[20] = static_cast<std::uint8_t>(h >> 24), png[21] = static_cast<std::uint8_t>(h >> 16);
-    png[22] = static_cast<std::uint8_t>(h >> 8), png[23] = static_cast<std::uint8_t>(h);
+    for (int i = 0; i < 4; ++i) {  // the header's width and height, big-endian
+      png[16 + i] = static_cast<std::uint8_t>(w >> (24 - 8 * i));
+      png[20 + i] = static_cast<std::uint8_t>(h >> (24 - 8 * i));
+    }
     EXPECT_EQ(DecodePicture(png).error(), PictureTooLargeMessage());
   }
   auto bmp = testing::ReadBytes(VORLUNE_TEST_DATA "/fuzz/corpus/picture_import/odd.bmp");

@@ -23,10 +23,9 @@ const char kLongName[] =
 TEST(CreateChecks, PlayAndStopMustBothBePlaced) {
   SkinLayout layout = testing::SyntheticLayout();
   testing::Place(layout, 2, 0, 0, {0, 1, kNoColor});
-  const auto missing = CheckPlayAndStopPlaced(layout);
-  ASSERT_TRUE(missing.has_value());
-  EXPECT_EQ(missing->text, "再生ボタンと停止ボタンを必ず配置して下さい\n作成できませんでした");
-  EXPECT_EQ(missing->icon, MessageIcon::Information);
+  EXPECT_EQ(CheckPlayAndStopPlaced(layout),
+            (UserMessage{"再生ボタンと停止ボタンを必ず配置して下さい\n作成できませんでした",
+                         MessageIcon::Information}));
   testing::Place(layout, 1, 0, 0, {0, 1, kNoColor});
   EXPECT_FALSE(CheckPlayAndStopPlaced(layout).has_value());
 }
@@ -107,9 +106,8 @@ TEST_F(SkinFile, RefusalsAndAMissingFolderLeaveTheOlderFileAlone) {
   layout_.placedCount = 2;
   EXPECT_EQ(Create(631152000).error().text, "Error : The date of this system is abnormal.");  // 1990
   EXPECT_FALSE(Create(631152000, "new.pdb").ok());  // and no empty file is left
-  const Status folder = Create(testing::kSomeTime, "absent/night.pdb");
-  ASSERT_FALSE(folder.ok());
-  EXPECT_EQ(folder.error(), (UserMessage{"Error : Cannot make pdb-file.", MessageIcon::Exclamation}));
+  EXPECT_EQ(Create(testing::kSomeTime, "absent/night.pdb").error(),
+            (UserMessage{"Error : Cannot make pdb-file.", MessageIcon::Exclamation}));
   ExpectOldFileAlone();
 }
 
