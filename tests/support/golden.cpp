@@ -1,10 +1,10 @@
 #include "support/golden.h"
 
 #include <gtest/gtest.h>
+#include <nettle/base16.h>
 #include <nettle/sha2.h>
 
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -28,12 +28,8 @@ std::string Sha256(std::span<const std::uint8_t> bytes) {
   sha256_update(&context, bytes.size(), bytes.data());
   std::array<std::uint8_t, SHA256_DIGEST_SIZE> digest;
   sha256_digest(&context, digest.size(), digest.data());
-  std::string hex;
-  char digits[3];
-  for (std::uint8_t byte : digest) {
-    std::snprintf(digits, sizeof digits, "%02x", byte);
-    hex += digits;
-  }
+  std::string hex(BASE16_ENCODE_LENGTH(digest.size()), ' ');
+  base16_encode_update(hex.data(), digest.size(), digest.data());
   return hex;
 }
 
