@@ -91,9 +91,6 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
   const auto size = [&](int w, int h) {
     return Changed(plain, [=](TestBmp& b) { b.width = w, b.height = h; });
   };
-  const auto depth = [&](std::uint16_t bits) {
-    return Changed(plain, [=](TestBmp& b) { b.bitsPerPixel = bits; });
-  };
   const auto using8 = [&](std::uint8_t highest, std::uint32_t used) {
     return Indexed(8, table, used,
                    [=](int x, int row) { return x == 5 && row == 7 ? highest : std::uint8_t{0}; })
@@ -136,8 +133,8 @@ std::vector<std::pair<std::string, Bytes>> Pictures() {
       {"size 319", size(320, 319)},
       {"size negative width", size(-320, 320)},
       {"size 640", size(640, 160)},
-      {"depth 0", depth(0)},
-      {"depth 3", depth(3)},
+      {"depth 0", Changed(plain, [](TestBmp& b) { b.bitsPerPixel = 0; })},
+      {"depth 3", Changed(plain, [](TestBmp& b) { b.bitsPerPixel = 3; })},
       {"depth 16 far offset", Changed(plain, [](TestBmp& b) { b.bitsPerPixel = 16, b.pixelOffset = 5000; })},
       {"offset 1281", Changed(plain, [](TestBmp& b) { b.pixelOffset = 1281; })},
       {"offset 1280", Changed(plain, [](TestBmp& b) { b.pixelOffset = 1280; })},

@@ -100,42 +100,27 @@ struct WindowStandIn {
 
   void RandomEvent() {
     const ClientPoint point{Pick(0, 360), Pick(0, 360)};
-    switch (Pick(0, 13)) {
-      case 0:
-      case 1:
-        Apply(editor.PressPartButton(Pick(0, 31)));
-        break;
-      case 2:
-      case 3:
-      case 4:
-        Apply(editor.LeftButtonDown(point));
-        break;
-      case 5:
-        Apply(editor.RightButtonDown(point));
-        break;
-      case 6:
-      case 7:
-      case 8:
-        Apply(editor.MouseMove(point));
-        break;
-      case 9:
-        if (Pick(0, 2) == 0) UndoOrRedo(Pick(0, 2) != 0);
-        break;
-      case 10:
-        if (Pick(0, 5) == 0) {
-          if (state.movingFlag != 0) LetGo();
-          ApplyImportedBackground(layout, ShiftedBackground(Pick(1, 213)));
-          Apply(editor.BackgroundReplaced());
-        }
-        break;
-      case 11:
-        if (state.movingFlag == 0) {
-          history.MarkSaved();
-          saved = LayoutBytes(layout);
-        }
-        break;
-      default:
-        if (Pick(0, 3) == 0) layout.databaseName[0] = static_cast<char>('A' + Pick(0, 3));
+    // Clicks and moves most often, then part buttons, then the rest.
+    const int kind = Pick(0, 13);
+    if (kind < 2) {
+      Apply(editor.PressPartButton(Pick(0, 31)));
+    } else if (kind < 5) {
+      Apply(editor.LeftButtonDown(point));
+    } else if (kind == 5) {
+      Apply(editor.RightButtonDown(point));
+    } else if (kind < 9) {
+      Apply(editor.MouseMove(point));
+    } else if (kind == 9 && Pick(0, 2) == 0) {
+      UndoOrRedo(Pick(0, 2) != 0);
+    } else if (kind == 10 && Pick(0, 5) == 0) {
+      if (state.movingFlag != 0) LetGo();
+      ApplyImportedBackground(layout, ShiftedBackground(Pick(1, 213)));
+      Apply(editor.BackgroundReplaced());
+    } else if (kind == 11 && state.movingFlag == 0) {
+      history.MarkSaved();
+      saved = LayoutBytes(layout);
+    } else if (kind > 11 && Pick(0, 3) == 0) {
+      layout.databaseName[0] = static_cast<char>('A' + Pick(0, 3));
     }
     Record();
   }
