@@ -4,6 +4,7 @@
 Run by hand, not in CI:
 
     scripts/plant_faults.py --seed 7 -n 60
+    scripts/plant_faults.py --seed 7 -n 60 --only src/skin/ res/   # just those chosen faults
 
 The checkout's tracked files are copied to a work folder (default: a new temporary folder), built
 once, and checked green. Then each fault is planted, the build is updated incrementally and the
@@ -95,6 +96,10 @@ def fault_sites(root):
     return sites
 
 
+def fault_label(path, line, column, old, new):
+    return f"{path}:{line + 1}:{column + 1}  '{old.strip()}' -> '{new.strip()}'"
+
+
 def run(command, cwd, timeout=None):
     try:
         done = subprocess.run(command, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
@@ -111,15 +116,19 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--test-timeout", type=int, default=300, help="seconds for one run of the suite")
     parser.add_argument("--list", action="store_true", help="only list the chosen faults")
+    parser.add_argument("--only", nargs="+", metavar="TEXT",
+                        help="plant only the chosen faults whose line in --list contains one of these texts")
     args = parser.parse_args()
 
     checkout = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     sites = fault_sites(checkout)
     chosen = sorted(random.Random(args.seed).sample(sites, min(args.n, len(sites))))
+    if args.only:
+        chosen = [site for site in chosen if any(text in fault_label(*site) for text in args.only)]
     print(f"{len(sites)} places to plant a fault; {len(chosen)} chosen with seed {args.seed}")
     if args.list:
-        for path, line, column, old, new in chosen:
-            print(f"  {path}:{line + 1}:{column + 1}  '{old.strip()}' -> '{new.strip()}'")
+        for site in chosen:
+            print("  " + fault_label(*site))
         return 0
 
     work = args.work or tempfile.mkdtemp(prefix="vorlune-faults-")
@@ -154,7 +163,7 @@ def main():
         lines[line] = text[:column] + new + text[column + len(old):]
         with open(file, "w", encoding="utf-8") as f:
             f.write("\n".join(lines))
-        label = f"{path}:{line + 1}:{column + 1}  '{old.strip()}' -> '{new.strip()}'"
+        label = fault_label(path, line, column, old, new)
         if run(compile_all, work):
             refused.append(label)
             outcome = "refused by the compiler"
