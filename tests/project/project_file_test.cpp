@@ -195,9 +195,7 @@ TEST(ProjectFile, EachDamageIsRefusedWithItsMessage) {
   }
 }
 
-using testing::FolderEntries;
-using testing::SyntheticLayout;
-
+// Saving and loading through files.
 class ProjectStorage : public testing::FolderTest {};
 
 TEST_F(ProjectStorage, SaveWithoutBackgroundOrIntoAMissingFolderWritesNothing) {
@@ -206,7 +204,7 @@ TEST_F(ProjectStorage, SaveWithoutBackgroundOrIntoAMissingFolderWritesNothing) {
                          MessageIcon::Information}));
   EXPECT_EQ(SaveProjectFile(folder_ / "no-such-folder" / "skin.hqd", SyntheticLayout()).error(),
             (UserMessage{"Error : Cannot make hqd-file.", MessageIcon::Exclamation}));
-  EXPECT_TRUE(FolderEntries(folder_).empty());
+  EXPECT_TRUE(testing::FolderEntries(folder_).empty());
 }
 
 TEST_F(ProjectStorage, AFailingWriteLeavesTheOldFileAsItWas) {
@@ -218,7 +216,7 @@ TEST_F(ProjectStorage, AFailingWriteLeavesTheOldFileAsItWas) {
     return !saved.ok() && saved.error() == CannotMakeProjectFileMessage();
   }));
   EXPECT_EQ(testing::ReadText(path), "the previous project");
-  EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"skin.hqd"});
+  EXPECT_EQ(testing::FolderEntries(folder_), std::vector<std::string>{"skin.hqd"});
 }
 
 TEST_F(ProjectStorage, LoadReportsAMissingUnreadableOrOversizedFile) {
