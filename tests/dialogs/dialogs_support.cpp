@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
-#include <QPaintEvent>
-#include <QPixmap>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace vorlune::testing {
@@ -30,6 +32,15 @@ class QtEnvironment : public ::testing::Environment {
 [[maybe_unused]] ::testing::Environment* const kQtEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
+QString ControlText(const QWidget& control) {
+  if (auto* label = qobject_cast<const QLabel*>(&control)) return label->text();
+  if (auto* edit = qobject_cast<const QLineEdit*>(&control)) return edit->text();
+  if (auto* button = qobject_cast<const QPushButton*>(&control))
+    return button->text() + (button->isDefault() ? QStringLiteral(" default") : QString());
+  if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return button->text();
+  return {};
+}
+
 }  // namespace
 
 void ShowAndSettle(QWidget& widget) {
@@ -42,12 +53,29 @@ void Settle() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-QImage Shot(QWidget& widget) {
-  return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+std::vector<std::uint8_t> OwnPainting(QWidget& widget) {
+  QImage image(widget.size(), QImage::Format_RGB32);
+  widget.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+  return {image.constBits(), image.constBits() + image.sizeInBytes()};
 }
 
-QColor ToColor(Rgb c) {
-  return QColor(c.r, c.g, c.b);
+std::string LayoutText(const QWidget& window) {
+  QString text = QString::asprintf("%s %dx%d flags %x\n", qUtf8Printable(window.windowTitle()),
+                                   window.width(), window.height(), window.windowFlags().toInt());
+  for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QRect r = control->geometry();
+    text += QString::asprintf("%s %s '%s' %d,%d %dx%d\n", control->metaObject()->className(),
+                              qUtf8Printable(control->objectName()), qUtf8Printable(ControlText(*control)),
+                              r.x(), r.y(), r.width(), r.height());
+  }
+  return text.toStdString();
+}
+
+void ClickButton(QWidget& dialog, const char* text) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    if (button->text() == QString::fromUtf8(text)) return QTest::mouseClick(button, Qt::LeftButton);
+  }
+  ADD_FAILURE() << "no button " << text;
 }
 
 void TypeText(QWidget* widget, const QString& text) {
@@ -58,15 +86,6 @@ void TypeText(QWidget* widget, const QString& text) {
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
     QApplication::sendEvent(widget, &release);
   }
-}
-
-PaintRecorder::PaintRecorder(QWidget& widget) : QObject(&widget) {
-  widget.installEventFilter(this);
-}
-
-bool PaintRecorder::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Paint) rects_.push_back(static_cast<QPaintEvent*>(event)->rect());
-  return QObject::eventFilter(watched, event);
 }
 
 }  // namespace vorlune::testing
