@@ -4,42 +4,26 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
 
 namespace vorlune::testing {
 
 namespace {
 
 // One application object for the whole test program.
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "test_dialogs";
-    static char* argv[] = {name, nullptr};
-    app_ = new QApplication(argc, argv);
-  }
-  void TearDown() override { delete app_; }
-
- private:
-  QApplication* app_ = nullptr;
+struct QtApplication : ::testing::Environment {
+  void SetUp() override { app = std::make_unique<QApplication>(argc, argv); }
+  void TearDown() override { app.reset(); }
+  int argc = 1;
+  char name[13] = "test_dialogs";
+  char* argv[2] = {name, nullptr};
+  std::unique_ptr<QApplication> app;
 };
 
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-QString ControlText(const QWidget& control) {
-  if (auto* label = qobject_cast<const QLabel*>(&control)) return label->text();
-  if (auto* edit = qobject_cast<const QLineEdit*>(&control)) return edit->text();
-  if (auto* button = qobject_cast<const QPushButton*>(&control))
-    return button->text() + (button->isDefault() ? QStringLiteral(" default") : QString());
-  if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return button->text();
-  return {};
-}
+[[maybe_unused]] ::testing::Environment* const kQtApplication =
+    ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 }  // namespace
 
@@ -65,7 +49,9 @@ std::string LayoutText(const QWidget& window) {
   for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     const QRect r = control->geometry();
     text += QString::asprintf("%s %s '%s' %d,%d %dx%d\n", control->metaObject()->className(),
-                              qUtf8Printable(control->objectName()), qUtf8Printable(ControlText(*control)),
+                              qUtf8Printable(control->objectName()),
+                              qUtf8Printable(control->property("text").toString() +
+                                             (control->property("default").toBool() ? " default" : "")),
                               r.x(), r.y(), r.width(), r.height());
   }
   return text.toStdString();
@@ -76,16 +62,6 @@ void ClickButton(QWidget& dialog, const char* text) {
     if (button->text() == QString::fromUtf8(text)) return QTest::mouseClick(button, Qt::LeftButton);
   }
   ADD_FAILURE() << "no button " << text;
-}
-
-void TypeText(QWidget* widget, const QString& text) {
-  for (char32_t codePoint : text.toUcs4()) {
-    const QString character = QString::fromUcs4(&codePoint, 1);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
-    QApplication::sendEvent(widget, &release);
-  }
 }
 
 }  // namespace vorlune::testing

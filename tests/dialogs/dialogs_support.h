@@ -32,8 +32,4 @@ int AnswerModal(Dialog& dialog, std::function<void()> act) {
   return dialog.DoModal();
 }
 
-// Types a text into the widget one character at a time, as key presses that
-// carry the character (how an input method hands over Japanese text too).
-void TypeText(QWidget* widget, const QString& text);
-
 }  // namespace vorlune::testing
