@@ -1,29 +1,71 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
-#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace vorlune::testing {
 
-// Shows the widget and waits until it has been painted.
-void ShowAndSettle(QWidget& widget);
+// One application object for the whole test program.
+struct QtApplication : ::testing::Environment {
+  void SetUp() override { app = std::make_unique<QApplication>(argc, argv); }
+  void TearDown() override { app.reset(); }
+  int argc = 1;
+  char name[13] = "test_dialogs";
+  char* argv[2] = {name, nullptr};
+  std::unique_ptr<QApplication> app;
+};
+inline ::testing::Environment* const kQtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 // Lets queued events run, so that a missed immediate repaint still shows up.
-void Settle();
+inline void Settle() {
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+// Shows the widget and waits until it has been painted.
+inline void ShowAndSettle(QWidget& widget) {
+  widget.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+  Settle();
+}
 
 // What the widget paints itself, without its controls (whose text depends on
 // the fonts), as the bytes of a 32-bit picture.
-std::vector<std::uint8_t> OwnPainting(QWidget& widget);
+inline std::vector<std::uint8_t> OwnPainting(QWidget& widget) {
+  QImage image(widget.size(), QImage::Format_RGB32);
+  widget.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+  return {image.constBits(), image.constBits() + image.sizeInBytes()};
+}
 
 // The window's title, size and flags, then each control: class, name, text,
 // place and whether it is the default button.
-std::string LayoutText(const QWidget& window);
+inline std::string LayoutText(const QWidget& window) {
+  QString text = QString::asprintf("%s %dx%d flags %x\n", qUtf8Printable(window.windowTitle()),
+                                   window.width(), window.height(), window.windowFlags().toInt());
+  for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QRect r = control->geometry();
+    text += QString::asprintf(
+        "%s %s '%s%s' %d,%d %dx%d\n", control->metaObject()->className(),
+        qUtf8Printable(control->objectName()), qUtf8Printable(control->property("text").toString()),
+        control->property("default").toBool() ? " default" : "", r.x(), r.y(), r.width(), r.height());
+  }
+  return text.toStdString();
+}
 
-void ClickButton(QWidget& dialog, const char* text);
+inline void ClickButton(QWidget& dialog, const char* text) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    if (button->text() == QString::fromUtf8(text)) return QTest::mouseClick(button, Qt::LeftButton);
+  }
+  ADD_FAILURE() << "no button " << text;
+}
 
 // Runs the dialog modally, does `act` once it is open, returns the answer.
 template <class Dialog>
