@@ -51,7 +51,7 @@ TEST(EditPartColors, EachFamilyGetsItsDialogAndColours) {
     ColorTriple after;
   } cases[] = {
       {1, kNone, 136, kNone},
-      {30, {10, 12, 7}, 136, {10, 12, 7}},
+      {30, {0, 12, 7}, 136, {0, 12, 7}},
       {12, kNone, 166, {6, 14, kNoColor}},
       {13, {-1, 3, 4}, 166, {6, 14, kNoColor}},
       {17, kNone, 167, {6, 14, 9}},
