@@ -105,19 +105,19 @@ TEST(RequestDatabaseInfo, AsksUntilAllThreeTextsAreGiven) {
   EXPECT_TRUE(request({[](CDatabaseInfoDlg& d) {
     Retype(d.NameEdit(), QString(16, u'あ'));
     Retype(d.AuthorEdit(), QString(29, u'a') + QStringLiteral("作ｱ"));
-    Retype(d.VersionEdit(), QStringLiteral("1a2.3-4１ 5x678"));
-    EXPECT_EQ(Shown(d), QString(15, u'あ') + "|" + QString(29, u'a') + QStringLiteral("ｱ|123456"));
+    Retype(d.VersionEdit(), QStringLiteral("0a2.3-4１ 5x978"));
+    EXPECT_EQ(Shown(d), QString(15, u'あ') + "|" + QString(29, u'a') + QStringLiteral("ｱ|023459"));
     Retype(d.AuthorEdit(), QString(31, u'a'));
     testing::ClickButton(d, "OK");
   }}));
   EXPECT_EQ(Cp932ToUtf8(layout.databaseName.data()), QString(15, u'あ').toStdString());
   EXPECT_EQ(std::string(layout.databaseAuthor.data()), std::string(30, 'a'));
-  EXPECT_EQ(std::string(layout.databaseVersion.data(), 7), std::string("123456\0", 7));
+  EXPECT_EQ(std::string(layout.databaseVersion.data(), 7), std::string("023459\0", 7));
 
   EXPECT_TRUE(request(
       {Fill("", "", ""), Fill("Aurora", "", ""), Fill("Aurora", "Mika", ""), Fill("Aurora", "Al", "20")}));
   EXPECT_EQ(request.shown, (std::vector<QString>{"Old|LongAuthor|123456", "Old|LongAuthor|123456",
-                                                 QString(15, u'あ') + "|" + QString(30, u'a') + "|123456",
+                                                 QString(15, u'あ') + "|" + QString(30, u'a') + "|023459",
                                                  "||", "Aurora||", "Aurora|Mika|"}));
   EXPECT_EQ(request.prompts.texts, (std::vector<std::string>{request.prompts.texts[0], kEmptyTitleMessage,
                                                              kEmptyAuthorMessage, kEmptyVersionMessage}));
