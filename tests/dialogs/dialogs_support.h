@@ -1,77 +1,77 @@
 #pragma once
 
-#include <QColor>
-#include <QEvent>
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QImage>
-#include <QObject>
-#include <QRect>
-#include <QWidget>
-#include <optional>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "core/rgb_image.h"
-#include "dialogs/user_prompts.h"
-#include "layout/skin_layout.h"
-
 namespace vorlune::testing {
 
-// Shows the dialog and waits until it has been painted, so that later paints
-// come only from what the test does.
-void ShowAndSettle(QWidget& widget);
+// One application object for the whole test program.
+struct QtApplication : ::testing::Environment {
+  void SetUp() override { app = std::make_unique<QApplication>(argc, argv); }
+  void TearDown() override { app.reset(); }
+  int argc = 1;
+  char name[13] = "test_dialogs";
+  char* argv[2] = {name, nullptr};
+  std::unique_ptr<QApplication> app;
+};
+inline ::testing::Environment* const kQtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 // Lets queued events run, so that a missed immediate repaint still shows up.
-void Settle();
-
-// The widget as it paints itself now.
-QImage Shot(QWidget& widget);
-
-QColor ToColor(Rgb c);
-
-// The three picker indexes a property dialog hands back.
-template <class Dialog>
-ColorTriple Colors(const Dialog& dialog) {
-  ColorTriple out{};
-  dialog.GetColors(out[0], out[1], out[2]);
-  return out;
+inline void Settle() {
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-// Types a text into the widget one character at a time, as key presses that
-// carry the character (how an input method hands over Japanese text too).
-void TypeText(QWidget* widget, const QString& text);
+// Shows the widget and waits until it has been painted.
+inline void ShowAndSettle(QWidget& widget) {
+  widget.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+  Settle();
+}
 
-// Records the paint events a widget receives.
-class PaintRecorder : public QObject {
- public:
-  explicit PaintRecorder(QWidget& widget);
-  const std::vector<QRect>& Rects() const { return rects_; }
-  void Clear() { rects_.clear(); }
+// What the widget paints itself, without its controls (whose text depends on
+// the fonts), as the bytes of a 32-bit picture.
+inline std::vector<std::uint8_t> OwnPainting(QWidget& widget) {
+  QImage image(widget.size(), QImage::Format_RGB32);
+  widget.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+  return {image.constBits(), image.constBits() + image.sizeInBytes()};
+}
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  std::vector<QRect> rects_;
-};
-
-// Keeps the messages instead of showing them.
-class RecordingPrompts : public UserPrompts {
- public:
-  void ShowMessage(QWidget* owner, const UserMessage& message) override {
-    owners.push_back(owner);
-    messages.push_back(message);
+// The window's title, size and flags, then each control: class, name, text,
+// place and whether it is the default button.
+inline std::string LayoutText(const QWidget& window) {
+  QString text = QString::asprintf("%s %dx%d flags %x\n", qUtf8Printable(window.windowTitle()),
+                                   window.width(), window.height(), window.windowFlags().toInt());
+  for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QRect r = control->geometry();
+    text += QString::asprintf(
+        "%s %s '%s%s' %d,%d %dx%d\n", control->metaObject()->className(),
+        qUtf8Printable(control->objectName()), qUtf8Printable(control->property("text").toString()),
+        control->property("default").toBool() ? " default" : "", r.x(), r.y(), r.width(), r.height());
   }
-  std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialogRequest&) override {
-    return std::nullopt;
+  return text.toStdString();
+}
+
+inline void ClickButton(QWidget& dialog, const char* text) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    if (button->text() == QString::fromUtf8(text)) return QTest::mouseClick(button, Qt::LeftButton);
   }
-  std::optional<QString> ChooseFileToSave(QWidget*, const FileDialogRequest&) override {
-    return std::nullopt;
-  }
-  bool AskYesNo(QWidget*, const QString&) override { return false; }
-  UnsavedChangesAnswer AskToSaveChanges(QWidget*) override { return UnsavedChangesAnswer::Cancel; }
-  bool AskToRestoreRecovery(QWidget*, const QString&) override { return false; }
-  std::vector<QWidget*> owners;
-  std::vector<UserMessage> messages;
-};
+  ADD_FAILURE() << "no button " << text;
+}
+
+// Runs the dialog modally, does `act` once it is open, returns the answer.
+template <class Dialog>
+int AnswerModal(Dialog& dialog, std::function<void()> act) {
+  QTimer::singleShot(0, &dialog, std::move(act));
+  return dialog.DoModal();
+}
 
 }  // namespace vorlune::testing

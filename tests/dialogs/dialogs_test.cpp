@@ -1,0 +1,189 @@
+// The request for the database information and its dialog; the windows and controls
+// of every dialog; the pictures of the create preview and the picture import.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "core/cp932.h"
+#include "dialogs/button_setting_dialog.h"
+#include "dialogs/color_setting_dialogs.h"
+#include "dialogs/created_dialog.h"
+#include "dialogs/database_info_dialog.h"
+#include "dialogs/database_info_request.h"
+#include "dialogs/image_preview_dialog.h"
+#include "dialogs/modal_dialog.h"
+#include "dialogs/picture_import_dialog.h"
+#include "dialogs_support.h"
+#include "support/golden.h"
+
+namespace vorlune {
+namespace {
+
+// Keeps the messages instead of showing them.
+class RecordingPrompts : public UserPrompts {
+ public:
+  void ShowMessage(QWidget* owner, const UserMessage& message) override {
+    owners.push_back(owner);
+    texts.push_back(message.text);
+    icons.push_back(message.icon);
+  }
+  std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialogRequest&) override { return {}; }
+  std::optional<QString> ChooseFileToSave(QWidget*, const FileDialogRequest&) override { return {}; }
+  bool AskYesNo(QWidget*, const QString&) override { return false; }
+  UnsavedChangesAnswer AskToSaveChanges(QWidget*) override { return UnsavedChangesAnswer::Cancel; }
+  bool AskToRestoreRecovery(QWidget*, const QString&) override { return false; }
+  std::vector<QWidget*> owners;
+  std::vector<std::string> texts;
+  std::vector<MessageIcon> icons;
+};
+
+// The texts the dialog shows, between bars.
+QString Shown(const CDatabaseInfoDlg& dialog) {
+  return dialog.NameEdit()->text() + "|" + dialog.AuthorEdit()->text() + "|" + dialog.VersionEdit()->text();
+}
+
+// Types the text character by character, each checked as it comes.
+void Retype(QLineEdit* edit, const QString& text) {
+  edit->clear();
+  for (QChar c : text) edit->insert(c);
+}
+
+using Step = std::function<void(CDatabaseInfoDlg&)>;
+
+// Runs the request, answering each opening of the dialog with the next step
+// and noting the texts the dialog showed when it opened.
+struct InfoRequest {
+  bool operator()(std::vector<Step> steps) {
+    std::size_t opened = 0;
+    return RequestDatabaseInfo(layout, prompts, nullptr, [&](CDatabaseInfoDlg& d) {
+      return testing::AnswerModal(d, [&] {
+        shown.push_back(Shown(d));
+        steps.at(opened++)(d);
+      });
+    });
+  }
+  SkinLayout layout = NewSkinLayout();
+  RecordingPrompts prompts;
+  std::vector<QString> shown;
+};
+
+Step Fill(QString name, QString author, QString version) {
+  return [=](CDatabaseInfoDlg& d) {
+    Retype(d.NameEdit(), name);
+    Retype(d.AuthorEdit(), author);
+    Retype(d.VersionEdit(), version);
+    testing::ClickButton(d, "OK");
+  };
+}
+
+// Four requests. 1: the texts show cut at their terminators and limits; OK
+// with a character outside the code page names it and its field and keeps
+// the dialog open; Cancel then leaves every byte of the layout alone. 2:
+// typing stops at each field's byte limit (Japanese counts two bytes,
+// half-width kana one) and the version takes six ASCII digits only. 3: empty
+// fields are named in order, the dialog reopens with what was typed, and the
+// texts go in over the old bytes, which stay behind the terminator. 4: texts
+// taken with OK stay when a later opening is cancelled.
+TEST(RequestDatabaseInfo, AsksUntilAllThreeTextsAreGiven) {
+  InfoRequest request;
+  SkinLayout& layout = request.layout;
+  std::copy_n("Old\0tail", 8, layout.databaseName.begin());
+  std::copy_n("LongAuthor", 10, layout.databaseAuthor.begin());
+  std::copy_n("1234567", 7, layout.databaseVersion.begin());  // no terminator
+  EXPECT_FALSE(request({[&](CDatabaseInfoDlg& d) {
+    Retype(d.NameEdit(), QStringLiteral("Skin한"));
+    testing::ClickButton(d, "OK");
+    ASSERT_EQ(request.prompts.texts.size(), 1u);
+    EXPECT_NE(request.prompts.texts[0].find("データベース名に使えない文字「한」"), std::string::npos);
+    EXPECT_EQ(request.prompts.owners[0], &d);
+    EXPECT_TRUE(d.isVisible());
+    testing::ClickButton(d, "ｷｬﾝｾﾙ");
+  }}));
+  EXPECT_EQ(std::string(layout.databaseName.data(), 8), std::string("Old\0tail", 8));
+  EXPECT_EQ(std::string(layout.databaseVersion.data(), 7), "1234567");
+
+  EXPECT_TRUE(request({[](CDatabaseInfoDlg& d) {
+    Retype(d.NameEdit(), QString(16, u'あ'));
+    Retype(d.AuthorEdit(), QString(29, u'a') + QStringLiteral("作ｱ"));
+    Retype(d.VersionEdit(), QStringLiteral("0a2.3-4１ 5x978"));
+    EXPECT_EQ(Shown(d), QString(15, u'あ') + "|" + QString(29, u'a') + QStringLiteral("ｱ|023459"));
+    Retype(d.AuthorEdit(), QString(31, u'a'));
+    testing::ClickButton(d, "OK");
+  }}));
+  EXPECT_EQ(Cp932ToUtf8(layout.databaseName.data()), QString(15, u'あ').toStdString());
+  EXPECT_EQ(std::string(layout.databaseAuthor.data()), std::string(30, 'a'));
+  EXPECT_EQ(std::string(layout.databaseVersion.data(), 7), std::string("023459\0", 7));
+
+  EXPECT_TRUE(request(
+      {Fill("", "", ""), Fill("Aurora", "", ""), Fill("Aurora", "Mika", ""), Fill("Aurora", "Al", "20")}));
+  EXPECT_EQ(request.shown, (std::vector<QString>{"Old|LongAuthor|123456", "Old|LongAuthor|123456",
+                                                 QString(15, u'あ') + "|" + QString(30, u'a') + "|023459",
+                                                 "||", "Aurora||", "Aurora|Mika|"}));
+  EXPECT_EQ(request.prompts.texts, (std::vector<std::string>{request.prompts.texts[0], kEmptyTitleMessage,
+                                                             kEmptyAuthorMessage, kEmptyVersionMessage}));
+  EXPECT_EQ(request.prompts.icons, std::vector(4, MessageIcon::Information));
+  EXPECT_EQ(std::string(layout.databaseAuthor.data(), 6), std::string("Al\0a\0a", 6));
+  EXPECT_EQ(std::string(layout.databaseVersion.data(), 3), std::string("20\0", 3));
+
+  EXPECT_FALSE(
+      request({Fill("Zed", "", ""), [](CDatabaseInfoDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }}));
+  EXPECT_EQ(std::string(layout.databaseName.data(), 4), std::string("Zed\0", 4));
+  EXPECT_EQ(request.prompts.texts.back(), kEmptyAuthorMessage);
+}
+
+// A wide picture: a red left half and a blue right half.
+RgbImage Wide() {
+  RgbImage image(640, 320, Rgb{255, 0, 0});
+  for (int y = 0; y < 320; ++y)
+    for (int x = 320; x < 640; ++x) image.set(x, y, Rgb{0, 0, 255});
+  return image;
+}
+
+// Titles, sizes, close buttons, texts, places and default buttons.
+TEST(Dialogs, WindowsAndControlsMatchTheirGoldens) {
+  const std::pair<const char*, std::unique_ptr<QWidget>> dialogs[] = {
+      {"button", std::make_unique<CButtonSettingDlg>()},
+      {"color", std::make_unique<CColorSettingDlg>()},
+      {"color3", std::make_unique<CColor3SettingDlg>()},
+      {"text color", std::make_unique<CTextColorDlg>()},
+      {"database info", std::make_unique<CDatabaseInfoDlg>()},
+      {"preview", std::make_unique<CImagePreviewDlg>()},
+      {"created", std::make_unique<CCreatedDlg>()},
+      {"picture import", std::make_unique<PictureImportDialog>(Wide(), PictureImportOptions{})}};
+  for (const auto& [name, dialog] : dialogs)
+    EXPECT_GOLDEN(std::string("layout ") + name, testing::AsBytes(testing::LayoutText(*dialog)));
+}
+
+TEST(ImagePreviewDialog, PaintsTheRenderedLayoutOnAGreyGround) {
+  SkinLayout layout = NewSkinLayout();
+  layout.part(1).x = 10;
+  layout.part(1).y = 20;
+  layout.part(1).colors = {9, 10, kNoColor};
+  CImagePreviewDlg dialog;
+  dialog.SetPreviewLayout(layout);
+  EXPECT_GOLDEN("paint preview", testing::OwnPainting(dialog));
+}
+
+// A run of the import dialog over its choices: the fitted original and the
+// reduced result side by side, redrawn on every change; the classic
+// reduction gives 24 bits and leaves no dithering to choose.
+TEST(PictureImportDialog, ShowsTheOriginalAndTheResultForEveryChoice) {
+  PictureImportDialog dialog(Wide(), PictureImportOptions{});
+  EXPECT_GOLDEN("paint import cover", testing::OwnPainting(dialog));
+  EXPECT_EQ(dialog.Imported().bitsPerPixel, 8u);
+  dialog.FitBox()->setCurrentIndex(1);
+  EXPECT_EQ(dialog.Options().fit, FitMode::Contain);
+  EXPECT_GOLDEN("paint import contain", testing::OwnPainting(dialog));
+  dialog.ReductionBox()->setCurrentIndex(1);
+  EXPECT_EQ(dialog.Options().reduction, ReductionKind::Classic);
+  EXPECT_EQ(dialog.Imported().bitsPerPixel, 24u);
+  EXPECT_FALSE(dialog.DitherBox()->isEnabled());
+  EXPECT_GOLDEN("paint import contain classic", testing::OwnPainting(dialog));
+  dialog.ReductionBox()->setCurrentIndex(0);
+  dialog.DitherBox()->setChecked(false);
+  EXPECT_FALSE(dialog.Options().dither);
+  EXPECT_TRUE(dialog.DitherBox()->isEnabled());
+}
+
+}  // namespace
+}  // namespace vorlune

@@ -1,0 +1,153 @@
+// The property dialogs with a palette picker: the dialog of each family, what
+// it paints, where clicks choose colours and the colours it hands back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QTest>
+
+#include "dialogs/button_setting_dialog.h"
+#include "dialogs/color_setting_dialogs.h"
+#include "dialogs/modal_dialog.h"
+#include "dialogs/part_colors_editing.h"
+#include "dialogs/picker_rows.h"
+#include "dialogs_support.h"
+#include "support/golden.h"
+
+namespace vorlune {
+namespace {
+
+constexpr ColorTriple kNone{kNoColor, kNoColor, kNoColor};
+
+// For each pixel of the dialog: 0 off the strips, else 1 + row * 16 + swatch.
+std::vector<std::uint8_t> HitMap(const PickerDialog& dialog) {
+  std::vector<std::uint8_t> map;
+  for (int y = 0; y < dialog.height(); ++y) {
+    for (int x = 0; x < dialog.width(); ++x) {
+      const std::optional<PickerHit> hit = HitPickerRows(dialog.Template().rows, QPoint(x, y));
+      map.push_back(hit ? static_cast<std::uint8_t>(1 + hit->row * 16 + hit->index) : 0);
+    }
+  }
+  return map;
+}
+
+void Click(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+  QTest::mouseClick(&widget, button, Qt::NoModifier, at);
+}
+
+void ClickBox(QCheckBox* box) {
+  Click(*box, QPoint(6, box->height() / 2));
+}
+
+// Each family's dialog, its painting (previews in the colours held, damaged
+// indexes as none, the kind's picture, the strips) and where its swatches
+// answer; from no colours OK gives the family's defaults, held colours pass
+// through unless the first is negative.
+TEST(EditPartColors, EachFamilyGetsItsDialogAndColours) {
+  const struct {
+    PartKind kind;
+    ColorTriple held;
+    int templateId;
+    ColorTriple after;
+  } cases[] = {
+      {1, kNone, 136, kNone},
+      {30, {0, 12, 7}, 136, {0, 12, 7}},
+      {12, kNone, 166, {6, 14, kNoColor}},
+      {13, {-1, 3, 4}, 166, {6, 14, kNoColor}},
+      {17, kNone, 167, {6, 14, 9}},
+      {20, {15, 0, 7}, 167, {15, 0, 7}},
+      {19, {16, 100, 127}, 167, {16, 100, 127}},
+      {21, kNone, 168, {14, kNoColor, kNoColor}},
+      {29, {-1, 3, 4}, 168, {14, kNoColor, kNoColor}},
+      {0, kNone, 0, kNone},  // no dialog for a kind outside the table
+  };
+  for (const auto& c : cases) {
+    const std::string name = "kind " + std::to_string(c.kind) + " holding " + std::to_string(c.held[0]);
+    SCOPED_TRACE(name);
+    int seen = 0;
+    QTimer::singleShot(0, [&] {
+      if (auto* picker = dynamic_cast<PickerDialog*>(QApplication::activeModalWidget())) {
+        seen = picker->Template().id;
+        EXPECT_GOLDEN("paint " + name, testing::OwnPainting(*picker));
+        EXPECT_GOLDEN("hits " + std::to_string(seen), HitMap(*picker));
+        QTest::keyClick(picker, Qt::Key_Return);
+      }
+    });
+    ColorTriple colors = c.held;
+    EXPECT_EQ(EditPartColors(c.kind, colors), c.templateId != 0);
+    testing::Settle();
+    EXPECT_EQ(seen, c.templateId);
+    EXPECT_EQ(colors, c.after);
+  }
+}
+
+// The button dialog noting, per row, whether a paint covered the preview.
+struct LoggedButtonDialog : CButtonSettingDlg {
+  void paintEvent(QPaintEvent* event) override {
+    for (std::size_t i = 0; i < painted.size(); ++i)
+      if (event->rect().contains(PreviewRect(Template().rows[i]))) painted[i] = '1';
+    CButtonSettingDlg::paintEvent(event);
+  }
+  ColorTriple Colors() const {
+    ColorTriple c{};
+    GetColors(c[0], c[1], c[2]);
+    return c;
+  }
+  std::string painted = "00";
+};
+
+// A run of the button dialog (a kind outside the table: no picture). A new
+// colour repaints its preview before the click returns; the colour held (none
+// is not grey 8), other buttons and clicks beside the strip change nothing.
+// The boxes follow the colours on opening and act as a pair; with image brings
+// cyan and red; without image hands back no colours and ignores the strips but
+// keeps the colours held. Enter ends with OK right after a click on a box.
+TEST(ButtonSettingDialog, AScriptedRun) {
+  LoggedButtonDialog dialog;
+  dialog.SetColors(0, 2, kNoColor, kNoColor);
+  testing::ShowAndSettle(dialog);
+  std::string notes;
+  auto run = [&](const char* step, const std::function<void()>& act) {
+    dialog.painted = "00";
+    act();
+    const std::string atOnce = dialog.painted;
+    testing::Settle();
+    const ColorTriple c = dialog.Colors();
+    notes += QString::asprintf("%s: colours %d %d %d boxes %d%d previews ", step, c[0], c[1], c[2],
+                               dialog.WithImageBox()->isChecked(), dialog.WithoutImageBox()->isChecked())
+                 .toStdString() +
+             atOnce + " then " + dialog.painted + "\n";
+  };
+  run("opened", [] {});
+  run("second row, grey 8", [&] { Click(dialog, QPoint(230, 105)); });
+  run("grey 8 again", [&] { Click(dialog, QPoint(230, 105)); });
+  run("right button", [&] { Click(dialog, QPoint(200, 70), Qt::RightButton); });
+  run("middle button", [&] { Click(dialog, QPoint(200, 70), Qt::MiddleButton); });
+  run("beside the strip", [&] { Click(dialog, QPoint(101, 70)); });
+  run("reopened without colours", [&] {
+    dialog.hide();
+    dialog.SetColors(0, kNoColor, kNoColor, kNoColor);
+    testing::ShowAndSettle(dialog);
+  });
+  run("with image", [&] { ClickBox(dialog.WithImageBox()); });
+  run("with image again", [&] { ClickBox(dialog.WithImageBox()); });
+  run("first row, swatch 0", [&] { Click(dialog, QPoint(102, 70)); });
+  run("without image", [&] { ClickBox(dialog.WithoutImageBox()); });
+  run("without image again", [&] { ClickBox(dialog.WithoutImageBox()); });
+  run("second row while without", [&] { Click(dialog, QPoint(200, 110)); });
+  EXPECT_GOLDEN("paint run button", testing::OwnPainting(dialog));
+  run("with image back", [&] { ClickBox(dialog.WithImageBox()); });
+  SCOPED_TRACE(notes);
+  EXPECT_GOLDEN("run button", testing::AsBytes(notes));
+  EXPECT_EQ(testing::AnswerModal(dialog,
+                                 [&] {
+                                   ClickBox(dialog.WithoutImageBox());
+                                   QTest::keyClick(static_cast<QWidget*>(nullptr),
+                                                   Qt::Key_Return);  // to the box
+                                 }),
+            kIdOk);
+  EXPECT_EQ(dialog.Colors(), kNone);
+}
+
+}  // namespace
+}  // namespace vorlune
