@@ -173,6 +173,7 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"place", "out.hqd", "Stop", "200", "100", "--colors", "3,5,-1"}},
           {{"place", "out.hqd", "Time3", "0", "230", "--colors=0,-1,-1"}},
           {{"info", "out.hqd"}},
+          {{"place", "out.hqd", "Rewind", "250", "250", "--colors", "0,5,-1"}},
       },
       {
           {{"import", "in4.bmp", "four.hqd"}},
@@ -318,6 +319,8 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"--help"}},
           {{"info", "changed.pdb"}},
           {{"info", "damaged.pdb", "--json"}},
+          {{"help"}},
+          {{"bogus"}},
       },
       {
           // pictures of any format and size, with the import's options
