@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -24,8 +21,7 @@ class ScriptedPrompts final : public UserPrompts {
   QStringList files;  // next answers of the file dialogs; an empty name cancels
   std::vector<UserMessage> messages;
   std::vector<FileDialogRequest> requests;
-  std::function<void(const UserMessage&)> onMessage;
-  std::vector<bool> answers;  // next answers of the Yes/No questions; none left answers No
+  std::deque<bool> answers;  // next answers of the Yes/No questions; none left answers No
   QStringList questions;
   // Answers to "変更を保存しますか?" (Cancel when none is left) and how often it was asked.
   std::deque<UnsavedChangesAnswer> saveAnswers;
@@ -42,29 +38,9 @@ class ScriptedPrompts final : public UserPrompts {
   bool AskToRestoreRecovery(QWidget* owner, const QString& description) override;
 };
 
-// A 320 x 320 BMP file with a colour table of `colors` entries (none for 24
-// bits) whose pixel (x, y), counted from the top, is pixel(x, y): a colour
-// index, or 0xRRGGBB for 24 bits.
-struct BmpRecipe {
-  int bitsPerPixel = 8;
-  int width = 320;
-  int height = 320;
-  std::uint32_t compression = 0;
-  std::uint32_t colorsUsed = 0;
-  std::vector<std::uint32_t> colors;  // 0xRRGGBB
-  std::function<std::uint32_t(int x, int y)> pixel;
-};
-std::vector<std::uint8_t> MakeBmp(const BmpRecipe& recipe);
-
-// Writes bytes to a file in `folder`, returns its path.
-QString WriteFile(const QTemporaryDir& folder, const QString& name, const std::vector<std::uint8_t>& bytes);
-
-// Runs `action` on the next modal dialog or popup that opens.
-void OnNextModal(std::function<void(QWidget*)> action);
-
-// Answers the modal dialogs a command opens, in the order they open: each step
-// gets the next modal dialog that appears. A dialog that opens when no step is
-// left is cancelled and counted, so a wrong path fails instead of hanging.
+// Answers the modal dialogs and popup menus a command opens, in the order they
+// open: each step gets the next one that appears. One that opens when no step
+// is left is cancelled and counted, so a wrong path fails instead of hanging.
 class ModalScript {
  public:
   using Step = std::function<void(QWidget*)>;
