@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 
 namespace vorlune::testing {
@@ -18,47 +17,13 @@ void EnsureApplication() {
   static int argc = 1;
   static char name[] = "test_app";
   static char* argv[] = {name, nullptr};
-  static QApplication* application =
-      QApplication::instance() == nullptr ? new QApplication(argc, argv) : nullptr;
-  (void)application;
-}
-
-void ScriptedPrompts::ShowMessage(QWidget*, const UserMessage& message) {
-  messages.push_back(message);
+  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
 }
 
 std::optional<QString> ScriptedPrompts::ChooseFileToOpen(QWidget*, const FileDialogRequest& request) {
   requests.push_back(request);
-  const QString answer = files.isEmpty() ? QString() : files.takeFirst();
+  const QString answer = Next(files, QString());
   if (answer.isEmpty()) return std::nullopt;
-  return answer;
-}
-
-std::optional<QString> ScriptedPrompts::ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) {
-  return ChooseFileToOpen(owner, request);
-}
-
-bool ScriptedPrompts::AskYesNo(QWidget*, const QString& question) {
-  questions.push_back(question);
-  if (answers.empty()) return false;
-  const bool answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-
-UnsavedChangesAnswer ScriptedPrompts::AskToSaveChanges(QWidget*) {
-  ++saveQuestions;
-  if (saveAnswers.empty()) return UnsavedChangesAnswer::Cancel;
-  const UnsavedChangesAnswer answer = saveAnswers.front();
-  saveAnswers.pop_front();
-  return answer;
-}
-
-bool ScriptedPrompts::AskToRestoreRecovery(QWidget*, const QString& description) {
-  restoreOffers.push_back(description);
-  if (restoreAnswers.empty()) return false;
-  const bool answer = restoreAnswers.front();
-  restoreAnswers.pop_front();
   return answer;
 }
 
@@ -87,11 +52,6 @@ ModalScript::ModalScript() : timer_(new QTimer), showWatcher_(new ShowWatcher) {
 ModalScript::~ModalScript() {
   delete timer_;
   delete showWatcher_;
-}
-
-ModalScript& ModalScript::Then(Step step) {
-  steps_.push_back(std::move(step));
-  return *this;
 }
 
 void ModalScript::Poll() {

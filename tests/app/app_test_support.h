@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <deque>
@@ -15,27 +14,45 @@ namespace vorlune::testing {
 // A QApplication for the whole test program (offscreen platform).
 void EnsureApplication();
 
+// The next of `answers`, or `otherwise` when none is left.
+template <typename T>
+T Next(std::deque<T>& answers, T otherwise) {
+  if (answers.empty()) return otherwise;
+  const T answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
 // Answers the editor's questions from a script and records what it was shown.
 class ScriptedPrompts final : public UserPrompts {
  public:
-  QStringList files;  // next answers of the file dialogs; an empty name cancels
+  std::deque<QString> files;  // next answers of the file dialogs; an empty name cancels
   std::vector<UserMessage> messages;
   std::vector<FileDialogRequest> requests;
-  std::deque<bool> answers;  // next answers of the Yes/No questions; none left answers No
+  std::deque<bool> answers;  // of the Yes/No questions, No when none is left
   QStringList questions;
-  // Answers to "変更を保存しますか?" (Cancel when none is left) and how often it was asked.
-  std::deque<UnsavedChangesAnswer> saveAnswers;
+  std::deque<UnsavedChangesAnswer> saveAnswers;  // Cancel when none is left
   int saveQuestions = 0;
-  // Answers to the offer of a recovery copy (discard when none is left), and the offers.
-  std::deque<bool> restoreAnswers;
+  std::deque<bool> restoreAnswers;  // to the offers of a recovery copy, No when none is left
   QStringList restoreOffers;
 
-  void ShowMessage(QWidget* owner, const UserMessage& message) override;
-  std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
-  std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override;
-  bool AskYesNo(QWidget* owner, const QString& question) override;
-  UnsavedChangesAnswer AskToSaveChanges(QWidget* owner) override;
-  bool AskToRestoreRecovery(QWidget* owner, const QString& description) override;
+  void ShowMessage(QWidget*, const UserMessage& message) override { messages.push_back(message); }
+  std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialogRequest& request) override;
+  std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override {
+    return ChooseFileToOpen(owner, request);
+  }
+  bool AskYesNo(QWidget*, const QString& question) override {
+    questions.push_back(question);
+    return Next(answers, false);
+  }
+  UnsavedChangesAnswer AskToSaveChanges(QWidget*) override {
+    ++saveQuestions;
+    return Next(saveAnswers, UnsavedChangesAnswer::Cancel);
+  }
+  bool AskToRestoreRecovery(QWidget*, const QString& description) override {
+    restoreOffers.push_back(description);
+    return Next(restoreAnswers, false);
+  }
 };
 
 // Answers the modal dialogs and popup menus a command opens, in the order they
@@ -49,7 +66,10 @@ class ModalScript {
   ModalScript(const ModalScript&) = delete;
   ModalScript& operator=(const ModalScript&) = delete;
 
-  ModalScript& Then(Step step);
+  ModalScript& Then(Step step) {
+    steps_.push_back(std::move(step));
+    return *this;
+  }
   std::size_t Remaining() const { return steps_.size(); }
   int Unexpected() const { return unexpected_; }
   const QStringList& Titles() const { return titles_; }  // of every dialog answered

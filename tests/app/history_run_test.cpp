@@ -30,7 +30,7 @@ TEST(HistoryRun, EditsAreUndoneRedoneSavedAndAskedAbout) {
   CSkinEditorDlg& w = s.window();
   w.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-  s.Import(RampPicture(), "ramp.bmp");
+  Import(s, RampPicture(), "ramp.bmp");
   ModalScript script;
   const QPoint play = ClientPointFor(1, 200, 101);
   const auto canvas = [&] { return s.Client().copy(kCanvasFrameArea); };
@@ -56,8 +56,9 @@ TEST(HistoryRun, EditsAreUndoneRedoneSavedAndAskedAbout) {
        }},
       {"背景画像の読み込み",
        [&] {
-         s.prompts.files = {WriteFile(s.files, "stripes.bmp",
-                                      IndexedPicture(4, PickerTable(), [](int x, int) { return std::uint8_t(x / 8 % 2); }))};
+         s.prompts.files = {WriteFile(s.Path("stripes.bmp"), IndexedPicture(4, PickerTable(), [](int x, int) {
+                                        return std::uint8_t(x / 8 % 2);
+                                      }))};
          s.Key(Qt::Key_I, Qt::ControlModifier);
        }},
       {"部品の削除",
@@ -119,14 +120,14 @@ TEST(HistoryRun, EditsAreUndoneRedoneSavedAndAskedAbout) {
   ASSERT_EQ(w.Placement().movingFlag, 1);
   s.Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(w.Placement().currentKind, 0);
-  EXPECT_EQ(w.Layout().part(2).x, 20);
-  EXPECT_EQ(w.Layout().placedCount, 1u);
+  EXPECT_EQ(std::tie(w.Layout().part(2).x, w.Layout().placedCount), std::tuple(20, 1u));
   EXPECT_FALSE(w.PartButton(2)->isEnabled());
   EXPECT_EQ(w.RedoText(), "やり直し: 部品の削除");
 
   // Close and Load ask before unsaved work is lost; Cancel, or a cancelled save, keeps it.
   int& asked = s.prompts.saveQuestions;
-  s.prompts.saveAnswers = {UnsavedChangesAnswer::Cancel, UnsavedChangesAnswer::Cancel, UnsavedChangesAnswer::Save};
+  s.prompts.saveAnswers = {UnsavedChangesAnswer::Cancel, UnsavedChangesAnswer::Cancel,
+                           UnsavedChangesAnswer::Save};
   EXPECT_FALSE(w.close());
   s.Key(Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(s.prompts.requests.size(), 3u);  // Load stopped before its dialog
@@ -154,8 +155,7 @@ TEST(HistoryRun, EditsAreUndoneRedoneSavedAndAskedAbout) {
   s.prompts.files = {s.Path("final.hqd")};
   EXPECT_TRUE(w.close());
   EXPECT_EQ(asked, 5);
-  const QByteArray final = ReadFileBytes(s.Path("final.hqd"));
-  EXPECT_GOLDEN("project at the end of the history run", AsBytes(final.toStdString()));
+  EXPECT_GOLDEN("project at the end of the history run", Bytes(ReadFileBytes(s.Path("final.hqd"))));
   // kept.hqd, saved and loaded, is in the list once.
   EXPECT_EQ(RecentProjects().mid(0, 2), QStringList({s.Path("final.hqd"), s.Path("kept.hqd")}));
   EXPECT_EQ(script.Remaining(), 0u);
@@ -174,7 +174,7 @@ TEST(HistoryRun, EditsAreUndoneRedoneSavedAndAskedAbout) {
 // Run only by the recovery test below, in a process of its own that is killed.
 TEST(Recovery, DISABLED_EditorThatIsKilled) {
   EditorSession s;
-  s.Import(RampPicture());
+  Import(s, RampPicture());
   s.prompts.files = {qEnvironmentVariable("VORLUNE_TEST_PROJECT")};
   s.Click(IDC_SAVE);
   ModalScript script;
@@ -214,22 +214,19 @@ TEST(Recovery, AKilledEditorsWorkIsOfferedAndRestored) {
   w.OfferRecoveryCopies();
   ASSERT_EQ(editor.prompts.restoreOffers.size(), 1);
   EXPECT_TRUE(editor.prompts.restoreOffers[0].startsWith("kept.hqd ("));
-  EXPECT_EQ(w.Layout().part(1).colors, (ColorTriple{4, 5, kNoColor}));
-  EXPECT_EQ(w.Layout().part(1).x, 20);
+  EXPECT_EQ(std::tie(w.Layout().part(1).colors, w.Layout().part(1).x),
+            std::tuple(ColorTriple{4, 5, kNoColor}, 20));
   EXPECT_FALSE(w.PartButton(1)->isEnabled());
   EXPECT_TRUE(w.isWindowModified());
   EXPECT_EQ(w.windowTitle(), "kept.hqd[*] - Vorlune");
   // The child's copy is gone; the editor's own stands in for it.
   EXPECT_EQ(RecoveryCopies(), QStringList{QString::fromStdString(w.Recovery().Path().filename().string())});
 
-  QFile damaged(QString::fromStdString((RecoveryCopy::Folder() / "editor-1-1.hqd").string()));
-  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-  damaged.write(QByteArray(5000, 'x'));
-  damaged.close();
+  QFile damaged(WriteFile(QString::fromStdString((RecoveryCopy::Folder() / "editor-1-1.hqd").string()),
+                          QByteArray(5000, 'x')));
   EditorSession later;
   later.window().OfferRecoveryCopies();
-  ASSERT_EQ(later.prompts.messages.size(), 1u);
-  EXPECT_EQ(later.prompts.messages[0].text.rfind("Error : ", 0), 0u);
+  EXPECT_EQ(later.prompts.messages.at(0).text.rfind("Error : ", 0), 0u);
   EXPECT_TRUE(later.prompts.restoreOffers.isEmpty());
   EXPECT_FALSE(damaged.exists());
   EXPECT_TRUE(QFile::exists(QString::fromStdString(w.Recovery().Path().string())));

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QImage>
-#include <QStringList>
 #include <cstdint>
+#include <span>
 #include <vector>
 
-#include "app/main_window_template.h"
 #include "layout/skin_palette.h"
 #include "session_support.h"
 
@@ -21,14 +19,23 @@ std::vector<std::uint8_t> IndexedPicture(int bits, const std::vector<Rgb>& table
 // The sixteen colours of the property dialogs, which no reduction changes.
 std::vector<Rgb> PickerTable();
 
+QString WriteFile(const QString& path, const std::vector<std::uint8_t>& bytes);
+QString WriteFile(const QString& path, const QByteArray& bytes);
+QByteArray ReadFileBytes(const QString& path);
+inline std::span<const std::uint8_t> Bytes(const QByteArray& bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::size_t>(bytes.size())};
+}
+// Chooses `bytes`, written as `name`, in the open dialog of "画　像".
+void Import(EditorSession& s, const std::vector<std::uint8_t>& bytes, const QString& name = "picture.bmp");
+
 // The window's layout as a project file would hold it.
 std::vector<std::uint8_t> ProjectBytes(CSkinEditorDlg& window);
-// The pixels of `image` in one byte layout, for golden checks.
+// The pixels of `image`, for golden checks.
 std::vector<std::uint8_t> Pixels(const QImage& image);
 // The canvas with its grey frame and the placement indicator.
-QImage Canvas(EditorSession& session);
+QImage Canvas(EditorSession& s);
 
-// Runs vorlune-cli; its exit code, with its error output appended to `error`.
-int RunCli(const QStringList& arguments, std::string* error = nullptr);
+// Runs vorlune-cli; its exit code, its error output appended to `error`.
+int RunCli(const QStringList& arguments, std::string& error);
 
 }  // namespace vorlune::testing

@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
 
-#include "app/main_window_template.h"
 #include "dialogs/button_setting_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/picker_dialog.h"
@@ -73,31 +71,6 @@ EditorSession::EditorSession() {
 
 EditorSession::~EditorSession() = default;
 
-void EditorSession::Import(const std::vector<std::uint8_t>& bytes, const QString& name) {
-  prompts.files.push_back(WriteFile(files, name, bytes));
-  Click(IDC_IMAGE);
-}
-
-void EditorSession::Click(int controlId) {
-  QTest::mouseClick(window_->Control(controlId), Qt::LeftButton);
-}
-
-void EditorSession::PressPart(PartKind k) {
-  QTest::mouseClick(window_->PartButton(k), Qt::LeftButton);
-}
-
-void EditorSession::LeftClick(QPoint at) {
-  QTest::mouseClick(window_.get(), Qt::LeftButton, Qt::NoModifier, at);
-}
-
-void EditorSession::RightClick(QPoint at) {
-  QTest::mouseClick(window_.get(), Qt::RightButton, Qt::NoModifier, at);
-}
-
-void EditorSession::MoveTo(QPoint at) {
-  QTest::mouseMove(window_.get(), at);
-}
-
 void EditorSession::Place(PartKind k, int x, int y) {
   PressPart(k);
   MoveTo(ClientPointFor(k, x, y));
@@ -137,19 +110,6 @@ std::vector<bool> EditorSession::EnabledButtons() const {
   for (PartKind k = kFirstKind; k <= kLastKind; ++k)
     enabled[static_cast<std::size_t>(k)] = window_->PartButton(k)->isEnabled();
   return enabled;
-}
-
-QString WriteFile(const QTemporaryDir& folder, const QString& name, const std::vector<std::uint8_t>& bytes) {
-  const QString path = folder.filePath(name);
-  QFile file(path);
-  file.open(QIODevice::WriteOnly);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-  return path;
-}
-
-QByteArray ReadFileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace vorlune::testing

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
-#include <QPoint>
 #include <QTemporaryDir>
-#include <cstdint>
+#include <QTest>
 #include <initializer_list>
 #include <memory>
 #include <utility>
-#include <vector>
 
+#include "app/main_window_template.h"
 #include "app/skin_editor_dlg.h"
 #include "app_test_support.h"
 
@@ -35,13 +33,11 @@ class EditorSession {
   ScriptedPrompts prompts;
   QTemporaryDir files;
 
-  // Chooses `bytes`, written as `name`, in the open dialog of "画　像".
-  void Import(const std::vector<std::uint8_t>& bytes, const QString& name = "picture.bmp");
-  void Click(int controlId);
-  void PressPart(PartKind k);
-  void LeftClick(QPoint at);
-  void RightClick(QPoint at);
-  void MoveTo(QPoint at);
+  void Click(int id) { QTest::mouseClick(window_->Control(id), Qt::LeftButton); }
+  void PressPart(PartKind k) { QTest::mouseClick(window_->PartButton(k), Qt::LeftButton); }
+  void LeftClick(QPoint at) { QTest::mouseClick(window_.get(), Qt::LeftButton, Qt::NoModifier, at); }
+  void RightClick(QPoint at) { QTest::mouseClick(window_.get(), Qt::RightButton, Qt::NoModifier, at); }
+  void MoveTo(QPoint at) { QTest::mouseMove(window_.get(), at); }
   // Part button k, the mouse over (x, y) and a left click there.
   void Place(PartKind k, int x, int y);
   // A key as a person types it: to whatever control of the active window has the focus.
@@ -56,9 +52,5 @@ class EditorSession {
  private:
   std::unique_ptr<CSkinEditorDlg> window_;
 };
-
-// Writes bytes to a file in `folder`, returns its path.
-QString WriteFile(const QTemporaryDir& folder, const QString& name, const std::vector<std::uint8_t>& bytes);
-QByteArray ReadFileBytes(const QString& path);
 
 }  // namespace vorlune::testing
