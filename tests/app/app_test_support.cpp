@@ -1,9 +1,9 @@
-#include "app_test_support.h"
-
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+#include "session_support.h"
 
 namespace vorlune::testing {
 

@@ -11,7 +11,7 @@
 #include "core/png_writer.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/picture_import_dialog.h"
-#include "run_support.h"
+#include "session_support.h"
 #include "support/golden.h"
 
 namespace vorlune {
@@ -85,14 +85,13 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   EXPECT_EQ(script.Titles().back(), "Harmoniquest");
   EXPECT_EQ(s.prompts.requests.at(0).filter, "Database for Harmoniquest (*.pdb)");
   EXPECT_EQ(s.prompts.requests.at(0).defaultExtension, "pdb");
-  std::vector<std::string> texts;
-  for (const UserMessage& m : s.prompts.messages) texts.push_back(m.text);
-  EXPECT_EQ(texts,
-            (std::vector<std::string>{
-                "ここで指定されるファイル名は、Harmoniquestのデータベース名にも使用されます。\n"
-                "半角30文字以内(拡張子含む)の長さでお願いします。",
-                "ファイル名を入力してください。\n半角30文字以内(拡張子含む)の長さでお願いします。",
-                "データベース作者名を入力してください。", "データベースバージョンを入力してください。"}));
+  EXPECT_EQ(s.prompts.messages.at(0).text,
+            "ここで指定されるファイル名は、Harmoniquestのデータベース名にも使用されます。\n"
+            "半角30文字以内(拡張子含む)の長さでお願いします。");
+  EXPECT_EQ(s.prompts.messages.at(1).text,
+            "ファイル名を入力してください。\n半角30文字以内(拡張子含む)の長さでお願いします。");
+  EXPECT_EQ(s.prompts.messages.at(2).text, "データベース作者名を入力してください。");
+  EXPECT_EQ(s.prompts.messages.at(3).text, "データベースバージョンを入力してください。");
   EXPECT_EQ(w.Layout().filePath, pdb.toStdString());
   const QByteArray skin = ReadFileBytes(pdb);
   EXPECT_GOLDEN("skin created in the editor", Bytes(skin));
@@ -192,19 +191,13 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   QByteArray changed = skin;
   changed[changed.size() - 25] = static_cast<char>(changed[changed.size() - 25] ^ 1);
   WriteFile(s.Path("changed.pdb"), changed);
-  EditorSession other;
-  Import(other, RampPicture());
-  const QImage before = other.Client();
-  other.prompts.files = {s.Path("changed.pdb")};
-  other.prompts.saveAnswers = {UnsavedChangesAnswer::Discard, UnsavedChangesAnswer::Discard};
-  other.Click(IDC_LOAD);
-  EXPECT_EQ(other.window().windowTitle(), "Vorlune[*]");
-  EXPECT_EQ(other.Client(), before);
-  other.prompts.answers = {true};
-  EXPECT_TRUE(other.Drop({s.Path("changed.pdb")}));
-  EXPECT_EQ(other.prompts.questions.size(), 2);
-  EXPECT_EQ(other.window().windowTitle(), "changed.pdb[*] - Vorlune");
-  EXPECT_EQ(other.window().Layout().placedCount, 6u);
+  project.prompts.files = {s.Path("changed.pdb")};
+  project.Click(IDC_LOAD);
+  EXPECT_EQ(ProjectBytes(project.window()), layout);
+  project.prompts.yes = true;
+  EXPECT_TRUE(project.Drop({s.Path("changed.pdb")}));
+  EXPECT_EQ(project.prompts.questions.size(), 2);
+  EXPECT_EQ(project.window().windowTitle(), "changed.pdb[*] - Vorlune");
 
   // Drops of other files are refused; a bad picture is reported as by the Image command;
   // a dropped picture and a picture or skin named at start are opened without a dialog.
@@ -216,16 +209,11 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   EXPECT_FALSE(started.window().Layout().backgroundLoaded);
   EXPECT_TRUE(started.Drop({WriteFile(started.Path("Sky.BMP"), RampPicture())}));
   EXPECT_TRUE(started.window().Layout().backgroundLoaded);
-  started.window().OpenFile(WriteFile(started.Path("sky.bmp"), RampPicture()));
-  EXPECT_EQ(started.window().windowTitle(), "Vorlune[*]");
   started.prompts.saveAnswers = {UnsavedChangesAnswer::Discard};
   started.window().OpenFile(pdb);
   EXPECT_EQ(started.window().windowTitle(), "night_sky.pdb[*] - Vorlune");
   EXPECT_TRUE(started.prompts.requests.empty());
-  EXPECT_EQ(w.Control(IDC_SAVE)->toolTip(),
-            QKeySequence(Qt::CTRL | Qt::Key_S).toString(QKeySequence::NativeText));
 }
-
 
 // A step for the import options: notes that they opened and presses the button of `text`.
 ModalScript::Step AnswerOptions(const char* text, int& shown) {

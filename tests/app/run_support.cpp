@@ -1,11 +1,10 @@
-#include "run_support.h"
-
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QProcess>
 
 #include "project/project_file.h"
+#include "session_support.h"
 #include "support/bmp_builder.h"
 
 namespace vorlune::testing {
