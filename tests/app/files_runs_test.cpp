@@ -239,24 +239,18 @@ TEST(ImportRun, TheImageCommandRefusesBadFilesAndTakesEveryDepth) {
   notBmp[0] = 'P';
   std::vector<std::uint8_t> compressed = IndexedPicture(8, PickerTable(), Checks);
   compressed[30] = 1;
-  const struct {
-    QString file;
-    std::string text;
-    MessageIcon icon;
-  } refusals[] = {
-      {WriteFile(s.Path("p.bmp"), notBmp), "Error : this file is not bmp-file", MessageIcon::Information},
-      {WriteFile(s.Path("c.bmp"), compressed),
-       "This bmp-file is compressed.\nPlease change non-compress bmp-file.", MessageIcon::Information},
-      {s.Path("missing.bmp"), "Error : Cannot find bmp-file", MessageIcon::Exclamation},
-      {s.files.path(), "Error : Cannot open bmp-file", MessageIcon::Information},  // a folder
-      {WriteFile(s.Path("cut.png"), QByteArray("\x89PNG\r\n\x1A\n")), "Error : this PNG file is damaged.",
-       MessageIcon::Information},
-  };
-  for (const auto& refusal : refusals) {
-    SCOPED_TRACE(refusal.text);
-    s.prompts.files = {refusal.file};
+  for (const auto& [file, text, icon] : std::initializer_list<std::tuple<QString, std::string, MessageIcon>>{
+           {WriteFile(s.Path("p.bmp"), notBmp), "Error : this file is not bmp-file",
+            MessageIcon::Information},
+           {WriteFile(s.Path("c.bmp"), compressed),
+            "This bmp-file is compressed.\nPlease change non-compress bmp-file.", MessageIcon::Information},
+           {s.Path("missing.bmp"), "Error : Cannot find bmp-file", MessageIcon::Exclamation},
+           {s.files.path(), "Error : Cannot open bmp-file", MessageIcon::Information},  // a folder
+           {WriteFile(s.Path("cut.png"), QByteArray("\x89PNG\r\n\x1A\n")),
+            "Error : this PNG file is damaged.", MessageIcon::Information}}) {
+    s.prompts.files = {file};
     s.Click(IDC_IMAGE);
-    EXPECT_EQ(s.prompts.messages.back(), (UserMessage{refusal.text, refusal.icon}));
+    EXPECT_EQ(s.prompts.messages.back(), (UserMessage{text, icon}));
     EXPECT_FALSE(w.Layout().backgroundLoaded);
     EXPECT_FALSE(QFile::exists(w.TemporaryPicturePath()));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -266,10 +260,7 @@ TEST(ImportRun, TheImageCommandRefusesBadFilesAndTakesEveryDepth) {
   // A photo takes the options dialog: Cancel imports nothing, OK an 8-bit picture.
   int optionsShown = 0;
   ModalScript script;
-  RgbImage photo(400, 300);
-  for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 400; ++x) photo.set(x, y, Rgb{std::uint8_t(x), std::uint8_t(y), 90});
-  const QString png = WriteFile(s.Path("photo.png"), EncodePng(photo));
+  const QString png = WriteFile(s.Path("photo.png"), EncodePng(RgbImage(400, 300, Rgb{200, 90, 30})));
   script.Then(AnswerOptions("ｷｬﾝｾﾙ", optionsShown)).Then(AnswerOptions("ＯＫ", optionsShown));
   s.prompts.files = {png};
   s.Click(IDC_IMAGE);
