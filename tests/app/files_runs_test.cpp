@@ -42,7 +42,7 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
       .Then(ChooseColours({{0, 8}, {1, 10}, {2, 9}}))
       .Then(ChooseColours({{0, 15}}))
       .Then(ChooseColours({{0, 11}}));
-  for (auto [k, x, y] : {std::tuple(1, 20, 251), {9, 200, 290}, {17, 150, 200}, {21, 20, 20}, {27, 20, 100}})
+  for (auto [k, x, y] : {std::tuple(1, 20, 251), {9, 200, 290}, {17, 150, 200}, {23, 20, 20}, {27, 20, 100}})
     s.Place(k, x, y);
 
   // Cancel in the preview writes nothing; the preview shows Play's "off" colour, red.
@@ -260,7 +260,10 @@ TEST(ImportRun, TheImageCommandRefusesBadFilesAndTakesEveryDepth) {
   // A photo takes the options dialog: Cancel imports nothing, OK an 8-bit picture.
   int optionsShown = 0;
   ModalScript script;
-  const QString png = WriteFile(s.Path("photo.png"), EncodePng(RgbImage(400, 300, Rgb{200, 90, 30})));
+  RgbImage photo(400, 300);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 400; ++x) photo.set(x, y, Rgb{std::uint8_t(x), std::uint8_t(y), 90});
+  const QString png = WriteFile(s.Path("photo.png"), EncodePng(photo));
   script.Then(AnswerOptions("ｷｬﾝｾﾙ", optionsShown)).Then(AnswerOptions("ＯＫ", optionsShown));
   s.prompts.files = {png};
   s.Click(IDC_IMAGE);
