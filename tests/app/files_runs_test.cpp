@@ -10,6 +10,7 @@
 #include "app/canvas_painter.h"
 #include "core/png_writer.h"
 #include "dialogs/database_info_dialog.h"
+#include "dialogs/image_preview_dialog.h"
 #include "dialogs/picture_import_dialog.h"
 #include "session_support.h"
 #include "support/golden.h"
@@ -45,7 +46,7 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   for (auto [k, x, y] : {std::tuple(1, 20, 251), {9, 200, 290}, {17, 150, 200}, {23, 20, 20}, {27, 20, 100}})
     s.Place(k, x, y);
 
-  // Cancel in the preview writes nothing; the preview shows Play's "off" colour, red.
+  // Cancel in the preview writes nothing; the preview shows Play in its "off" colour, red.
   QImage preview;
   script.Then([&](QWidget* dialog) {
     preview = dialog->grab().toImage();
@@ -53,6 +54,7 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   });
   s.Click(IDC_CREATE);
   EXPECT_EQ(script.Titles().back(), "イメージ表示");
+  EXPECT_GOLDEN("Create preview", Pixels(preview.copy(CImagePreviewDlg::kGround)));
   bool red = false;
   for (int y = 271; y < 301; ++y)
     for (int x = 40; x < 76; ++x) red = red || preview.pixel(x, y) == qRgb(255, 0, 0);
