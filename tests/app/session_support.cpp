@@ -3,28 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
-#include "app/main_window_template.h"
 #include "dialogs/button_setting_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/picker_dialog.h"
 #include "dialogs/picker_rows.h"
 
 namespace vorlune::testing {
-
-std::vector<std::uint8_t> RampPicture() {
-  BmpRecipe recipe;
-  for (std::uint32_t i = 0; i < 200; ++i)
-    recipe.colors.push_back((i << 16) | ((255 - i) << 8) | (i * 7 % 256));
-  recipe.colorsUsed = 200;
-  recipe.pixel = [](int x, int y) { return static_cast<std::uint32_t>((x + 3 * y) % 200); };
-  return MakeBmp(recipe);
-}
 
 QPoint ClientPointFor(PartKind k, int x, int y) {
   const PartKindInfo& info = KindInfo(k);
@@ -81,31 +71,34 @@ EditorSession::EditorSession() {
 
 EditorSession::~EditorSession() = default;
 
-void EditorSession::ImportRampPicture() {
-  prompts.files.push_back(WriteFile(files, QStringLiteral("ramp.bmp"), RampPicture()));
-  QTest::mouseClick(window_->Control(IDC_IMAGE), Qt::LeftButton);
-}
-
-void EditorSession::PressPart(PartKind k) {
-  QTest::mouseClick(window_->PartButton(k), Qt::LeftButton);
-}
-
-void EditorSession::LeftClick(QPoint at) {
-  QTest::mouseClick(window_.get(), Qt::LeftButton, Qt::NoModifier, at);
-}
-
-void EditorSession::RightClick(QPoint at) {
-  QTest::mouseClick(window_.get(), Qt::RightButton, Qt::NoModifier, at);
-}
-
-void EditorSession::MoveTo(QPoint at) {
-  QTest::mouseMove(window_.get(), at);
-}
-
 void EditorSession::Place(PartKind k, int x, int y) {
   PressPart(k);
   MoveTo(ClientPointFor(k, x, y));
   LeftClick(ClientPointFor(k, x, y));
+}
+
+void EditorSession::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  // The window a person types into is active again once a dialog has gone.
+  if (!window_->isActiveWindow()) {
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : window_.get(), key, modifiers);
+}
+
+bool EditorSession::Drop(const QStringList& paths) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const QString& path : paths) urls.push_back(QUrl::fromLocalFile(path));
+  data.setUrls(urls);
+  QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window_.get(), &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window_.get(), &drop);
+  QApplication::processEvents();  // the command runs once the drop has ended
+  return true;
 }
 
 QString EditorSession::EditText() const {
@@ -117,11 +110,6 @@ std::vector<bool> EditorSession::EnabledButtons() const {
   for (PartKind k = kFirstKind; k <= kLastKind; ++k)
     enabled[static_cast<std::size_t>(k)] = window_->PartButton(k)->isEnabled();
   return enabled;
-}
-
-QByteArray ReadFileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace vorlune::testing

@@ -1,21 +1,102 @@
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
-#include <QPoint>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdint>
+#include <deque>
+#include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
+#include <span>
 #include <utility>
+#include <vector>
 
+#include "app/main_window_template.h"
 #include "app/skin_editor_dlg.h"
-#include "app_test_support.h"
+#include "dialogs/user_prompts.h"
+#include "layout/skin_palette.h"
 
 namespace vorlune::testing {
 
-// A 320 x 320 8-bit picture of 200 colours (no reduction), pixel (x, y) of
-// colour (x + 3y) % 200, so that any shift of the background shows.
-std::vector<std::uint8_t> RampPicture();
+// A QApplication for the whole test program (offscreen platform).
+void EnsureApplication();
+
+// The next of `answers`, or `otherwise` when none is left.
+template <typename T>
+T Next(std::deque<T>& answers, T otherwise) {
+  if (answers.empty()) return otherwise;
+  const T answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+// Answers the editor's questions from a script and records what it was shown.
+class ScriptedPrompts final : public UserPrompts {
+ public:
+  std::deque<QString> files;  // next answers of the file dialogs; an empty name cancels
+  std::vector<UserMessage> messages;
+  std::vector<FileDialogRequest> requests;
+  bool yes = false;  // the answer to every Yes/No question
+  QStringList questions;
+  std::deque<UnsavedChangesAnswer> saveAnswers;  // Cancel when none is left
+  int saveQuestions = 0;
+  bool restore = false;  // the answer to every offer of a recovery copy
+  QStringList restoreOffers;
+
+  void ShowMessage(QWidget*, const UserMessage& message) override { messages.push_back(message); }
+  std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialogRequest& request) override;
+  std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override {
+    return ChooseFileToOpen(owner, request);
+  }
+  bool AskYesNo(QWidget*, const QString& question) override {
+    questions.push_back(question);
+    return yes;
+  }
+  UnsavedChangesAnswer AskToSaveChanges(QWidget*) override {
+    ++saveQuestions;
+    return Next(saveAnswers, UnsavedChangesAnswer::Cancel);
+  }
+  bool AskToRestoreRecovery(QWidget*, const QString& description) override {
+    restoreOffers.push_back(description);
+    return restore;
+  }
+};
+
+// Answers the modal dialogs and popup menus a command opens, in the order they
+// open: each step gets the next one that appears. One that opens when no step
+// is left is cancelled and counted, so a wrong path fails instead of hanging.
+class ModalScript {
+ public:
+  using Step = std::function<void(QWidget*)>;
+  ModalScript();
+  ~ModalScript();
+  ModalScript(const ModalScript&) = delete;
+  ModalScript& operator=(const ModalScript&) = delete;
+
+  ModalScript& Then(Step step) {
+    steps_.push_back(std::move(step));
+    return *this;
+  }
+  std::size_t Remaining() const { return steps_.size(); }
+  int Unexpected() const { return unexpected_; }
+  const QStringList& Titles() const { return titles_; }  // of every dialog answered
+
+ private:
+  void Poll();
+  QTimer* timer_;
+  QObject* showWatcher_;  // a dialog shown again is answered again
+  std::deque<Step> steps_;
+  QStringList titles_;
+  int unexpected_ = 0;
+};
+
+// Steps for a modal dialog: end it with OK (Enter) or Cancel (Escape).
+void PressEnter(QWidget* dialog);
+void PressEscape(QWidget* dialog);
 
 // The client point whose click puts a part of kind k at canvas (x, y).
 QPoint ClientPointFor(PartKind k, int x, int y);
@@ -27,7 +108,7 @@ ModalScript::Step ChooseColours(std::initializer_list<std::pair<int, int>> rowAn
 // A step for the information dialog: the three texts typed, then OK.
 ModalScript::Step FillInfo(const QString& name, const QString& author, const QString& version);
 
-// One editor window with scripted file and message dialogs, driven with the mouse.
+// One editor window with scripted file and message dialogs, driven with the mouse and keys.
 class EditorSession {
  public:
   EditorSession();
@@ -37,13 +118,17 @@ class EditorSession {
   ScriptedPrompts prompts;
   QTemporaryDir files;
 
-  void ImportRampPicture();
-  void PressPart(PartKind k);
-  void LeftClick(QPoint at);
-  void RightClick(QPoint at);
-  void MoveTo(QPoint at);
+  void Click(int id) { QTest::mouseClick(window_->Control(id), Qt::LeftButton); }
+  void PressPart(PartKind k) { QTest::mouseClick(window_->PartButton(k), Qt::LeftButton); }
+  void LeftClick(QPoint at) { QTest::mouseClick(window_.get(), Qt::LeftButton, Qt::NoModifier, at); }
+  void RightClick(QPoint at) { QTest::mouseClick(window_.get(), Qt::RightButton, Qt::NoModifier, at); }
+  void MoveTo(QPoint at) { QTest::mouseMove(window_.get(), at); }
   // Part button k, the mouse over (x, y) and a left click there.
   void Place(PartKind k, int x, int y);
+  // A key as a person types it: to whatever control of the active window has the focus.
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // Drops the files on the canvas; true when the window took the drag.
+  bool Drop(const QStringList& paths);
   QString Path(const QString& name) const { return files.filePath(name); }
   QString EditText() const;
   QImage Client() { return window_->grab().toImage(); }
@@ -53,6 +138,35 @@ class EditorSession {
   std::unique_ptr<CSkinEditorDlg> window_;
 };
 
+// What only the test program builds (run_support.cpp), not the screenshots.
+
+// A 320 x 320 8-bit picture of 200 colours (no reduction), pixel (x, y) of
+// colour (x + 3y) % 200, so that any shift of the background shows.
+std::vector<std::uint8_t> RampPicture();
+// A 320 x 320 picture of `bits` bits whose pixel (x, y), counted from the top,
+// has colour index(x, y) of `table` (24 bits: the colour itself).
+std::vector<std::uint8_t> IndexedPicture(int bits, const std::vector<Rgb>& table,
+                                         std::uint8_t (*index)(int x, int y), std::uint32_t colorsUsed = 0);
+// The sixteen colours of the property dialogs, which no reduction changes.
+std::vector<Rgb> PickerTable();
+
+QString WriteFile(const QString& path, const std::vector<std::uint8_t>& bytes);
+QString WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFileBytes(const QString& path);
+inline std::span<const std::uint8_t> Bytes(const QByteArray& bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::size_t>(bytes.size())};
+}
+// Chooses `bytes`, written as `name`, in the open dialog of "画　像".
+void Import(EditorSession& s, const std::vector<std::uint8_t>& bytes, const QString& name = "picture.bmp");
+
+// The window's layout as a project file would hold it.
+std::vector<std::uint8_t> ProjectBytes(CSkinEditorDlg& window);
+// The pixels of `image`, for golden checks.
+std::vector<std::uint8_t> Pixels(const QImage& image);
+// The canvas with its grey frame and the placement indicator.
+QImage Canvas(EditorSession& s);
+
+// Runs vorlune-cli; its exit code, its error output appended to `error`.
+int RunCli(const QStringList& arguments, std::string& error);
 
 }  // namespace vorlune::testing

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+
+#include "project/project_file.h"
+#include "session_support.h"
+#include "support/bmp_builder.h"
+
+namespace vorlune::testing {
+
+std::vector<std::uint8_t> RampPicture() {
+  std::vector<Rgb> table;
+  for (int i = 0; i < 200; ++i)
+    table.push_back(Rgb{std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i * 7 % 256)});
+  return EightBit(table, 200, [](int x, int row) { return std::uint8_t((x + 3 * (319 - row)) % 200); })
+      .Bytes();
+}
+
+std::vector<std::uint8_t> IndexedPicture(int bits, const std::vector<Rgb>& table,
+                                         std::uint8_t (*index)(int x, int y), std::uint32_t colorsUsed) {
+  TestBmp bmp;
+  bmp.bitsPerPixel = static_cast<std::uint16_t>(bits);
+  bmp.colorsUsed = colorsUsed;
+  if (bits == 24) {
+    bmp.pixels = TrueColorPixels([&](int x, int row) { return table[index(x, 319 - row)]; });
+  } else {
+    bmp.table = table;
+    bmp.pixels =
+        PackIndexes(static_cast<unsigned>(bits), [&](int x, int row) { return index(x, 319 - row); });
+  }
+  return bmp.Bytes();
+}
+
+std::vector<Rgb> PickerTable() {
+  return {kPickerColors.begin(), kPickerColors.end()};
+}
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(bytes);
+  return path;
+}
+
+QString WriteFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
+  return WriteFile(path, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+}
+
+QByteArray ReadFileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Import(EditorSession& s, const std::vector<std::uint8_t>& bytes, const QString& name) {
+  s.prompts.files.push_back(WriteFile(s.Path(name), bytes));
+  s.Click(IDC_IMAGE);
+}
+
+std::vector<std::uint8_t> ProjectBytes(CSkinEditorDlg& window) {
+  return WriteProjectFile(window.Layout());
+}
+
+std::vector<std::uint8_t> Pixels(const QImage& image) {
+  const QImage plain = image.convertToFormat(QImage::Format_RGB32);
+  std::vector<std::uint8_t> bytes;
+  for (int y = 0; y < plain.height(); ++y)
+    bytes.insert(bytes.end(), plain.constScanLine(y), plain.constScanLine(y) + 4 * plain.width());
+  return bytes;
+}
+
+QImage Canvas(EditorSession& s) {
+  return s.Client().copy(kCanvasFrameArea.united(kIndicatorArea));
+}
+
+int RunCli(const QStringList& arguments, std::string& error) {
+  QProcess cli;
+  cli.start(VORLUNE_CLI, arguments);
+  if (!cli.waitForFinished(30000)) return -1;
+  error += cli.readAllStandardError().toStdString();
+  return cli.exitCode();
+}
+
+}  // namespace vorlune::testing
