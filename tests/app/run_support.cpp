@@ -13,22 +13,16 @@ std::vector<std::uint8_t> RampPicture() {
   std::vector<Rgb> table;
   for (int i = 0; i < 200; ++i)
     table.push_back(Rgb{std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i * 7 % 256)});
-  return EightBit(table, 200, [](int x, int row) { return std::uint8_t((x + 3 * (319 - row)) % 200); })
+  return Indexed(8, table, 200, [](int x, int row) { return std::uint8_t((x + 3 * (319 - row)) % 200); })
       .Bytes();
 }
 
 std::vector<std::uint8_t> IndexedPicture(int bits, const std::vector<Rgb>& table,
                                          std::uint8_t (*index)(int x, int y), std::uint32_t colorsUsed) {
-  TestBmp bmp;
-  bmp.bitsPerPixel = static_cast<std::uint16_t>(bits);
+  const auto at = [&](int x, int row) { return index(x, 319 - row); };
+  TestBmp bmp = bits == 24 ? TrueColor([&](int x, int row) { return table[at(x, row)]; })
+                           : Indexed(static_cast<unsigned>(bits), table, colorsUsed, at);
   bmp.colorsUsed = colorsUsed;
-  if (bits == 24) {
-    bmp.pixels = TrueColorPixels([&](int x, int row) { return table[index(x, 319 - row)]; });
-  } else {
-    bmp.table = table;
-    bmp.pixels =
-        PackIndexes(static_cast<unsigned>(bits), [&](int x, int row) { return index(x, 319 - row); });
-  }
   return bmp.Bytes();
 }
 
