@@ -78,17 +78,15 @@ void CSkinEditorDlg::EndPlacement() {
 
 void CSkinEditorDlg::OnUndo() {
   EndPlacement();
-  const auto applied = m_history.Undo(m_layout);
-  if (!applied) return;
-  if (applied->backgroundChanged && m_layout.backgroundLoaded)
-    m_temporaryFolder.WritePicture(TemporaryPictureFileBytes(m_layout.reducedBmp));
-  ApplyPlacementEffects(m_placementEditor.BackgroundReplaced());
-  HistoryChanged();
+  ShowHistoryStep(m_history.Undo(m_layout));
 }
 
 void CSkinEditorDlg::OnRedo() {
   EndPlacement();
-  const auto applied = m_history.Redo(m_layout);
+  ShowHistoryStep(m_history.Redo(m_layout));
+}
+
+void CSkinEditorDlg::ShowHistoryStep(const std::optional<LayoutHistory::Applied>& applied) {
   if (!applied) return;
   if (applied->backgroundChanged && m_layout.backgroundLoaded)
     m_temporaryFolder.WritePicture(TemporaryPictureFileBytes(m_layout.reducedBmp));

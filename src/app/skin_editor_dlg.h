@@ -163,6 +163,8 @@ class CSkinEditorDlg : public QDialog {
   void HistoryChanged();
   // A part lifted or being placed is let go as a right click does.
   void EndPlacement();
+  // The layout after an undo or redo: temporary picture, placement state, menus.
+  void ShowHistoryStep(const std::optional<LayoutHistory::Applied>& applied);
   void CreateHistoryShortcuts();
   // The last projects saved or loaded, each a Load of that file.
   void AddRecentProjectsMenu(QMenu& menu);
