@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "core/file_io.h"
 
 namespace vorlune::cli {
 
@@ -17,11 +21,12 @@ int RunBuild(const Arguments& args);
 int RunRender(const Arguments& args);
 int RunUnpack(const Arguments& args);
 
-// What `info` prints for each kind of file; `json` selects machine-readable output.
-int DescribeBmp(const std::string& path, bool json);
-int DescribePicture(const std::string& path, bool json);
-int DescribeProject(const std::string& path, bool json);
-int DescribeSkinDatabase(const std::string& path, bool json);
+// What `info` prints for each kind of file, from the bytes `info` read once;
+// `json` selects machine-readable output.
+int DescribeBmp(const std::string& path, std::span<const std::uint8_t> bytes, bool json);
+int DescribePicture(const std::string& path, const InputFile& file, bool json, bool countColours);
+int DescribeProject(const std::string& path, std::span<const std::uint8_t> bytes, bool json);
+int DescribeSkinDatabase(const std::string& path, std::span<const std::uint8_t> bytes, bool json);
 
 // True when args hold "--help" or "-h".
 bool WantsHelp(const Arguments& args);

@@ -1,4 +1,7 @@
+#include <algorithm>
 #include <cstdio>
+#include <new>
+#include <optional>
 #include <string>
 
 #include "cli/commands.h"
@@ -48,14 +51,6 @@ void PrintNote(const std::string& text) {
   std::fprintf(stderr, "note: %s\n", text.c_str());
 }
 
-bool WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  if (const auto failure = WriteFileAtomically(path, bytes)) {
-    PrintFileMessage(path, *failure);
-    return false;
-  }
-  return true;
-}
-
 int Usage() {
   std::fputs(kUsage, stderr);
   return 2;
@@ -90,28 +85,41 @@ int RunImport(const Arguments& args) {
   }
   if (input.empty() || output.empty()) return Usage();
 
-  // Only the first bytes up to the picture buffer's size can matter to the
-  // exact import; other pictures are read whole.
+  // Read once: a pipe gives its bytes only once. Only the first bytes up to
+  // the picture buffer's size can matter to the exact import.
   const bool namedBmp = input.size() >= 4 && (input.ends_with(".bmp") || input.ends_with(".BMP"));
-  FileBytes file = ReadWholeFile(input, kPictureBufferSize);
-  if (file.failure) return RefuseFile(input, PictureReadFailureMessage(*file.failure, input));
-  const bool exact = TakesExactPathByDefault(file.bytes, namedBmp) && !options.AsksForFitting();
-  if (!exact && file.bytes.size() > kPictureBufferSize) {
-    file = ReadWholeFile(input, kMaxPictureFileSize);
-    if (file.failure) return RefuseFile(input, PictureReadFailureMessage(*file.failure, input));
-    if (file.bytes.size() > kMaxPictureFileSize) return RefuseFile(input, PictureTooLargeMessage());
+  const InputFile file = InputFile::Open(input, kMaxPictureFileSize);
+  if (file.failure()) return RefuseFile(input, PictureReadFailureMessage(*file.failure(), input));
+  const std::span<const std::uint8_t> bytes = file.bytes();
+  const bool exact = TakesExactPathByDefault(bytes, namedBmp) && !options.AsksForFitting();
+  if (!exact && bytes.size() > kMaxPictureFileSize) return RefuseFile(input, PictureTooLargeMessage());
+  ReducedDecoding decoding;
+  decoding.consumed = [&file](std::size_t offset) { file.Release(offset); };
+  std::optional<Result<ImportedBackground>> imported;
+  try {
+    imported =
+        exact ? ImportBackground(bytes.first(std::min<std::size_t>(bytes.size(), kPictureBufferSize + 1)))
+              : ImportPicture(bytes, options.options(), decoding);
+  } catch (const std::bad_alloc&) {
+    imported = Result<ImportedBackground>(PictureTooLargeMessage());
   }
-  Result<ImportedBackground> imported =
-      exact ? ImportBackground(file.bytes) : ImportPicture(file.bytes, options.options());
-  if (!imported) return RefuseFile(input, imported.error());
-  if (imported->reductionNoticeDue) PrintNote(ReductionNoticeMessage().text);
-  for (const auto& warning : imported->warnings) PrintNote(warning.text);
+  if (!*imported) return RefuseFile(input, imported->error());
+  if ((*imported)->reductionNoticeDue) PrintNote(ReductionNoticeMessage().text);
+  for (const auto& warning : (*imported)->warnings) PrintNote(warning.text);
 
-  const std::vector<std::uint8_t> temporaryPicture = TemporaryPictureFileBytes(imported->reducedBmp);
+  // Every output is written whole, or none is.
+  const std::vector<std::uint8_t> temporaryPicture = TemporaryPictureFileBytes((*imported)->reducedBmp);
   SkinLayout layout = NewSkinLayout();
-  ApplyImportedBackground(layout, std::move(*imported));
-  if (!WriteOutput(output, WriteProjectFile(layout))) return 1;
-  if (!reducedBmpPath.empty() && !WriteOutput(reducedBmpPath, temporaryPicture)) return 1;
+  ApplyImportedBackground(layout, std::move(**imported));
+  const std::vector<std::uint8_t> project = WriteProjectFile(layout);
+  std::vector<OutputFile> outputs{{output, project}};
+  if (!reducedBmpPath.empty()) outputs.push_back({reducedBmpPath, temporaryPicture});
+  std::size_t failed = 0;
+  if (const auto failure = WriteFilesAtomically(outputs, &failed)) {
+    return RefuseFile(outputs[failed].target, {std::string(failed == 0 ? "Error : Cannot make hqd-file. ("
+                                                                       : "Error : Cannot make bmp-file. (") +
+                                               *failure + ")"});
+  }
   return 0;
 }
 

@@ -7,7 +7,6 @@
 #include "cli/file_message.h"
 #include "cli/json_writer.h"
 #include "core/byte_order.h"
-#include "core/file_io.h"
 #include "image/background_import.h"
 #include "image/bmp_fields.h"
 
@@ -52,12 +51,7 @@ std::string ImportVerdict(const Result<BackgroundCheck>& check) {
 
 }  // namespace
 
-int DescribeBmp(const std::string& path, bool json) {
-  const FileBytes file = ReadWholeFile(path);
-  if (file.failure) {
-    return RefuseFile(path, BmpReadFailureMessage(*file.failure));
-  }
-  const std::span<const std::uint8_t> bytes = file.bytes;
+int DescribeBmp(const std::string& path, std::span<const std::uint8_t> bytes, bool json) {
   const Result<BackgroundCheck> check = CheckBackgroundFile(bytes);
   const bool complete = bytes.size() >= kBmpHeadersSize;
   const BmpFields f = complete ? ReadBmpFields(bytes) : BmpFields{};

@@ -1,89 +1,65 @@
-#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "cli/json_writer.h"
 #include "cli/picture_options.h"
-#include "core/file_io.h"
 #include "image/picture_decoding.h"
 
 namespace vorlune::cli {
 
-namespace {
-
-std::int64_t DistinctColours(const RgbImage& image) {
-  std::vector<bool> seen(1u << 24);
-  std::int64_t count = 0;
-  for (std::size_t p = 0; p < image.rgb.size(); p += 3) {
-    const std::uint32_t key = (image.rgb[p] << 16) | (image.rgb[p + 1] << 8) | image.rgb[p + 2];
-    if (!seen[key]) {
-      seen[key] = true;
-      ++count;
-    }
+// What the header says; the pixels are decoded only to count their colours.
+// A picture the import would refuse from its header (too large, damaged) is
+// refused here too, with exit status 1.
+int DescribePicture(const std::string& path, const InputFile& file, bool json, bool countColours) {
+  const std::span<const std::uint8_t> bytes = file.bytes();
+  if (bytes.size() > kMaxPictureFileSize) return RefuseFile(path, PictureTooLargeMessage());
+  const Result<PictureFacts> facts = InspectPicture(bytes);
+  if (!facts) return RefuseFile(path, facts.error());
+  std::optional<std::uint64_t> colours;
+  if (countColours) {
+    const Result<std::uint64_t> counted =
+        CountPictureColours(bytes, [&file](std::size_t offset) { file.Release(offset); });
+    if (!counted) return RefuseFile(path, counted.error());
+    colours = *counted;
   }
-  return count;
-}
-
-}  // namespace
-
-int DescribePicture(const std::string& path, bool json) {
-  const FileBytes file = ReadWholeFile(path, kMaxPictureFileSize);
-  if (file.failure) {
-    std::fprintf(stderr, "vorlune-cli: %s: Error : Cannot open picture file\n", path.c_str());
-    return 1;
-  }
-  const Result<DecodedPicture> decoded = file.bytes.size() > kMaxPictureFileSize
-                                             ? Result<DecodedPicture>(PictureTooLargeMessage())
-                                             : DecodePicture(file.bytes);
-  const Result<PictureFacts> facts =
-      decoded ? Result<PictureFacts>(decoded->facts) : InspectPicture(file.bytes);
-  const std::int64_t colours = decoded ? DistinctColours(decoded->image) : -1;
-  std::string refusal = decoded ? "" : decoded.error().text;
+  const bool exactSize = facts->width == 320 && facts->height == 320;
 
   if (json) {
     JsonWriter out;
     out.BeginObject();
     out.Add("file", path);
     out.Add("kind", "picture");
-    out.Add("size", static_cast<std::int64_t>(file.bytes.size()));
-    if (facts) {
-      out.Add("format", facts->format);
-      out.Add("width", facts->width);
-      out.Add("height", facts->height);
-      out.Add("orientation", facts->orientation);
-      out.Add("colorProfile", facts->hasProfile);
-      out.Add("alpha", facts->hasAlpha);
-    }
-    if (colours >= 0) {
-      out.Add("colorsInPixels", colours);
+    out.Add("size", static_cast<std::int64_t>(bytes.size()));
+    out.Add("format", facts->format);
+    out.Add("width", facts->width);
+    out.Add("height", facts->height);
+    out.Add("orientation", facts->orientation);
+    out.Add("colorProfile", facts->hasProfile);
+    out.Add("alpha", facts->hasAlpha);
+    if (colours) {
+      out.Add("colorsInPixels", static_cast<std::int64_t>(*colours));
     } else {
       out.AddNull("colorsInPixels");
     }
-    out.Add("importable", decoded.ok());
-    if (!decoded) out.Add("refusal", refusal);
+    out.Add("importable", true);
     out.EndObject();
     std::printf("%s\n", out.text().c_str());
     return 0;
   }
   std::printf("file:                %s\n", path.c_str());
-  std::printf("size:                %zu bytes\n", file.bytes.size());
-  if (facts) {
-    std::printf("format:              %s\n", facts->format.c_str());
-    std::printf("width x height:      %d x %d\n", facts->width, facts->height);
-    std::printf("orientation:         %d\n", facts->orientation);
-    std::printf("colour profile:      %s\n",
-                facts->hasProfile ? "embedded, converted to sRGB" : "none (sRGB)");
-    std::printf("alpha:               %s\n", facts->hasAlpha ? "yes" : "no");
-  }
-  if (colours >= 0) std::printf("colours in pixels:   %lld\n", static_cast<long long>(colours));
-  std::replace(refusal.begin(), refusal.end(), '\n', ' ');
+  std::printf("size:                %zu bytes\n", bytes.size());
+  std::printf("format:              %s\n", facts->format.c_str());
+  std::printf("width x height:      %d x %d\n", facts->width, facts->height);
+  std::printf("orientation:         %d\n", facts->orientation);
+  std::printf("colour profile:      %s\n", facts->hasProfile ? "embedded, converted to sRGB" : "none (sRGB)");
+  std::printf("alpha:               %s\n", facts->hasAlpha ? "yes" : "no");
+  if (colours) std::printf("colours in pixels:   %llu\n", static_cast<unsigned long long>(*colours));
   std::printf("import:              %s\n",
-              decoded ? (decoded->image.width == 320 && decoded->image.height == 320
-                             ? "accepted, reduced to at most 214 colours"
-                             : "accepted, fitted to 320 x 320 and reduced to at most 214 colours")
-                      : ("refused: " + refusal).c_str());
+              exactSize ? "accepted, reduced to at most 214 colours"
+                        : "accepted, fitted to 320 x 320 and reduced to at most 214 colours");
   return 0;
 }
 

@@ -3,10 +3,11 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "cli/json_writer.h"
-#include "cli/project_editing.h"
 #include "core/byte_order.h"
 #include "core/cp932.h"
+#include "project/project_file.h"
 #include "project/project_file_format.h"
 
 namespace vorlune::cli {
@@ -126,9 +127,9 @@ void PrintText(const std::string& path, const SkinLayout& layout, const StoredBm
 
 }  // namespace
 
-int DescribeProject(const std::string& path, bool json) {
-  const auto layout = LoadProjectForEditing(path);
-  if (!layout) return 1;
+int DescribeProject(const std::string& path, std::span<const std::uint8_t> bytes, bool json) {
+  const Result<SkinLayout> layout = ReadProjectFile(bytes);
+  if (!layout) return RefuseFile(path, layout.error());
   const StoredBmpHeader bmp = ReadStoredHeader(layout->picture);
   if (json) {
     PrintJson(path, *layout, bmp);

@@ -7,7 +7,6 @@
 #include "cli/file_message.h"
 #include "cli/json_writer.h"
 #include "core/cp932.h"
-#include "core/file_io.h"
 #include "project/skin_unpacking.h"
 #include "skin/skin_database_reader.h"
 
@@ -207,21 +206,16 @@ void PrintJson(const SkinDatabase& db, std::size_t fileSize, const std::string& 
 
 }  // namespace
 
-int DescribeSkinDatabase(const std::string& path, bool json) {
-  const FileBytes file = ReadWholeFile(path);
-  if (file.failure) {
-    std::fprintf(stderr, "Error : Cannot open %s\n", path.c_str());
-    return 1;
-  }
-  const Result<SkinDatabase> db = ReadSkinDatabase(file.bytes);
+int DescribeSkinDatabase(const std::string& path, std::span<const std::uint8_t> bytes, bool json) {
+  const Result<SkinDatabase> db = ReadSkinDatabase(bytes);
   if (!db) {
     PrintFileMessage(path, db.error().text);
     return 1;
   }
   if (json) {
-    PrintJson(*db, file.bytes.size(), UnpackText(file.bytes));
+    PrintJson(*db, bytes.size(), UnpackText(bytes));
   } else {
-    PrintText(*db, file.bytes.size(), UnpackText(file.bytes));
+    PrintText(*db, bytes.size(), UnpackText(bytes));
   }
   return 0;
 }

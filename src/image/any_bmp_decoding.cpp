@@ -1,8 +1,10 @@
 #include <bit>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "core/byte_order.h"
-#include "image/picture_decoding.h"
+#include "image/picture_decoders.h"
 
 namespace vorlune {
 
@@ -19,8 +21,8 @@ std::uint8_t Field(std::uint32_t word, std::uint32_t mask, std::uint8_t absent) 
 }  // namespace
 
 // Uncompressed and bit-field BMPs of any size and depth; the run-length
-// compressions are refused.
-Result<RgbaPixels> DecodeAnyBmp(std::span<const std::uint8_t> file, bool headerOnly) {
+// compressions are refused. Rows go to the sink in the file's order.
+Status DecodeAnyBmp(std::span<const std::uint8_t> file, PixelSink& sink) {
   if (file.size() < 54) return DamagedPictureMessage("BMP");
   const std::uint32_t offset = ReadLE32(file, 10);
   const std::uint32_t infoSize = ReadLE32(file, 14);
@@ -33,7 +35,7 @@ Result<RgbaPixels> DecodeAnyBmp(std::span<const std::uint8_t> file, bool headerO
     return DamagedPictureMessage("BMP");
   const bool topDown = rawHeight < 0;
   const std::uint32_t height = static_cast<std::uint32_t>(std::abs(rawHeight));
-  if (!PictureSizeAllowed(std::uint32_t(width), height)) return PictureTooLargeMessage();
+  if (auto refusal = SizeRefusal("BMP", std::uint32_t(width), height, sink.MaxPixels())) return *refusal;
   if (compression != 0 && compression != 3) {
     return UserMessage{"This bmp-file is compressed.\nPlease change non-compress bmp-file.",
                        MessageIcon::Information};
@@ -41,10 +43,10 @@ Result<RgbaPixels> DecodeAnyBmp(std::span<const std::uint8_t> file, bool headerO
   const bool indexed = bits == 1 || bits == 2 || bits == 4 || bits == 8;
   if (!indexed && bits != 16 && bits != 24 && bits != 32) return DamagedPictureMessage("BMP");
 
-  RgbaPixels out;
-  out.facts.format = "BMP";
-  out.width = out.facts.width = width;
-  out.height = out.facts.height = static_cast<int>(height);
+  PictureFacts facts;
+  facts.format = "BMP";
+  facts.width = width;
+  facts.height = static_cast<int>(height);
 
   std::uint32_t masks[4] = {0, 0, 0, 0};  // red, green, blue, alpha
   if (bits == 16) {
@@ -60,7 +62,7 @@ Result<RgbaPixels> DecodeAnyBmp(std::span<const std::uint8_t> file, bool headerO
       masks[i] = ReadLE32(file, 54 + 4 * i);
     }
   }
-  out.facts.hasAlpha = masks[3] != 0;
+  facts.hasAlpha = masks[3] != 0;
 
   const std::size_t stride = ((std::size_t(width) * bits + 31) / 32) * 4;
   if (offset > file.size() || (file.size() - offset) / stride < height) return DamagedPictureMessage("BMP");
@@ -68,22 +70,27 @@ Result<RgbaPixels> DecodeAnyBmp(std::span<const std::uint8_t> file, bool headerO
   const std::size_t entries =
       indexed ? (colorsUsed == 0 || colorsUsed > (1u << bits) ? (1u << bits) : colorsUsed) : 0;
   if (indexed && tableAt + 4 * entries > offset) return DamagedPictureMessage("BMP");
-  if (headerOnly) return out;
+  if (!sink.Header(facts, {})) return Done{};
 
-  out.rgba.resize(std::size_t(width) * height * 4);
+  // The colour table, as RGBA, before the pixels are read (and let go of).
+  std::uint8_t table[256][4] = {};
+  for (std::size_t i = 0; i < entries; ++i) {
+    table[i][0] = file[tableAt + 4 * i + 2];
+    table[i][1] = file[tableAt + 4 * i + 1];
+    table[i][2] = file[tableAt + 4 * i];
+    table[i][3] = 255;
+  }
+  if (!sink.Begin(width, static_cast<int>(height), false)) return PictureTooLargeMessage();
+  std::vector<std::uint8_t> rgba(std::size_t(width) * 4);
   for (std::uint32_t row = 0; row < height; ++row) {
     const std::uint8_t* line = file.data() + offset + std::size_t(row) * stride;
-    const std::uint32_t y = topDown ? row : height - 1 - row;
-    std::uint8_t* to = &out.rgba[std::size_t(y) * std::size_t(width) * 4];
+    std::uint8_t* to = rgba.data();
     for (std::int32_t x = 0; x < width; ++x, to += 4) {
       if (indexed) {
         const std::size_t bit = std::size_t(x) * bits;
         const unsigned index = (line[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
-        const std::uint8_t* entry = index < entries ? &file[tableAt + 4 * index] : nullptr;
-        to[0] = entry ? entry[2] : 0;
-        to[1] = entry ? entry[1] : 0;
-        to[2] = entry ? entry[0] : 0;
-        to[3] = 255;
+        static constexpr std::uint8_t kBeyondTable[4] = {0, 0, 0, 255};
+        std::memcpy(to, index < entries ? table[index] : kBeyondTable, 4);
       } else if (bits == 24) {
         to[0] = line[x * 3 + 2];
         to[1] = line[x * 3 + 1];
@@ -98,8 +105,10 @@ Result<RgbaPixels> DecodeAnyBmp(std::span<const std::uint8_t> file, bool headerO
         to[3] = Field(word, masks[3], 255);
       }
     }
+    sink.Pixels(static_cast<int>(topDown ? row : height - 1 - row), 0, 1, width, rgba.data());
+    if (row % 256 == 255) sink.Consumed(offset + std::size_t(row) * stride);
   }
-  return out;
+  return Done{};
 }
 
 }  // namespace vorlune

@@ -1,6 +1,11 @@
 #include "image/picture_decoding.h"
 
+#include <algorithm>
 #include <cstring>
+#include <new>
+
+#include "image/picture_builder.h"
+#include "image/picture_decoders.h"
 
 namespace vorlune {
 
@@ -11,19 +16,27 @@ bool StartsWith(std::span<const std::uint8_t> file, std::size_t at, const char* 
   return file.size() >= at + n && std::memcmp(file.data() + at, magic, n) == 0;
 }
 
-Result<RgbaPixels> DecodeByFormat(std::span<const std::uint8_t> file, bool headerOnly) {
-  const std::string format = SniffPictureFormat(file);
-  if (format == "PNG") return DecodePng(file, headerOnly);
-  if (format == "JPEG") return DecodeJpeg(file, headerOnly);
-  if (format == "WebP") return DecodeWebp(file, headerOnly);
-  if (format == "GIF") return DecodeGif(file, headerOnly);
-  if (format == "TIFF") return DecodeTiff(file, headerOnly);
-  if (format == "BMP") return DecodeAnyBmp(file, headerOnly);
-  return NotAPictureMessage();
-}
+// Only the header is wanted.
+class FactsOnly final : public PixelSink {
+ public:
+  bool Header(const PictureFacts& facts, std::span<const std::uint8_t>) override {
+    facts_ = facts;
+    return false;
+  }
+  bool Begin(int, int, bool) override { return false; }
+  void Pixels(int, int, int, int, const std::uint8_t*) override {}
+  PictureFacts facts_;
+};
 
-std::uint8_t Over(std::uint8_t c, std::uint8_t alpha, std::uint8_t matte) {
-  return static_cast<std::uint8_t>((c * alpha + matte * (255 - alpha) + 127) / 255);
+Result<DecodedPicture> Build(std::span<const std::uint8_t> file, Rgb matte, int shortSide,
+                             std::uint64_t maxPixels, const std::function<void(std::size_t)>& consumed) {
+  try {
+    PictureBuilder builder(matte, shortSide, maxPixels, consumed);
+    const Status decoded = DecodeByFormat(file, builder);
+    return builder.Finish(decoded);
+  } catch (const std::bad_alloc&) {
+    return PictureTooLargeMessage();
+  }
 }
 
 }  // namespace
@@ -61,43 +74,55 @@ bool PictureSizeAllowed(std::uint64_t width, std::uint64_t height) {
          width * height <= kMaxPicturePixels;
 }
 
+std::optional<UserMessage> SizeRefusal(const std::string& format, std::uint64_t width, std::uint64_t height,
+                                       std::uint64_t maxPixels) {
+  if (width == 0 || height == 0) return DamagedPictureMessage(format);
+  if (!PictureSizeAllowed(width, height) || width * height > maxPixels) return PictureTooLargeMessage();
+  return std::nullopt;
+}
+
+Status DecodeByFormat(std::span<const std::uint8_t> file, PixelSink& sink) {
+  const std::string format = SniffPictureFormat(file);
+  if (format == "PNG") return DecodePng(file, sink);
+  if (format == "JPEG") return DecodeJpeg(file, sink);
+  if (format == "WebP") return DecodeWebp(file, sink);
+  if (format == "GIF") return DecodeGif(file, sink);
+  if (format == "TIFF") return DecodeTiff(file, sink);
+  if (format == "BMP") return DecodeAnyBmp(file, sink);
+  return NotAPictureMessage();
+}
+
 Result<PictureFacts> InspectPicture(std::span<const std::uint8_t> file) {
-  Result<RgbaPixels> header = DecodeByFormat(file, true);
-  if (!header) return header.error();
-  return header->facts;
+  try {
+    FactsOnly sink;
+    const Status read = DecodeByFormat(file, sink);
+    if (!read) return read.error();
+    return sink.facts_;
+  } catch (const std::bad_alloc&) {
+    return PictureTooLargeMessage();
+  }
 }
 
 Result<DecodedPicture> DecodePicture(std::span<const std::uint8_t> file, Rgb matte) {
-  Result<RgbaPixels> decoded = DecodeByFormat(file, false);
-  if (!decoded) return decoded.error();
-  RgbaPixels& pixels = *decoded;
-  if (!pixels.iccProfile.empty()) ConvertToSrgb(pixels);
-  ApplyOrientation(pixels, pixels.facts.orientation);
-
-  DecodedPicture picture;
-  picture.facts = pixels.facts;
-  picture.image.width = pixels.width;
-  picture.image.height = pixels.height;
-  const std::size_t count = std::size_t(pixels.width) * std::size_t(pixels.height);
-  picture.image.rgb.resize(count * 3);
-  const std::uint8_t* in = pixels.rgba.data();
-  std::uint8_t* out = picture.image.rgb.data();
-  for (std::size_t i = 0; i < count; ++i, in += 4, out += 3) {
-    out[0] = Over(in[0], in[3], matte.r);
-    out[1] = Over(in[1], in[3], matte.g);
-    out[2] = Over(in[2], in[3], matte.b);
-  }
-  return picture;
+  return Build(file, matte, 0, kMaxPicturePixels, {});
 }
 
-void ApplyOrientation(RgbaPixels& pixels, int orientation) {
-  if (orientation < 2 || orientation > 8) return;
-  const int w = pixels.width;
-  const int h = pixels.height;
+Result<DecodedPicture> DecodePictureReduced(std::span<const std::uint8_t> file, Rgb matte,
+                                            const ReducedDecoding& how) {
+  return Build(file, matte, std::max(how.shortSide, 1), how.maxPixels, how.consumed);
+}
+
+RgbImage Upright(RgbImage picture, int orientation) {
+  if (orientation < 2 || orientation > 8) return picture;
+  const int w = picture.width;
+  const int h = picture.height;
   const bool swap = orientation >= 5;
   const int ow = swap ? h : w;
   const int oh = swap ? w : h;
-  std::vector<std::uint8_t> out(pixels.rgba.size());
+  RgbImage out;
+  out.width = ow;
+  out.height = oh;
+  out.rgb.resize(picture.rgb.size());
   for (int y = 0; y < oh; ++y) {
     for (int x = 0; x < ow; ++x) {
       // The stored pixel shown at (x, y) once the picture is upright.
@@ -133,12 +158,11 @@ void ApplyOrientation(RgbaPixels& pixels, int orientation) {
         default:
           break;
       }
-      std::memcpy(&out[(std::size_t(y) * ow + x) * 4], &pixels.rgba[(std::size_t(sy) * w + sx) * 4], 4);
+      std::memcpy(&out.rgb[(std::size_t(y) * std::size_t(ow) + std::size_t(x)) * 3],
+                  &picture.rgb[(std::size_t(sy) * std::size_t(w) + std::size_t(sx)) * 3], 3);
     }
   }
-  pixels.rgba = std::move(out);
-  pixels.width = ow;
-  pixels.height = oh;
+  return out;
 }
 
 int ExifOrientation(std::span<const std::uint8_t> exif) {

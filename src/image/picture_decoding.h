@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "core/result.h"
 #include "core/rgb_image.h"
+#include "image/bmp_fields.h"
 
 namespace vorlune {
 
@@ -23,6 +25,8 @@ struct PictureFacts {
   int orientation = 1;      // EXIF orientation 1..8
   bool hasProfile = false;  // an embedded colour profile
   bool hasAlpha = false;
+
+  friend bool operator==(const PictureFacts&, const PictureFacts&) = default;
 };
 
 // A picture decoded upright in sRGB, transparency composited over the matte.
@@ -31,26 +35,41 @@ struct DecodedPicture {
   PictureFacts facts;
 };
 
-// The decoders' common form: straight (not premultiplied) RGBA rows top-down,
-// with the metadata still to be applied.
-struct RgbaPixels {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> rgba;
-  std::vector<std::uint8_t> iccProfile;
-  PictureFacts facts;
+// How a picture is decoded at reduced size.
+struct ReducedDecoding {
+  // The least short side kept (a smaller picture keeps its own size). The
+  // picture is reduced by the decoder where the format allows (JPEG's DCT
+  // scaling, WebP's scaled output) and by averaging whole blocks while it is
+  // read, to a short side between this and twice this.
+  int shortSide = kBackgroundSide;
+  // A picture of more pixels (as stored) is refused as too large.
+  std::uint64_t maxPixels = kMaxPicturePixels;
+  // Told how far the file has been read; the bytes before will not be needed again.
+  std::function<void(std::size_t)> consumed;
 };
 
 // The format a file's first bytes announce, or "" for anything else.
 std::string SniffPictureFormat(std::span<const std::uint8_t> file);
 
 // Decodes a PNG, JPEG, WebP, GIF (first frame), TIFF or BMP file of any size
-// and depth from its bytes. A file that is no picture, a damaged one and one
-// over the size limits give the user's message and no picture.
+// and depth from its bytes, at full size. A file that is no picture, a damaged
+// one and one over the size limits give the user's message and no picture.
 Result<DecodedPicture> DecodePicture(std::span<const std::uint8_t> file, Rgb matte = {255, 255, 255});
+
+// The same picture reduced to about the size a fit to 320 x 320 needs, or
+// the size `how` names, without holding it at full size on the way. Fitting
+// it gives what fitting the full-size picture gives, within the rounding of
+// the averaging.
+Result<DecodedPicture> DecodePictureReduced(std::span<const std::uint8_t> file, Rgb matte = {255, 255, 255},
+                                            const ReducedDecoding& how = {});
 
 // Reads only the header and metadata.
 Result<PictureFacts> InspectPicture(std::span<const std::uint8_t> file);
+
+// The number of distinct colours in the decoded picture (in sRGB, over
+// white where transparent), counted row by row.
+Result<std::uint64_t> CountPictureColours(std::span<const std::uint8_t> file,
+                                          const std::function<void(std::size_t)>& consumed = {});
 
 // The refusals shared by the decoders.
 UserMessage NotAPictureMessage();
@@ -59,23 +78,11 @@ UserMessage PictureTooLargeMessage();
 // Ok when width x height is within the limits.
 bool PictureSizeAllowed(std::uint64_t width, std::uint64_t height);
 
-// The decoders, one per format. `headerOnly` fills only width, height and facts.
-Result<RgbaPixels> DecodePng(std::span<const std::uint8_t> file, bool headerOnly);
-Result<RgbaPixels> DecodeJpeg(std::span<const std::uint8_t> file, bool headerOnly);
-Result<RgbaPixels> DecodeWebp(std::span<const std::uint8_t> file, bool headerOnly);
-Result<RgbaPixels> DecodeGif(std::span<const std::uint8_t> file, bool headerOnly);
-Result<RgbaPixels> DecodeTiff(std::span<const std::uint8_t> file, bool headerOnly);
-Result<RgbaPixels> DecodeAnyBmp(std::span<const std::uint8_t> file, bool headerOnly);
-
 // EXIF orientation (1..8) from a TIFF-structured EXIF block ("II*\0"/"MM\0*"
 // first, optionally after "Exif\0\0"); 1 when absent or unreadable.
 int ExifOrientation(std::span<const std::uint8_t> exif);
 
-// Converts the pixels from the embedded RGB profile to sRGB; false (pixels
-// untouched) when the profile is unusable.
-bool ConvertToSrgb(RgbaPixels& pixels);
-
-// Turns the pixels upright according to an EXIF orientation.
-void ApplyOrientation(RgbaPixels& pixels, int orientation);
+// The picture turned upright according to an EXIF orientation.
+RgbImage Upright(RgbImage picture, int orientation);
 
 }  // namespace vorlune

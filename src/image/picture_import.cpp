@@ -79,8 +79,9 @@ ImportedBackground ReduceFittedPicture(const RgbImage& fitted, ReductionKind red
 }
 
 Result<ImportedBackground> ImportPicture(std::span<const std::uint8_t> file,
-                                         const PictureImportOptions& options) {
-  Result<DecodedPicture> decoded = DecodePicture(file, options.matte);
+                                         const PictureImportOptions& options,
+                                         const ReducedDecoding& decoding) {
+  Result<DecodedPicture> decoded = DecodePictureReduced(file, options.matte, decoding);
   if (!decoded) return decoded.error();
   return ReduceFittedPicture(FitPicture(decoded->image, options.fit, options.matte), options.reduction,
                              options.dither);

@@ -39,9 +39,11 @@ UserMessage PictureReadFailureMessage(ReadFailure failure, std::string_view path
 // picture goes through the 24-bit BMP import unchanged.
 ImportedBackground ReduceFittedPicture(const RgbImage& fitted, ReductionKind reduction, bool dither);
 
-// Decodes, fits and reduces any supported picture.
+// Decodes (at reduced size: see DecodePictureReduced), fits and reduces any
+// supported picture.
 Result<ImportedBackground> ImportPicture(std::span<const std::uint8_t> file,
-                                         const PictureImportOptions& options);
+                                         const PictureImportOptions& options,
+                                         const ReducedDecoding& decoding = {});
 
 // A complete 24-bit BMP of a 320 x 320 picture, as an image editor saves it.
 std::vector<std::uint8_t> TrueColorBmpOf(const RgbImage& picture);
