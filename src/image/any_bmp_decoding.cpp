@@ -80,7 +80,7 @@ Status DecodeAnyBmp(std::span<const std::uint8_t> file, PixelSink& sink) {
     table[i][2] = file[tableAt + 4 * i];
     table[i][3] = 255;
   }
-  if (!sink.Begin(width, static_cast<int>(height), false)) return PictureTooLargeMessage();
+  if (!sink.Begin({width, static_cast<int>(height)})) return PictureTooLargeMessage();
   std::vector<std::uint8_t> rgba(std::size_t(width) * 4);
   for (std::uint32_t row = 0; row < height; ++row) {
     const std::uint8_t* line = file.data() + offset + std::size_t(row) * stride;

@@ -26,10 +26,10 @@ class ColourCounter final : public PixelSink {
     }
     return true;
   }
-  bool Begin(int width, int, bool) override {
+  bool Begin(const RowsComing& rows) override {
     try {
       seen_.assign(std::size_t{1} << 24, false);
-      row_.resize(std::size_t(width) * 4);
+      row_.resize(std::size_t(rows.width) * 4);
     } catch (const std::bad_alloc&) {
       failed_ = true;
     }

@@ -79,7 +79,7 @@ Status DecodeGif(std::span<const std::uint8_t> file, PixelSink& sink) {
   facts.hasAlpha = transparent >= 0;
   if (!sink.Header(facts, {})) return Done{};
 
-  if (!sink.Begin(facts.width, facts.height, desc.Interlace)) return PictureTooLargeMessage();
+  if (!sink.Begin({facts.width, facts.height, desc.Interlace != 0})) return PictureTooLargeMessage();
   std::vector<GifPixelType> line(static_cast<std::size_t>(desc.Width));
   // A canvas row: outside the first frame the canvas is transparent.
   std::vector<std::uint8_t> rgba(std::size_t(facts.width) * 4);

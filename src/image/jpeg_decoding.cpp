@@ -264,7 +264,8 @@ Status DecodeJpeg(std::span<const std::uint8_t> file, PixelSink& sink) {
 
   if (const int chosen = ChooseScale(run, sink.ShortSideWanted(), cmyk, file.size()); chosen != kOk)
     return Refusal(chosen);
-  if (!sink.Begin(int(info.output_width), int(info.output_height), false)) return PictureTooLargeMessage();
+  if (!sink.Begin({int(info.output_width), int(info.output_height), false, info.scale_num < 8}))
+    return PictureTooLargeMessage();
   std::vector<std::uint8_t> row(std::size_t(info.output_width) * 4);
   if (const int read = ReadRows(run, sink, row.data(), cmyk, file.data()); read != kOk) return Refusal(read);
   return Done{};

@@ -1,6 +1,7 @@
 #include "image/picture_builder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace vorlune {
@@ -8,29 +9,31 @@ namespace vorlune {
 namespace {
 
 // Sums of pixels in any order are held for the whole picture: at most this
-// many blocks (16 bytes each).
-constexpr std::uint64_t kAnyOrderBlocks = 512 * 1024;
-// Premultiplied sums of factor^2 pixels stay within 32 bits.
-constexpr int kLargestFactor = 255;
+// many output pixels (16 bytes each).
+constexpr double kAnyOrderPixels = 512 * 1024;
+// A picture the decoder reduced (JPEG's DCT scaling) is kept as it comes up
+// to this many pixels: averaging it again would blur it.
+constexpr double kScaledPixels = 2 * 1024 * 1024;
 
 std::uint8_t Over(std::uint8_t c, std::uint8_t alpha, std::uint8_t matte) {
   return static_cast<std::uint8_t>((c * alpha + matte * (255 - alpha) + 127) / 255);
 }
 
-int Blocks(int size, int factor) {
-  return (size + factor - 1) / factor;
+std::uint8_t Byte(float value) {
+  return static_cast<std::uint8_t>(std::clamp(std::lround(value), 0L, 255L));
 }
 
 }  // namespace
 
-int BlockFactor(int width, int height, int shortSide, bool anyOrder) {
-  if (shortSide <= 0 || width <= 0 || height <= 0) return 1;
-  const int shortest = std::min(width, height);
-  int factor = shortest >= 2 * shortSide ? (shortest + 2 * shortSide - 1) / (2 * shortSide) : 1;
-  while (anyOrder && factor < kLargestFactor &&
-         std::uint64_t(Blocks(width, factor)) * std::uint64_t(Blocks(height, factor)) > kAnyOrderBlocks)
-    ++factor;
-  return std::min(factor, kLargestFactor);
+AveragedSize AveragingSize(const RowsComing& rows, int shortSide) {
+  const double pixels = double(rows.width) * rows.height;
+  const int shortest = std::min(rows.width, rows.height);
+  if (shortSide <= 0 || shortest <= shortSide || (rows.scaled && pixels <= kScaledPixels))
+    return {rows.width, rows.height};
+  double scale = double(shortSide) / shortest;
+  if (rows.anyOrder) scale = std::min(scale, std::sqrt(kAnyOrderPixels / pixels));
+  return {std::max(1, int(std::lround(rows.width * scale))),
+          std::max(1, int(std::lround(rows.height * scale)))};
 }
 
 PictureBuilder::PictureBuilder(Rgb matte, int shortSide, std::uint64_t maxPixels,
@@ -47,29 +50,55 @@ bool PictureBuilder::Header(const PictureFacts& facts, std::span<const std::uint
   return true;
 }
 
-bool PictureBuilder::Begin(int width, int height, bool anyOrder) {
-  width_ = width;
-  height_ = height;
-  factor_ = BlockFactor(width, height, shortSide_, anyOrder);
-  const int w = Blocks(width, factor_);
-  const int h = Blocks(height, factor_);
+std::vector<PictureBuilder::Share> PictureBuilder::Shares(int from, int to) {
+  std::vector<Share> shares(static_cast<std::size_t>(from));
+  const double scale = double(to) / from;
+  for (int i = 0; i < from; ++i) {
+    const double start = i * scale;
+    const double end = (i + 1) * scale;
+    Share& share = shares[std::size_t(i)];
+    share.first = std::min(to - 1, int(std::floor(start)));
+    const double boundary = share.first + 1;
+    share.part = float(std::min(end, boundary) - start);
+    const double rest = share.first + 1 < to ? end - boundary : 0;
+    share.rest = rest > 1e-9 ? float(rest) : 0;
+  }
+  return shares;
+}
+
+bool PictureBuilder::Begin(const RowsComing& rows) {
+  width_ = rows.width;
+  height_ = rows.height;
+  const AveragedSize size = AveragingSize(rows, shortSide_);
+  averaging_ = size.width != width_ || size.height != height_;
+  storedWidth_ = size.width;
+  storedHeight_ = size.height;
+  const bool turned = facts_.orientation >= 5 && facts_.orientation <= 8;
   try {
-    out_.width = w;
-    out_.height = h;
-    out_.rgb.resize(std::size_t(w) * std::size_t(h) * 3);
+    out_.width = turned ? size.height : size.width;
+    out_.height = turned ? size.width : size.height;
+    out_.rgb.resize(std::size_t(size.width) * std::size_t(size.height) * 3);
     // Pixels that never come (outside a GIF's first frame) are transparent.
     for (std::size_t i = 0; i < out_.rgb.size(); i += 3) {
       out_.rgb[i] = matte_.r;
       out_.rgb[i + 1] = matte_.g;
       out_.rgb[i + 2] = matte_.b;
     }
-    row_.resize(std::size_t(std::max(width, w)) * 4);
-    if (factor_ > 1) {
-      bandSums_.resize(std::size_t(h));
-      bandArrived_.assign(std::size_t(h), 0);
-      bandDone_.assign(std::size_t(h), false);
-      if (anyOrder) {
-        for (auto& sums : bandSums_) sums.assign(std::size_t(w) * 4, 0);
+    row_.resize(std::size_t(std::max(width_, size.width)) * 4);
+    if (averaging_) {
+      columns_ = Shares(width_, size.width);
+      rows_ = Shares(height_, size.height);
+      line_.resize(std::size_t(size.width) * 4);
+      sums_.resize(std::size_t(size.height));
+      expected_.assign(std::size_t(size.height), 0);
+      arrived_.assign(std::size_t(size.height), 0);
+      done_.assign(std::size_t(size.height), false);
+      for (const Share& share : rows_) {
+        expected_[std::size_t(share.first)] += std::uint64_t(width_);
+        if (share.rest > 0) expected_[std::size_t(share.first) + 1] += std::uint64_t(width_);
+      }
+      if (rows.anyOrder) {
+        for (auto& sums : sums_) sums.assign(line_.size(), 0);
       }
     }
   } catch (const std::bad_alloc&) {
@@ -78,10 +107,44 @@ bool PictureBuilder::Begin(int width, int height, bool anyOrder) {
   return !failed_;
 }
 
-void PictureBuilder::Composite(int count, std::uint8_t* to, int step) {
+void PictureBuilder::Put(int x, int y, int step, int count) {
   if (transform_) transform_->Apply(row_.data(), count);
+  // Where stored pixel (x, y) is shown, and how far the next one is.
+  const int w = storedWidth_;
+  const int h = storedHeight_;
+  const std::ptrdiff_t across = 3;
+  const std::ptrdiff_t down = std::ptrdiff_t(out_.width) * 3;
+  int ux = x, uy = y;
+  std::ptrdiff_t next = across;
+  switch (facts_.orientation) {
+    case 2:
+      ux = w - 1 - x, next = -across;
+      break;
+    case 3:
+      ux = w - 1 - x, uy = h - 1 - y, next = -across;
+      break;
+    case 4:
+      uy = h - 1 - y;
+      break;
+    case 5:
+      ux = y, uy = x, next = down;
+      break;
+    case 6:
+      ux = h - 1 - y, uy = x, next = down;
+      break;
+    case 7:
+      ux = h - 1 - y, uy = w - 1 - x, next = -down;
+      break;
+    case 8:
+      ux = y, uy = w - 1 - x, next = -down;
+      break;
+    default:
+      break;
+  }
+  std::uint8_t* to = &out_.rgb[(std::size_t(uy) * std::size_t(out_.width) + std::size_t(ux)) * 3];
+  next *= step;
   const std::uint8_t* p = row_.data();
-  for (int i = 0; i < count; ++i, p += 4, to += std::ptrdiff_t(step) * 3) {
+  for (int i = 0; i < count; ++i, p += 4, to += next) {
     to[0] = Over(p[0], p[3], matte_.r);
     to[1] = Over(p[1], p[3], matte_.g);
     to[2] = Over(p[2], p[3], matte_.b);
@@ -90,54 +153,59 @@ void PictureBuilder::Composite(int count, std::uint8_t* to, int step) {
 
 void PictureBuilder::Pixels(int y, int x0, int step, int count, const std::uint8_t* rgba) {
   if (failed_ || y < 0 || y >= height_ || count <= 0) return;
-  if (factor_ == 1) {
+  if (!averaging_) {
     std::copy_n(rgba, std::size_t(count) * 4, row_.begin());
-    Composite(count, &out_.rgb[(std::size_t(y) * std::size_t(out_.width) + std::size_t(x0)) * 3], step);
+    Put(x0, y, step, count);
     return;
   }
-  const int band = y / factor_;
-  if (bandDone_[std::size_t(band)]) return;
-  std::vector<std::uint32_t>& sums = bandSums_[std::size_t(band)];
+  // Across first: each pixel shared between the one or two output columns it
+  // covers, premultiplied so that transparent pixels lend no colour.
+  std::fill(line_.begin(), line_.end(), 0.0f);
+  int x = x0;
+  for (int i = 0; i < count; ++i, x += step, rgba += 4) {
+    const Share& share = columns_[std::size_t(x)];
+    const float a = rgba[3];
+    const float pixel[4] = {rgba[0] * a, rgba[1] * a, rgba[2] * a, a};
+    float* to = &line_[std::size_t(share.first) * 4];
+    for (int c = 0; c < 4; ++c) to[c] += share.part * pixel[c];
+    if (share.rest > 0) {
+      for (int c = 0; c < 4; ++c) to[4 + c] += share.rest * pixel[c];
+    }
+  }
+  const Share& share = rows_[std::size_t(y)];
+  Add(share.first, share.part, count);
+  if (share.rest > 0) Add(share.first + 1, share.rest, count);
+}
+
+void PictureBuilder::Add(int row, float weight, int count) {
+  if (done_[std::size_t(row)]) return;
+  std::vector<float>& sums = sums_[std::size_t(row)];
   if (sums.empty()) {
     try {
-      sums.assign(std::size_t(out_.width) * 4, 0);
+      sums.assign(line_.size(), 0);
     } catch (const std::bad_alloc&) {
       failed_ = true;
       return;
     }
   }
-  int x = x0;
-  for (int i = 0; i < count; ++i, x += step, rgba += 4) {
-    std::uint32_t* s = &sums[std::size_t(x / factor_) * 4];
-    const std::uint32_t a = rgba[3];
-    s[0] += rgba[0] * a;
-    s[1] += rgba[1] * a;
-    s[2] += rgba[2] * a;
-    s[3] += a;
-  }
-  bandArrived_[std::size_t(band)] += std::uint64_t(count);
-  const int rows = std::min(factor_, height_ - band * factor_);
-  if (bandArrived_[std::size_t(band)] >= std::uint64_t(rows) * std::uint64_t(width_)) FinishBand(band);
+  for (std::size_t i = 0; i < sums.size(); ++i) sums[i] += weight * line_[i];
+  arrived_[std::size_t(row)] += std::uint64_t(count);
+  if (arrived_[std::size_t(row)] >= expected_[std::size_t(row)]) FinishRow(row);
 }
 
-void PictureBuilder::FinishBand(int band) {
-  bandDone_[std::size_t(band)] = true;
-  std::vector<std::uint32_t> sums = std::move(bandSums_[std::size_t(band)]);
+void PictureBuilder::FinishRow(int row) {
+  done_[std::size_t(row)] = true;
+  const std::vector<float> sums = std::move(sums_[std::size_t(row)]);
   if (sums.empty()) return;  // nothing came: transparent, as the row already is
-  const int rows = std::min(factor_, height_ - band * factor_);
-  for (int bx = 0; bx < out_.width; ++bx) {
-    const std::uint32_t* s = &sums[std::size_t(bx) * 4];
-    std::uint8_t* p = &row_[std::size_t(bx) * 4];
-    // Pixels that did not come count as transparent.
-    const std::uint32_t n = std::uint32_t(std::min(factor_, width_ - bx * factor_) * rows);
-    if (s[3] == 0) {
-      p[0] = p[1] = p[2] = p[3] = 0;
-      continue;
-    }
-    for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>((s[c] + s[3] / 2) / s[3]);
-    p[3] = static_cast<std::uint8_t>((s[3] + n / 2) / n);
+  // Each output pixel's shares add up to one, so the sums are the averages;
+  // pixels that did not come count as transparent.
+  for (int x = 0; x < storedWidth_; ++x) {
+    const float* s = &sums[std::size_t(x) * 4];
+    std::uint8_t* p = &row_[std::size_t(x) * 4];
+    p[3] = Byte(s[3]);
+    for (int c = 0; c < 3; ++c) p[c] = s[3] > 0 ? Byte(s[c] / s[3]) : 0;
   }
-  Composite(out_.width, &out_.rgb[std::size_t(band) * std::size_t(out_.width) * 3], 1);
+  Put(0, row, 1, storedWidth_);
 }
 
 void PictureBuilder::Consumed(std::size_t offset) {
@@ -147,11 +215,11 @@ void PictureBuilder::Consumed(std::size_t offset) {
 Result<DecodedPicture> PictureBuilder::Finish(const Status& decoded) {
   if (!decoded) return decoded.error();
   if (failed_) return PictureTooLargeMessage();
-  for (int band = 0; band < int(bandDone_.size()); ++band) {
-    if (!bandDone_[std::size_t(band)]) FinishBand(band);
+  for (int row = 0; row < int(done_.size()); ++row) {
+    if (!done_[std::size_t(row)]) FinishRow(row);
   }
-  bandSums_.clear();
-  return DecodedPicture{Upright(std::move(out_), facts_.orientation), facts_};
+  sums_.clear();
+  return DecodedPicture{std::move(out_), facts_};
 }
 
 }  // namespace vorlune

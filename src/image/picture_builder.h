@@ -10,25 +10,31 @@
 
 namespace vorlune {
 
-// The factor by which blocks of pixels are averaged so that the short side
-// of a width x height picture keeps at least `shortSide` (0: 1, the full
-// size) and at most twice that. Pixels that come in any order (interlaced)
-// are summed for the whole picture at once, which a larger factor keeps small.
-int BlockFactor(int width, int height, int shortSide, bool anyOrder);
+// The size the pixels of `rows` are averaged into so that the short side is
+// `shortSide` (0: the full size). A picture already that small keeps its
+// size, and so does one the decoder reduced itself, unless it is large.
+// Pixels that come in any order (interlaced) are summed for the whole picture
+// at once, which a smaller size keeps small.
+struct AveragedSize {
+  int width = 0;
+  int height = 0;
+};
+AveragedSize AveragingSize(const RowsComing& rows, int shortSide);
 
-// Builds the decoded picture from a decoder's pixels: averages blocks while
-// they arrive (only the rows of unfinished blocks are summed), converts them
-// to sRGB with the embedded profile, lays them over the matte and finally
-// turns the picture upright.
+// Builds the decoded picture from a decoder's pixels: averages them by area
+// while they arrive (only the output rows not yet complete are summed),
+// converts them to sRGB with the embedded profile, lays them over the matte
+// and puts each where it is shown once the picture is upright.
 class PictureBuilder final : public PixelSink {
  public:
+  // `shortSide`: the short side of the picture built, 0 for the full size.
   PictureBuilder(Rgb matte, int shortSide, std::uint64_t maxPixels,
                  std::function<void(std::size_t)> consumed = {});
 
   std::uint64_t MaxPixels() const override { return maxPixels_; }
   int ShortSideWanted() const override { return shortSide_; }
   bool Header(const PictureFacts& facts, std::span<const std::uint8_t> iccProfile) override;
-  bool Begin(int width, int height, bool anyOrder) override;
+  bool Begin(const RowsComing& rows) override;
   void Pixels(int y, int x0, int step, int count, const std::uint8_t* rgba) override;
   void Consumed(std::size_t offset) override;
 
@@ -36,9 +42,18 @@ class PictureBuilder final : public PixelSink {
   Result<DecodedPicture> Finish(const Status& decoded);
 
  private:
-  void FinishBand(int band);
-  // Converts `count` straight RGBA pixels of the row buffer and lays them over the matte.
-  void Composite(int count, std::uint8_t* to, int step);
+  // Where a source row or column falls: the first output row or column it
+  // covers and how much of it, the rest going to the next.
+  struct Share {
+    int first = 0;
+    float part = 0, rest = 0;
+  };
+  static std::vector<Share> Shares(int from, int to);
+  void Add(int row, float weight, int count);
+  void FinishRow(int row);
+  // Converts `count` straight RGBA pixels of the row buffer, lays them over
+  // the matte and puts them from stored pixel (x, y) on, every `step`th.
+  void Put(int x, int y, int step, int count);
 
   Rgb matte_;
   int shortSide_;
@@ -46,11 +61,15 @@ class PictureBuilder final : public PixelSink {
   std::function<void(std::size_t)> consumed_;
   PictureFacts facts_;
   std::unique_ptr<SrgbTransform> transform_;
-  int width_ = 0, height_ = 0, factor_ = 1;
-  RgbImage out_;
-  std::vector<std::vector<std::uint32_t>> bandSums_;  // per output row: premultiplied r, g, b and alpha
-  std::vector<std::uint64_t> bandArrived_;            // pixels summed per output row
-  std::vector<bool> bandDone_;
+  int width_ = 0, height_ = 0;              // as the pixels come
+  int storedWidth_ = 0, storedHeight_ = 0;  // as averaged, before turning upright
+  bool averaging_ = false;
+  RgbImage out_;  // upright
+  std::vector<Share> columns_, rows_;
+  std::vector<float> line_;                        // a source row summed across, premultiplied
+  std::vector<std::vector<float>> sums_;           // per output row not yet complete
+  std::vector<std::uint64_t> expected_, arrived_;  // source pixels per output row
+  std::vector<bool> done_;
   std::vector<std::uint8_t> row_;
   bool failed_ = false;
 };

@@ -14,6 +14,14 @@ namespace vorlune {
 // pixels as straight (not premultiplied) RGBA, as stored (before the
 // orientation is applied). No full-size copy of the picture needs to exist
 // on the way: the pixels come row by row, or pass by pass when interlaced.
+// How the pixels of a picture will come.
+struct RowsComing {
+  int width = 0;
+  int height = 0;
+  bool anyOrder = false;  // interlaced: rows come pass by pass
+  bool scaled = false;    // the decoder already reduced them towards the short side wanted
+};
+
 class PixelSink {
  public:
   virtual ~PixelSink() = default;
@@ -25,9 +33,8 @@ class PixelSink {
   virtual int ShortSideWanted() const { return 0; }
   // What the header says; false ends the decoding there, with success.
   virtual bool Header(const PictureFacts& facts, std::span<const std::uint8_t> iccProfile) = 0;
-  // The size the pixels come at, and whether rows may come in any order;
-  // false when they cannot be held.
-  virtual bool Begin(int width, int height, bool anyOrder) = 0;
+  // How the pixels come; false when they cannot be held.
+  virtual bool Begin(const RowsComing& rows) = 0;
   // `count` pixels of row y, at x0, x0 + step, x0 + 2 step, ...
   virtual void Pixels(int y, int x0, int step, int count, const std::uint8_t* rgba) = 0;
   // The decoder has read the file up to `offset`.

@@ -23,7 +23,7 @@ class FactsOnly final : public PixelSink {
     facts_ = facts;
     return false;
   }
-  bool Begin(int, int, bool) override { return false; }
+  bool Begin(const RowsComing&) override { return false; }
   void Pixels(int, int, int, int, const std::uint8_t*) override {}
   PictureFacts facts_;
 };
@@ -109,60 +109,9 @@ Result<DecodedPicture> DecodePicture(std::span<const std::uint8_t> file, Rgb mat
 
 Result<DecodedPicture> DecodePictureReduced(std::span<const std::uint8_t> file, Rgb matte,
                                             const ReducedDecoding& how) {
-  return Build(file, matte, std::max(how.shortSide, 1), how.maxPixels, how.consumed);
-}
-
-RgbImage Upright(RgbImage picture, int orientation) {
-  if (orientation < 2 || orientation > 8) return picture;
-  const int w = picture.width;
-  const int h = picture.height;
-  const bool swap = orientation >= 5;
-  const int ow = swap ? h : w;
-  const int oh = swap ? w : h;
-  RgbImage out;
-  out.width = ow;
-  out.height = oh;
-  out.rgb.resize(picture.rgb.size());
-  for (int y = 0; y < oh; ++y) {
-    for (int x = 0; x < ow; ++x) {
-      // The stored pixel shown at (x, y) once the picture is upright.
-      int sx = x;
-      int sy = y;
-      switch (orientation) {
-        case 2:
-          sx = w - 1 - x;
-          break;
-        case 3:
-          sx = w - 1 - x;
-          sy = h - 1 - y;
-          break;
-        case 4:
-          sy = h - 1 - y;
-          break;
-        case 5:
-          sx = y;
-          sy = x;
-          break;
-        case 6:
-          sx = y;
-          sy = h - 1 - x;
-          break;
-        case 7:
-          sx = w - 1 - y;
-          sy = h - 1 - x;
-          break;
-        case 8:
-          sx = w - 1 - y;
-          sy = x;
-          break;
-        default:
-          break;
-      }
-      std::memcpy(&out.rgb[(std::size_t(y) * std::size_t(ow) + std::size_t(x)) * 3],
-                  &picture.rgb[(std::size_t(sy) * std::size_t(w) + std::size_t(sx)) * 3], 3);
-    }
-  }
-  return out;
+  // Averaged by area to twice the fitted size, which the resampler then
+  // brings down to it: averaging alone would blur or alias.
+  return Build(file, matte, 2 * std::max(how.shortSide, 1), how.maxPixels, how.consumed);
 }
 
 int ExifOrientation(std::span<const std::uint8_t> exif) {

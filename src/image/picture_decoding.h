@@ -37,10 +37,10 @@ struct DecodedPicture {
 
 // How a picture is decoded at reduced size.
 struct ReducedDecoding {
-  // The least short side kept (a smaller picture keeps its own size). The
-  // picture is reduced by the decoder where the format allows (JPEG's DCT
-  // scaling, WebP's scaled output) and by averaging whole blocks while it is
-  // read, to a short side between this and twice this.
+  // The short side of the fitted picture. The decoded picture keeps twice
+  // that (a smaller picture keeps its own size): reduced by the decoder where
+  // the format allows (JPEG's DCT scaling, WebP's scaled output), then
+  // averaged by area while it is read.
   int shortSide = kBackgroundSide;
   // A picture of more pixels (as stored) is refused as too large.
   std::uint64_t maxPixels = kMaxPicturePixels;
@@ -56,10 +56,9 @@ std::string SniffPictureFormat(std::span<const std::uint8_t> file);
 // one and one over the size limits give the user's message and no picture.
 Result<DecodedPicture> DecodePicture(std::span<const std::uint8_t> file, Rgb matte = {255, 255, 255});
 
-// The same picture reduced to about the size a fit to 320 x 320 needs, or
-// the size `how` names, without holding it at full size on the way. Fitting
-// it gives what fitting the full-size picture gives, within the rounding of
-// the averaging.
+// The same picture reduced to the size a fit to 320 x 320 (or the size `how`
+// names) needs, without holding it at full size on the way. Fitting it gives
+// about what fitting the full-size picture gives.
 Result<DecodedPicture> DecodePictureReduced(std::span<const std::uint8_t> file, Rgb matte = {255, 255, 255},
                                             const ReducedDecoding& how = {});
 
@@ -81,8 +80,5 @@ bool PictureSizeAllowed(std::uint64_t width, std::uint64_t height);
 // EXIF orientation (1..8) from a TIFF-structured EXIF block ("II*\0"/"MM\0*"
 // first, optionally after "Exif\0\0"); 1 when absent or unreadable.
 int ExifOrientation(std::span<const std::uint8_t> exif);
-
-// The picture turned upright according to an EXIF orientation.
-RgbImage Upright(RgbImage picture, int orientation);
 
 }  // namespace vorlune

@@ -155,7 +155,7 @@ Status DecodePng(std::span<const std::uint8_t> file, PixelSink& sink) {
   };
   if (const int read = ReadHeader(png, info, run, facts, layout, wantPixels); read != 0) return refusal(read);
   if (!wantPixels) return Done{};
-  if (!sink.Begin(int(width), int(height), layout.interlaced)) return PictureTooLargeMessage();
+  if (!sink.Begin({int(width), int(height), layout.interlaced})) return PictureTooLargeMessage();
   std::vector<std::uint8_t> row(layout.rowBytes);
   if (const int read = ReadRows(png, run, layout, row.data(), int(width), int(height)); read != 0)
     return refusal(read);

@@ -283,7 +283,7 @@ Status DecodeTiff(std::span<const std::uint8_t> file, PixelSink& sink) {
   if (!TIFFRGBAImageOK(tiff, why) || memory.errors > 0) return failed();
   if (!sink.Header(facts, icc)) return Done{};
 
-  if (!sink.Begin(facts.width, facts.height, false)) return PictureTooLargeMessage();
+  if (!sink.Begin({facts.width, facts.height})) return PictureTooLargeMessage();
   RowForm form;
   const bool read = ReadsByRow(tiff, form) ? ReadRows(tiff, form, facts.width, facts.height, sink)
                                            : ReadBands(tiff, facts.width, facts.height, sink);

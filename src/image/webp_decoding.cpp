@@ -92,19 +92,20 @@ Status DecodeWebp(std::span<const std::uint8_t> file, PixelSink& sink) {
       features.width != frame.width || features.height != frame.height)
     return DamagedPictureMessage("WebP");
   // A frame covering the canvas comes out of the decoder's scaler already
-  // reduced, to twice the wanted short side.
+  // reduced to the wanted short side.
   const int wanted = sink.ShortSideWanted();
   const int shortest = int(std::min(width, height));
   const bool whole = frame.width == int(width) && frame.height == int(height);
-  const bool scaled = whole && wanted > 0 && shortest > 2 * wanted;
+  const bool scaled = whole && wanted > 0 && shortest > wanted;
   int w = frame.width;
   int h = frame.height;
   if (scaled) {
-    const double scale = 2.0 * wanted / shortest;
+    const double scale = double(wanted) / shortest;
     w = std::max(1, int(std::lround(width * scale)));
     h = std::max(1, int(std::lround(height * scale)));
   }
-  if (!sink.Begin(scaled ? w : int(width), scaled ? h : int(height), false)) return PictureTooLargeMessage();
+  if (!sink.Begin({scaled ? w : int(width), scaled ? h : int(height), false, scaled}))
+    return PictureTooLargeMessage();
 
   WebPDecoderConfig config;
   if (!WebPInitDecoderConfig(&config)) return DamagedPictureMessage("WebP");
