@@ -13,6 +13,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CORPUS = os.path.join(HERE, "corpus")
@@ -164,17 +165,101 @@ def any_pictures():
             strip = [] if name.startswith("rotated") else ["-strip"]
             subprocess.run(["convert", "-seed", "3", *args, *strip, prefix + out], check=True)
             with open(out, "rb") as f:
-                write("picture_import", name, f.read())
+                data = f.read()
+            for harness in ("picture_import", "picture_decode"):
+                write(harness, name, data)
         # An animation: only its first frame is imported.
         out = os.path.join(tmp, "animated.gif")
         subprocess.run(["convert", "-size", "16x12", "xc:red", "xc:blue", "-loop", "0", out], check=True)
         with open(out, "rb") as f:
-            write("picture_import", "animated.gif", f.read())
+            data = f.read()
+        write("picture_import", "animated.gif", data)
+        write("picture_decode", "animated.gif", data)
+
+
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def png(width, height, depth, colour, rows, chunks=b""):
+    ihdr = struct.pack(">IIBBBBB", width, height, depth, colour, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", ihdr) + chunks + png_chunk(b"IDAT", zlib.compress(rows))
+            + png_chunk(b"IEND", b""))
+
+
+def tiff(width, height, pixels, strip_bytes=None, rows_per_strip=None):
+    """An uncompressed 8-bit grey TIFF, its directory first and its one strip after."""
+    entries = [(256, 4, width), (257, 4, height), (258, 3, 8), (259, 3, 1), (262, 3, 1), (273, 4, 0),
+               (277, 3, 1), (278, 4, rows_per_strip or height), (279, 4, strip_bytes or len(pixels))]
+    data_at = 8 + 2 + 12 * len(entries) + 4
+    ifd = struct.pack("<H", len(entries))
+    for tag, kind, value in entries:
+        ifd += struct.pack("<HHII", tag, kind, 1, data_at if tag == 273 else value)
+    return b"II*\0" + struct.pack("<I", 8) + ifd + struct.pack("<I", 0) + pixels
+
+
+def many_scans_jpeg():
+    """A valid progressive 8 x 8 grey JPEG of 694 scans: each coefficient sent
+    alone and refined bit by bit. One Huffman code of one bit each: "0"."""
+    def segment(marker, body):
+        return b"\xff" + bytes([marker]) + struct.pack(">H", len(body) + 2) + body
+    table = bytes([1] + [0] * 15) + b"\x00"
+    out = b"\xff\xd8" + segment(0xDB, b"\x00" + bytes([1] * 64))
+    out += segment(0xC2, b"\x08\x00\x08\x00\x08\x01\x01\x11\x00")
+    out += segment(0xC4, b"\x00" + table) + segment(0xC4, b"\x10" + table)
+
+    def scan(start, end, high, low):
+        return segment(0xDA, bytes([1, 1, 0, start, end, high << 4 | low])) + b"\x7f"
+    out += scan(0, 0, 0, 0)
+    for k in range(1, 64):
+        out += scan(k, k, 0, 10)
+        out += b"".join(scan(k, k, bit, bit - 1) for bit in range(10, 0, -1))
+    return out + b"\xff\xd9"
+
+
+def gif_declaring(width, height):
+    """A GIF whose screen and image claim width x height but hold one pixel of data."""
+    screen = b"GIF89a" + struct.pack("<HHBBB", width, height, 0x80, 0, 0) + b"\x00\x00\x00\xff\xff\xff"
+    image = b"\x2c" + struct.pack("<HHHHB", 0, 0, width, height, 0) + b"\x02\x02\x44\x01\x00"
+    return screen + image + b"\x3b"
+
+
+def hostile_pictures():
+    """The pictures an attacker would try, small: the decoders must refuse them
+    cheaply, or (16-bit grey, profile flood) decode them right and quickly."""
+    with open(os.path.join(CORPUS, "picture_import", "baseline.jpg"), "rb") as f:
+        baseline = f.read()
+    with open(os.path.join(CORPUS, "picture_import", "progressive.jpg"), "rb") as f:
+        progressive = f.read()
+
+    def declaring(jpeg, size):
+        at = max(jpeg.find(b"\xff\xc0"), jpeg.find(b"\xff\xc2"))
+        return jpeg[:at + 5] + struct.pack(">HH", size, size) + jpeg[at + 9:]
+    grey = bytes(x * 4 for y in range(64) for x in range(64))
+    full = tiff(64, 64, grey)
+    made = {
+        "grey16_8080.png": png(4, 4, 16, 0, (b"\x00" + b"\x80\x80" * 4) * 4),
+        "iccp_flood.png": png(1, 1, 8, 2, b"\x00\x10\x20\x30", png_chunk(b"iCCP", b"") * 2000),
+        "zero.png": png(0, 0, 8, 2, b""),
+        "zero.gif": gif_declaring(0, 0),
+        "declares_100MP.gif": gif_declaring(10000, 10000),
+        "declares_100MP.tif": tiff(10000, 10000, b"\x00" * 16, strip_bytes=100_000_000),
+        "truncated_10.tif": full[:len(full) // 10],
+        "truncated_50.tif": full[:len(full) // 2],
+        "truncated_99.tif": full[:len(full) * 99 // 100],
+        "half_with_end.jpg": baseline[:len(baseline) // 2] + b"\xff\xd9",
+        "declares_10000.jpg": declaring(baseline, 10000),
+        "progressive_declares_10000.jpg": declaring(progressive, 10000),
+        "many_scans.jpg": many_scans_jpeg(),
+    }
+    for name, data in made.items():
+        write("picture_decode", name, data)
 
 
 def main():
     good = pictures()
     any_pictures()
+    hostile_pictures()
     texts()
     if len(sys.argv) > 1:
         projects_and_skins(os.path.abspath(sys.argv[1]), good)

@@ -49,6 +49,11 @@ class PictureBuilder final : public PixelSink {
     float part = 0, rest = 0;
   };
   static std::vector<Share> Shares(int from, int to);
+  // Sums a whole row across: the pixels wholly inside an output column by
+  // integers, the one it shares with the next by weights.
+  void SumRow(const std::uint8_t* rgba);
+  // Sums pixels of row passes across, each by its weights.
+  void Scatter(int x0, int step, int count, const std::uint8_t* rgba);
   void Add(int row, float weight, int count);
   void FinishRow(int row);
   // Converts `count` straight RGBA pixels of the row buffer, lays them over
@@ -66,7 +71,10 @@ class PictureBuilder final : public PixelSink {
   bool averaging_ = false;
   RgbImage out_;  // upright
   std::vector<Share> columns_, rows_;
-  std::vector<float> line_;                        // a source row summed across, premultiplied
+  std::vector<int> inside_;  // per output column: its first source pixel wholly inside
+  std::vector<int> shared_;  // per output column: the source pixel it shares with the next, or -1
+  float across_ = 1;         // an output column's share of a source pixel wholly inside
+  std::vector<float> line_;  // a source row summed across, premultiplied
   std::vector<std::vector<float>> sums_;           // per output row not yet complete
   std::vector<std::uint64_t> expected_, arrived_;  // source pixels per output row
   std::vector<bool> done_;

@@ -114,6 +114,7 @@ Status DecodeWebp(std::span<const std::uint8_t> file, PixelSink& sink) {
   config.options.scaled_width = w;
   config.options.scaled_height = h;
   config.output.colorspace = scaled ? MODE_rgbA : MODE_RGBA;
+
   config.output.is_external_memory = 1;
   config.output.u.RGBA.rgba = pixels.data();
   config.output.u.RGBA.stride = w * 4;

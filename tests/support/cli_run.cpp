@@ -29,6 +29,10 @@ CliRun RunCli(const std::vector<std::string>& args, const CliOptions& options) {
       const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
       if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
     }
+    if (options.addressSpaceLimit) {
+      const rlimit limit{*options.addressSpaceLimit, *options.addressSpaceLimit};
+      if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(126);
+    }
     std::vector<char*> argv{const_cast<char*>(VORLUNE_CLI)};
     for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);

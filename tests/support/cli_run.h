@@ -15,9 +15,10 @@ struct CliRun {
 };
 
 struct CliOptions {
-  std::filesystem::path folder;                // working folder; empty: this process's
-  std::vector<std::string> environment;        // NAME=value pairs added for the run
-  std::optional<std::uint64_t> fileSizeLimit;  // bytes the tool may write to any file
+  std::filesystem::path folder;                         // working folder; empty: this process's
+  std::vector<std::string> environment;                 // NAME=value pairs added for the run
+  std::optional<std::uint64_t> fileSizeLimit;           // bytes the tool may write to any file
+  std::optional<std::uint64_t> addressSpaceLimit = {};  // bytes of memory the tool may map
 };
 
 // Runs vorlune-cli with the arguments, without SOURCE_DATE_EPOCH unless given.

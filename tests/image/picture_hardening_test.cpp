@@ -1,0 +1,222 @@
+// Pictures and files an attacker would try, each refused cheaply with its
+// message (or, where legal, imported), in the decoders and through
+// vorlune-cli: inputs that are no regular files, outputs that may not be
+// replaced, and memory limits.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "image/picture_decoding.h"
+#include "image/picture_files_support.h"
+#include "image/picture_import.h"
+#include "support/cli_run.h"
+#include "support/picture_encoders.h"
+#include "support/test_files.h"
+
+namespace vorlune {
+namespace {
+
+using testing::Bytes;
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+  Bytes out;
+  for (const Bytes& part : parts) out.insert(out.end(), part.begin(), part.end());
+  return out;
+}
+
+// The PNG with its header claiming a width of 30,001.
+Bytes Wide(Bytes png) {
+  png[16] = 0, png[17] = 0, png[18] = 0x75, png[19] = 0x31;
+  return png;
+}
+
+// The JPEG with its frame header claiming `side` x `side`.
+Bytes Declaring(Bytes jpeg, int side) {
+  for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+    if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+      for (std::size_t at : {i + 5, i + 7})
+        jpeg[at] = std::uint8_t(side >> 8), jpeg[at + 1] = std::uint8_t(side);
+      break;
+    }
+  }
+  return jpeg;
+}
+
+// A GIF whose screen and image claim w x h but hold one pixel's data.
+Bytes GifDeclaring(std::uint8_t w0, std::uint8_t w1) {
+  return {'G', 'I',  'F', '8', '9', 'a', w0, w1, w0, w1, 0x80, 0, 0, 0,    0,    0, 255, 255,
+          255, 0x2C, 0,   0,   0,   0,   w0, w1, w0, w1, 0,    2, 2, 0x44, 0x01, 0, 0x3B};
+}
+
+// An uncompressed grey TIFF of one strip, directory first.
+Bytes GreyTiff(std::uint32_t w, std::uint32_t h, std::uint32_t stripBytes, const Bytes& pixels) {
+  const std::pair<std::uint16_t, std::uint32_t> tags[] = {
+      {256, w}, {257, h}, {258, 8}, {259, 1}, {262, 1}, {273, 122}, {277, 1}, {278, h}, {279, stripBytes}};
+  Bytes tiff{'I', 'I', 42, 0, 8, 0, 0, 0, 9, 0};
+  for (const auto& [tag, value] : tags) {
+    const Bytes entry{std::uint8_t(tag), std::uint8_t(tag >> 8), 4, 0, 1, 0, 0, 0};
+    tiff.insert(tiff.end(), entry.begin(), entry.end());
+    for (int i = 0; i < 4; ++i) tiff.push_back(std::uint8_t(value >> (8 * i)));
+  }
+  tiff.insert(tiff.end(), {0, 0, 0, 0});
+  return Concat({tiff, pixels});
+}
+
+TEST(PictureHardening, HostilePicturesAreRefusedBeforeTheyCost) {
+  RgbImage small(64, 48);
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 64; ++x)
+      small.set(x, y, Rgb{std::uint8_t(x * 4), std::uint8_t(y * 5), std::uint8_t(x * y)});
+  const Bytes jpeg = testing::JpegFile(small);
+  const Bytes tiff = GreyTiff(64, 64, 4096, Bytes(4096, 7));
+  Bytes flood;
+  for (int i = 0; i < 200000; ++i) {
+    const Bytes chunk = testing::ChunkBytes("iCCP", {});
+    flood.insert(flood.end(), chunk.begin(), chunk.end());
+  }
+  const UserMessage accepted{};
+  const struct {
+    const char* name;
+    Bytes file;
+    UserMessage expected;
+  } cases[] = {
+      {"progressive JPEG of 694 scans", testing::JpegOfManyScans(10), DamagedPictureMessage("JPEG")},
+      {"progressive JPEG of 190 scans", testing::JpegOfManyScans(2), accepted},
+      {"JPEG cut in half, an end marker after",
+       Concat({Bytes(jpeg.begin(), jpeg.begin() + std::ptrdiff_t(jpeg.size() / 2)), {0xFF, 0xD9}}),
+       DamagedPictureMessage("JPEG")},
+      {"small JPEG claiming 10000 x 10000", Declaring(jpeg, 10000), DamagedPictureMessage("JPEG")},
+      {"progressive one claiming 10000 x 10000",
+       Declaring(testing::JpegFile(small, {.progressive = true}), 10000), DamagedPictureMessage("JPEG")},
+      {"PNG of 200,000 empty profiles", testing::RawPng(1, 1, 8, 2, {0, 1, 2, 3}, flood), accepted},
+      {"PNG of 0 x 0", testing::RawPng(0, 0, 8, 2, {}), DamagedPictureMessage("PNG")},
+      {"PNG 30,001 wide", Wide(testing::PngFile(testing::Opaque(small))), PictureTooLargeMessage()},
+      {"GIF of 0 x 0", GifDeclaring(0, 0), DamagedPictureMessage("GIF")},
+      {"GIF of 35 bytes claiming 10000 x 10000", GifDeclaring(0x10, 0x27), DamagedPictureMessage("GIF")},
+      {"TIFF of 126 bytes claiming 10000 x 10000", GreyTiff(10000, 10000, 100'000'000, Bytes(4, 0)),
+       DamagedPictureMessage("TIFF")},
+      {"TIFF cut at 10 %", Bytes(tiff.begin(), tiff.begin() + 421), DamagedPictureMessage("TIFF")},
+      {"TIFF cut at 50 %", Bytes(tiff.begin(), tiff.begin() + 2109), DamagedPictureMessage("TIFF")},
+      {"TIFF cut at 99 %", Bytes(tiff.begin(), tiff.begin() + 4175), DamagedPictureMessage("TIFF")},
+      {"TIFF whole", tiff, accepted},
+      {"text", Bytes{'h', 'e', 'l', 'l', 'o'}, NotAPictureMessage()},
+  };
+  for (const auto& c : cases) {
+    const auto imported = ImportPicture(c.file, {});
+    EXPECT_EQ(imported.ok() ? accepted : imported.error(), c.expected) << c.name;
+  }
+}
+
+class CliHardening : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = testing::FreshFolder("hardening");
+    testing::WriteBytes(folder_ / "in.png",
+                        testing::PngFile(testing::Opaque(RgbImage(40, 30, Rgb{1, 2, 3}))));
+  }
+  testing::CliRun Run(std::vector<std::string> args, std::optional<std::uint64_t> memory = {}) {
+    return testing::RunCli(args, {folder_, {}, {}, memory});
+  }
+  std::filesystem::path folder_;
+};
+
+TEST_F(CliHardening, PipesAreReadOnceAndDevicesNotAtAll) {
+  for (const char* command : {"import", "info"}) {
+    ASSERT_EQ(::mkfifo((folder_ / "fifo.png").c_str(), 0600), 0);
+    std::thread writer(
+        [&] { testing::WriteBytes(folder_ / "fifo.png", testing::ReadBytes(folder_ / "in.png")); });
+    const auto run =
+        std::string(command) == "import" ? Run({command, "fifo.png", "out.hqd"}) : Run({command, "fifo.png"});
+    writer.join();
+    EXPECT_EQ(run.status, 0) << command << run.err;
+    std::filesystem::remove(folder_ / "fifo.png");
+  }
+  const auto zero = Run({"import", "/dev/zero", "out.png.hqd"});
+  EXPECT_EQ(zero.status, 1);
+  EXPECT_NE(zero.err.find("Error : Cannot open"), std::string::npos) << zero.err;
+}
+
+TEST_F(CliHardening, OnlyWritableRegularFilesAreReplacedAndOnlyWhenAllCanBe) {
+  ASSERT_EQ(::mkfifo((folder_ / "fifo.hqd").c_str(), 0600), 0);
+  std::filesystem::create_symlink("in.png", folder_ / "link.hqd");
+  testing::WriteBytes(folder_ / "kept.hqd", {'k'});
+  std::filesystem::permissions(folder_ / "kept.hqd", std::filesystem::perms::owner_read);
+  const struct {
+    std::vector<std::string> args;
+    const char* says;
+  } cases[] = {
+      {{"import", "in.png", "fifo.hqd"}, "fifo.hqd is not a regular file"},
+      {{"import", "in.png", "/dev/null"}, "/dev/null is not a regular file"},
+      {{"import", "in.png", "link.hqd"}, "link.hqd is a symbolic link"},
+      {{"import", "in.png", "kept.hqd"}, "kept.hqd is read-only"},
+      {{"import", "in.png", "new.hqd", "--reduced-bmp", "missing/r.bmp"},
+       "Cannot make bmp-file. (cannot create missing/r.bmp"},
+  };
+  for (const auto& c : cases) {
+    const auto run = Run(c.args);
+    EXPECT_EQ(run.status, 1) << c.says;
+    EXPECT_NE(run.err.find(std::string("Error : ")), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(".part-"), std::string::npos) << run.err;
+  }
+  struct stat fifo {};
+  EXPECT_TRUE(::lstat((folder_ / "fifo.hqd").c_str(), &fifo) == 0 && S_ISFIFO(fifo.st_mode));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "link.hqd"));
+  EXPECT_EQ(testing::ReadBytes(folder_ / "kept.hqd"), Bytes{'k'});
+  EXPECT_EQ(std::filesystem::status(folder_ / "kept.hqd").permissions(), std::filesystem::perms::owner_read);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "new.hqd"));
+  EXPECT_EQ(testing::FolderEntries(folder_),
+            (std::vector<std::string>{"fifo.hqd", "in.png", "kept.hqd", "link.hqd"}));
+}
+
+TEST_F(CliHardening, InfoSaysWhatIsNoPictureAndWhatIsTooLarge) {
+  testing::WriteBytes(folder_ / "notes.txt", {'h', 'i'});
+  testing::WriteBytes(folder_ / "empty.png", {});
+  testing::WriteBytes(folder_ / "wide.png", Wide(testing::ReadBytes(folder_ / "in.png")));
+  const struct {
+    const char* file;
+    std::string says;
+  } cases[] = {{"notes.txt", "is not a picture"},
+               {"empty.png", NotAPictureMessage().text},
+               {"wide.png", PictureTooLargeMessage().text}};
+  for (const auto& c : cases) {
+    const auto run = Run({"info", c.file});
+    EXPECT_EQ(run.status, 1) << c.file;
+    EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+  }
+  // The header only, unless the colours are asked for.
+  EXPECT_EQ(Run({"info", "in.png"}).out.find("colours in pixels"), std::string::npos);
+  EXPECT_NE(Run({"info", "in.png", "--count-colors"}).out.find("colours in pixels:   1\n"),
+            std::string::npos);
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+TEST_F(CliHardening, LargePicturesImportInBoundedMemoryAndTheRestIsTooLarge) {
+  if (kSanitized) GTEST_SKIP() << "the sanitizers reserve far more address space";
+  constexpr std::uint64_t k64MB = 64u << 20;
+  // 24 megapixels of 16-bit samples in one compressed strip: 144 MB unpacked.
+  testing::WriteBytes(folder_ / "large.tif", testing::TiffFile(6000, 4000,
+                                                               [](int x, int) {
+                                                                 return Rgb{std::uint8_t(x), 90, 200};
+                                                               },
+                                                               {.bits = 16, .deflate = true}));
+  const auto large = Run({"import", "large.tif", "large.hqd"}, k64MB);
+  EXPECT_EQ(large.status, 0) << large.err;
+  // A progressive JPEG is held whole as coefficients: 72 MB for this one.
+  testing::WriteBytes(folder_ / "held.jpg", testing::JpegFile(RgbImage(6000, 4000), {.progressive = true}));
+  const auto held = Run({"import", "held.jpg", "held.hqd"}, k64MB);
+  EXPECT_EQ(held.status, 1);
+  EXPECT_NE(held.err.find(PictureTooLargeMessage().text), std::string::npos) << held.err;
+}
+
+}  // namespace
+}  // namespace vorlune
