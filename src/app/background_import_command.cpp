@@ -73,9 +73,10 @@ void CSkinEditorDlg::ImportBackgroundFrom(const QString& path, bool askOptions) 
     return;
   }
 
+  // At the size the dialog shows and fits, never at full size.
   Result<DecodedPicture> decoded = file.bytes.size() > kLargestPictureFile
                                        ? Result<DecodedPicture>(PictureTooLargeMessage())
-                                       : DecodePicture(file.bytes);
+                                       : DecodePictureReduced(file.bytes);
   if (!decoded) {
     wait.Hide();
     ShowMessage(decoded.error());
