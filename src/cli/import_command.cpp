@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_message.h"
+#include "cli/input_guard.h"
 #include "cli/picture_options.h"
 #include "core/file_io.h"
 #include "image/background_import.h"
@@ -89,6 +90,7 @@ int RunImport(const Arguments& args) {
   // the picture buffer's size can matter to the exact import.
   const bool namedBmp = input.size() >= 4 && (input.ends_with(".bmp") || input.ends_with(".BMP"));
   const InputFile file = InputFile::Open(input, kMaxPictureFileSize);
+  GuardMappedInput(input);
   if (file.failure()) return RefuseFile(input, PictureReadFailureMessage(*file.failure(), input));
   const std::span<const std::uint8_t> bytes = file.bytes();
   const bool exact = TakesExactPathByDefault(bytes, namedBmp) && !options.AsksForFitting();

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_message.h"
+#include "cli/input_guard.h"
 #include "cli/picture_options.h"
 #include "core/file_io.h"
 #include "image/picture_decoding.h"
@@ -69,6 +70,7 @@ int RunInfo(const Arguments& args) {
   // name: "BM" is a picture, a Palm database has its type and creator at
   // offset 60, other pictures have their signatures.
   const InputFile file = InputFile::Open(path, kMaxPictureFileSize);
+  GuardMappedInput(path);
   if (file.failure()) {
     std::fprintf(stderr, "Error : Cannot open %s\n", path.c_str());
     return 1;
