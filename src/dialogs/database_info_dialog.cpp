@@ -15,9 +15,9 @@ namespace {
 
 constexpr Qt::Alignment kFieldLabel = Qt::AlignRight | Qt::AlignVCenter;
 
-QLineEdit* AddEdit(QDialog* parent, int id, QRect units, std::size_t maxBytes, bool digitsOnly) {
+QLineEdit* AddEdit(QDialog* parent, const char* name, QRect units, std::size_t maxBytes, bool digitsOnly) {
   auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QStringLiteral("control%1").arg(id));
+  edit->setObjectName(QLatin1String(name));
   edit->setGeometry(DialogUnitRect(units.x(), units.y(), units.width(), units.height()));
   edit->setValidator(new Cp932TextValidator(maxBytes, digitsOnly, edit));
   return edit;
@@ -44,44 +44,41 @@ QString ToEditText(const std::string& cp932) {
 
 }  // namespace
 
-CDatabaseInfoDlg::CDatabaseInfoDlg(UserPrompts* prompts, QWidget* parent)
+DatabaseInfoDialog::DatabaseInfoDialog(UserPrompts* prompts, QWidget* parent)
     : QDialog(parent),
       ownPrompts_(prompts ? nullptr : std::make_unique<QtUserPrompts>()),
       prompts_(prompts ? *prompts : *ownPrompts_) {
-  SetUpTemplateWindow(*this, QT_TRANSLATE_NOOP("Dialogs", "データベース情報設定"), 243, 149, true);
-  nameEdit_ = AddEdit(this, kNameId, QRect(75, 25, 145, 15), kNameLimit, false);
-  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "データベース名"), QRect(20, 25, 50, 15), kFieldLabel);
-  authorEdit_ = AddEdit(this, kAuthorId, QRect(75, 50, 145, 15), kAuthorLimit, false);
-  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "制作者"), QRect(20, 50, 50, 15), kFieldLabel);
-  versionEdit_ = AddEdit(this, kVersionId, QRect(75, 75, 75, 15), kVersionLimit, true);
-  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "バージョン"), QRect(20, 75, 50, 15), kFieldLabel);
-  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "（６桁数字）"), QRect(155, 75, 65, 15),
-                Qt::AlignLeft | Qt::AlignVCenter);
-  AddPushButton(this, "OK", QRect(140, 115, 50, 14), kIdOk, true);
-  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "ｷｬﾝｾﾙ"), QRect(50, 115, 50, 14), kIdCancel, false);
+  SetUpDialogWindow(*this, QT_TRANSLATE_NOOP("Dialogs", "データベース情報設定"), 243, 149, true);
+  nameEdit_ = AddEdit(this, "name", QRect(75, 25, 145, 15), kNameLimit, false);
+  AddLabel(this, QT_TRANSLATE_NOOP("Dialogs", "データベース名"), QRect(20, 25, 50, 15), kFieldLabel);
+  authorEdit_ = AddEdit(this, "author", QRect(75, 50, 145, 15), kAuthorLimit, false);
+  AddLabel(this, QT_TRANSLATE_NOOP("Dialogs", "制作者"), QRect(20, 50, 50, 15), kFieldLabel);
+  versionEdit_ = AddEdit(this, "version", QRect(75, 75, 75, 15), kVersionLimit, true);
+  AddLabel(this, QT_TRANSLATE_NOOP("Dialogs", "バージョン"), QRect(20, 75, 50, 15), kFieldLabel);
+  AddLabel(this, QT_TRANSLATE_NOOP("Dialogs", "（６桁数字）"), QRect(155, 75, 65, 15),
+           Qt::AlignLeft | Qt::AlignVCenter);
+  AddPushButton(this, "OK", QRect(140, 115, 50, 14), QDialog::Accepted, true);
+  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "ｷｬﾝｾﾙ"), QRect(50, 115, 50, 14), QDialog::Rejected,
+                false);
 }
 
-CDatabaseInfoDlg::~CDatabaseInfoDlg() = default;
+DatabaseInfoDialog::~DatabaseInfoDialog() = default;
 
-void CDatabaseInfoDlg::SetInfoTexts(std::string_view name, std::string_view author,
-                                    std::string_view version) {
+void DatabaseInfoDialog::SetInfoTexts(std::string_view name, std::string_view author,
+                                      std::string_view version) {
   name_ = Limited(name, kNameLimit);
   author_ = Limited(author, kAuthorLimit);
   version_ = Limited(version, kVersionLimit);
 }
 
-void CDatabaseInfoDlg::GetInfoTexts(std::span<char> name, std::span<char> author,
-                                    std::span<char> version) const {
+void DatabaseInfoDialog::GetInfoTexts(std::span<char> name, std::span<char> author,
+                                      std::span<char> version) const {
   CopyTerminated(name_, name);
   CopyTerminated(author_, author);
   CopyTerminated(version_, version);
 }
 
-int CDatabaseInfoDlg::DoModal() {
-  return RunModal(*this);
-}
-
-void CDatabaseInfoDlg::showEvent(QShowEvent* event) {
+void DatabaseInfoDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     nameEdit_->setText(ToEditText(name_));
     authorEdit_->setText(ToEditText(author_));
@@ -90,7 +87,7 @@ void CDatabaseInfoDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void CDatabaseInfoDlg::accept() {
+void DatabaseInfoDialog::accept() {
   struct Field {
     QLineEdit* edit;
     const char* label;

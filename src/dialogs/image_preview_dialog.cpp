@@ -9,25 +9,23 @@
 
 namespace vorlune {
 
-CImagePreviewDlg::CImagePreviewDlg(QWidget* parent) : QDialog(parent) {
-  SetUpTemplateWindow(*this, QT_TRANSLATE_NOOP("Dialogs", "イメージ表示"), 211, 265, false);
-  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "作　成"), QRect(125, 240, 50, 14), kIdOk, true);
-  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "ｷｬﾝｾﾙ"), QRect(35, 240, 50, 14), kIdCancel, false);
+ImagePreviewDialog::ImagePreviewDialog(QWidget* parent) : QDialog(parent) {
+  SetUpDialogWindow(*this, QT_TRANSLATE_NOOP("Dialogs", "イメージ表示"), 211, 265, false);
+  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "作　成"), QRect(125, 240, 50, 14), QDialog::Accepted,
+                true);
+  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "ｷｬﾝｾﾙ"), QRect(35, 240, 50, 14), QDialog::Rejected,
+                false);
 }
 
-void CImagePreviewDlg::SetPreviewLayout(const SkinLayout& layout) {
+void ImagePreviewDialog::SetPreviewLayout(const SkinLayout& layout) {
   preview_ = ToQImage(RenderLayoutPreview(layout));
   update();
 }
 
-int CImagePreviewDlg::DoModal() {
-  return RunModal(*this);
-}
-
-void CImagePreviewDlg::paintEvent(QPaintEvent* event) {
+void ImagePreviewDialog::paintEvent(QPaintEvent* event) {
   (void)event;
   QPainter painter(this);
-  painter.fillRect(kGround, ToQColor(kNoColorPaletteRGB));
+  painter.fillRect(kGround, NoColorGrey());
   if (!preview_.isNull()) painter.drawImage(kPictureOrigin, preview_);
 }
 

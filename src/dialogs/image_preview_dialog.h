@@ -7,16 +7,16 @@
 
 namespace vorlune {
 
-// The Create preview (template 169, "イメージ表示"): the background with every
+// The Create preview ("イメージ表示"): the background with every
 // coloured part on a grey ground. "作　成" goes on with Create, "ｷｬﾝｾﾙ" stops it.
-class CImagePreviewDlg : public QDialog {
+class ImagePreviewDialog : public QDialog {
+  Q_OBJECT
+
  public:
-  explicit CImagePreviewDlg(QWidget* parent = nullptr);
+  explicit ImagePreviewDialog(QWidget* parent = nullptr);
 
   // Renders the layout once; the dialog keeps only the picture.
   void SetPreviewLayout(const SkinLayout& layout);
-
-  int DoModal();
 
   // Where the 320 x 320 picture lands in the client area, and its grey ground.
   static constexpr QPoint kPictureOrigin{20, 20};

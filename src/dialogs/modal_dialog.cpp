@@ -11,21 +11,16 @@ QString DialogText(const char* text) {
   return QCoreApplication::translate("Dialogs", text);
 }
 
-int RunModal(QDialog& dialog) {
-  return dialog.exec() == QDialog::Accepted ? kIdOk : kIdCancel;
-}
-
-void SetUpTemplateWindow(QDialog& dialog, const char* title, int widthUnits, int heightUnits,
-                         bool systemMenu) {
+void SetUpDialogWindow(QDialog& dialog, const char* title, int widthUnits, int heightUnits, bool closeBox) {
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (systemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   dialog.setWindowFlags(flags);
   dialog.setWindowTitle(DialogText(title));
   dialog.setFont(DialogFont());
   dialog.setFixedSize(DialogUnitsToPixelsX(widthUnits), DialogUnitsToPixelsY(heightUnits));
 }
 
-QLabel* AddStaticText(QWidget* parent, const char* text, QRect units, Qt::Alignment align) {
+QLabel* AddLabel(QWidget* parent, const char* text, QRect units, Qt::Alignment align) {
   auto* label = new QLabel(DialogText(text), parent);
   label->setAlignment(align);
   QRect rect = DialogUnitRect(units.x(), units.y(), units.width(), units.height());
@@ -45,12 +40,14 @@ QLabel* AddStaticText(QWidget* parent, const char* text, QRect units, Qt::Alignm
   return label;
 }
 
-QPushButton* AddPushButton(QDialog* parent, const char* text, QRect units, int id, bool isDefault) {
+QPushButton* AddPushButton(QDialog* parent, const char* text, QRect units, QDialog::DialogCode result,
+                           bool isDefault) {
   auto* button = new QPushButton(DialogText(text), parent);
   button->setGeometry(DialogUnitRect(units.x(), units.y(), units.width(), units.height()));
   button->setDefault(isDefault);
   button->setAutoDefault(false);
-  QObject::connect(button, &QPushButton::clicked, parent, id == kIdOk ? &QDialog::accept : &QDialog::reject);
+  QObject::connect(button, &QPushButton::clicked, parent,
+                   result == QDialog::Accepted ? &QDialog::accept : &QDialog::reject);
   return button;
 }
 

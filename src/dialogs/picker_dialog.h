@@ -11,10 +11,9 @@
 
 namespace vorlune {
 
-// What distinguishes one property dialog from another: its template and the
-// rows of its palette picker.
-struct PickerDialogTemplate {
-  int id;
+// What distinguishes one property dialog from another: its title, size, the
+// rows of its palette picker and where the part picture and OK go.
+struct PickerDialogContents {
   const char* title;  // UTF-8
   QSize sizeUnits;
   std::span<const PickerRow> rows;
@@ -26,21 +25,20 @@ struct PickerDialogTemplate {
 // dialog's own client area and hit-tested there: one row per colour, each a
 // preview square and the palette strip; the kind's part picture beside them.
 // A left click on a swatch makes it the row's colour and repaints the preview
-// at once.
+// at once. OK or Enter accept, Escape rejects.
 class PickerDialog : public QDialog {
- public:
-  // The modal run: kIdOk through OK or Enter, kIdCancel through Escape.
-  int DoModal();
+  Q_OBJECT
 
-  const PickerDialogTemplate& Template() const { return template_; }
+ public:
+  const PickerDialogContents& Contents() const { return contents_; }
 
  protected:
-  PickerDialog(const PickerDialogTemplate& dialogTemplate, QWidget* parent);
+  PickerDialog(const PickerDialogContents& contents, QWidget* parent);
 
   // Whether clicks on the strips choose colours.
   virtual bool PickerActive() const { return true; }
   // Sets the controls from the members each time the dialog is shown.
-  virtual void OnInitDialog() {}
+  virtual void UpdateControls() {}
 
   // Repaints every row's preview before returning.
   void RepaintPreviews();
@@ -49,11 +47,11 @@ class PickerDialog : public QDialog {
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
-  std::int32_t m_nKind = kNoKind;
-  ColorTriple m_color{kNoColor, kNoColor, kNoColor};
+  PartKind kind_ = kNoKind;
+  ColorTriple colors_{kNoColor, kNoColor, kNoColor};
 
  private:
-  const PickerDialogTemplate& template_;
+  const PickerDialogContents& contents_;
 };
 
 }  // namespace vorlune

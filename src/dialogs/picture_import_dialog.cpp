@@ -38,16 +38,16 @@ QImage ImportedBackgroundImage(const ImportedBackground& background) {
 PictureImportDialog::PictureImportDialog(RgbImage original, const PictureImportOptions& options,
                                          QWidget* parent)
     : QDialog(parent), original_(std::move(original)), options_(options) {
-  SetUpTemplateWindow(*this, tr("画像の取り込み").toUtf8().constData(), 402, 330, true);
-  AddStaticText(this, tr("元の画像（320×320 に合わせたもの）").toUtf8().constData(), QRect(8, 10, 190, 10));
-  AddStaticText(this, tr("取り込み後（214色以下）").toUtf8().constData(), QRect(202, 10, 190, 10));
+  SetUpDialogWindow(*this, tr("画像の取り込み").toUtf8().constData(), 402, 330, true);
+  AddLabel(this, tr("元の画像（320×320 に合わせたもの）").toUtf8().constData(), QRect(8, 10, 190, 10));
+  AddLabel(this, tr("取り込み後（214色以下）").toUtf8().constData(), QRect(202, 10, 190, 10));
 
-  AddStaticText(this, tr("合わせ方：").toUtf8().constData(), QRect(8, 258, 50, 10));
+  AddLabel(this, tr("合わせ方：").toUtf8().constData(), QRect(8, 258, 50, 10));
   fit_ =
       AddChoices(this, {tr("はみ出す部分を切り取る"), tr("全体を収める（余白あり）"), tr("縦横を引き伸ばす")},
                  QRect(60, 256, 120, 14));
   fit_->setObjectName(QStringLiteral("fit"));
-  AddStaticText(this, tr("減色：").toUtf8().constData(), QRect(8, 278, 50, 10));
+  AddLabel(this, tr("減色：").toUtf8().constData(), QRect(8, 278, 50, 10));
   reduction_ = AddChoices(this, {tr("精細（画像に合わせた色）"), tr("従来（24bit BMP と同じ）")},
                           QRect(60, 276, 120, 14));
   reduction_->setObjectName(QStringLiteral("reduction"));
@@ -58,8 +58,8 @@ PictureImportDialog::PictureImportDialog(RgbImage original, const PictureImportO
   fit_->setCurrentIndex(static_cast<int>(options_.fit));
   reduction_->setCurrentIndex(options_.reduction == ReductionKind::Fine ? 0 : 1);
   dither_->setChecked(options_.dither);
-  AddPushButton(this, tr("ＯＫ").toUtf8().constData(), QRect(280, 306, 50, 14), kIdOk, true);
-  AddPushButton(this, tr("ｷｬﾝｾﾙ").toUtf8().constData(), QRect(340, 306, 50, 14), kIdCancel, false);
+  AddPushButton(this, tr("ＯＫ").toUtf8().constData(), QRect(280, 306, 50, 14), QDialog::Accepted, true);
+  AddPushButton(this, tr("ｷｬﾝｾﾙ").toUtf8().constData(), QRect(340, 306, 50, 14), QDialog::Rejected, false);
 
   connect(fit_, &QComboBox::currentIndexChanged, this, [this](int index) {
     options_.fit = static_cast<FitMode>(index);
@@ -74,10 +74,6 @@ PictureImportDialog::PictureImportDialog(RgbImage original, const PictureImportO
     Refresh();
   });
   Refresh();
-}
-
-int PictureImportDialog::DoModal() {
-  return RunModal(*this);
 }
 
 void PictureImportDialog::Refresh() {

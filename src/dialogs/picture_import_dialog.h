@@ -21,8 +21,6 @@ class PictureImportDialog : public QDialog {
  public:
   PictureImportDialog(RgbImage original, const PictureImportOptions& options, QWidget* parent = nullptr);
 
-  int DoModal();
-
   const PictureImportOptions& Options() const { return options_; }
   // The import of the picture with the options shown.
   const ImportedBackground& Imported() const { return imported_; }

@@ -167,7 +167,7 @@ TEST(EditingRun, APersonLaysOutASkinWithMouseAndKeys) {
   script.Then(ChooseColours({{0, 3}})).Then(ChooseColours({{0, 15}})).Then([](QWidget* dialog) {
     auto* picker = dynamic_cast<PickerDialog*>(dialog);
     QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier,
-                      SwatchRect(picker->Template().rows[0], 5).center());
+                      SwatchRect(picker->Contents().rows[0], 5).center());
     PressEscape(dialog);
   });
   s.Place(21, 20, 200);
@@ -221,7 +221,7 @@ TEST(EditingRun, APersonLaysOutASkinWithMouseAndKeys) {
   // Ctrl+E works after a part placed by mouse, wherever the click left the focus.
   bool previewOpened = false;
   script.Then(ChooseColours({})).Then([&](QWidget* dialog) {
-    previewOpened = dynamic_cast<CImagePreviewDlg*>(dialog) != nullptr;
+    previewOpened = dynamic_cast<ImagePreviewDialog*>(dialog) != nullptr;
     PressEscape(dialog);
   });
   s.Place(30, 250, 200);

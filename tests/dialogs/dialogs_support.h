@@ -71,7 +71,7 @@ inline void ClickButton(QWidget& dialog, const char* text) {
 template <class Dialog>
 int AnswerModal(Dialog& dialog, std::function<void()> act) {
   QTimer::singleShot(0, &dialog, std::move(act));
-  return dialog.DoModal();
+  return dialog.exec();
 }
 
 }  // namespace vorlune::testing
