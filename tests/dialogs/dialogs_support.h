@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -45,19 +47,42 @@ inline std::vector<std::uint8_t> OwnPainting(QWidget& widget) {
   return {image.constBits(), image.constBits() + image.sizeInBytes()};
 }
 
-// The window's title, size and flags, then each control: class, name, text,
-// place and whether it is the default button.
-inline std::string LayoutText(const QWidget& window) {
+// The window's title, size and flags; each control: class, name, text, place,
+// whether it is the default button, its accessible name; then the Tab order.
+inline std::string LayoutText(QWidget& window) {
   QString text = QString::asprintf("%s %dx%d flags %x\n", qUtf8Printable(window.windowTitle()),
                                    window.width(), window.height(), window.windowFlags().toInt());
   for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     const QRect r = control->geometry();
     text += QString::asprintf(
-        "%s %s '%s%s' %d,%d %dx%d\n", control->metaObject()->className(),
+        "%s %s '%s%s' %d,%d %dx%d%s\n", control->metaObject()->className(),
         qUtf8Printable(control->objectName()), qUtf8Printable(control->property("text").toString()),
-        control->property("default").toBool() ? " default" : "", r.x(), r.y(), r.width(), r.height());
+        control->property("default").toBool() ? " default" : "", r.x(), r.y(), r.width(), r.height(),
+        control->accessibleName().isEmpty() ? "" : qUtf8Printable(" named " + control->accessibleName()));
   }
-  return text.toStdString();
+  text += "tab:";
+  for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain())
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
+      text += " " + (w->objectName().isEmpty() ? w->property("text").toString() : w->objectName());
+  return text.toStdString() + "\n";
+}
+
+// Compares a text with its golden file tests/data/dialogs/<name>.txt; a
+// different text is written under the build folder and named in the failure.
+// VORLUNE_WRITE_GOLDEN=1 writes the golden file instead.
+inline void ExpectTextGolden(const std::string& name, const std::string& actual) {
+  const std::string golden = VORLUNE_TEST_DATA "/tests/data/dialogs/" + name + ".txt";
+  if (qEnvironmentVariable("VORLUNE_WRITE_GOLDEN") == "1") {
+    std::ofstream(golden, std::ios::binary) << actual;
+    return;
+  }
+  std::ifstream in(golden, std::ios::binary);
+  const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in && expected == actual) return;
+  const std::string written = QT_TESTCASE_BUILDDIR "/golden-actual/dialogs/" + name + ".txt";
+  std::filesystem::create_directories(std::filesystem::path(written).parent_path());
+  std::ofstream(written, std::ios::binary) << actual;
+  ADD_FAILURE() << name << " differs from " << golden << "; what came out is in " << written;
 }
 
 inline void ClickButton(QWidget& dialog, const char* text) {

@@ -141,16 +141,15 @@ RgbImage Wide() {
 // Titles, sizes, close buttons, texts, places and default buttons.
 TEST(Dialogs, WindowsAndControlsMatchTheirGoldens) {
   const std::pair<const char*, std::unique_ptr<QWidget>> dialogs[] = {
-      {"button", std::make_unique<ButtonSettingDialog>()},
-      {"color", std::make_unique<TwoColorDialog>()},
-      {"color3", std::make_unique<ThreeColorDialog>()},
-      {"text color", std::make_unique<TextColorDialog>()},
-      {"database info", std::make_unique<DatabaseInfoDialog>()},
-      {"preview", std::make_unique<ImagePreviewDialog>()},
-      {"created", std::make_unique<SkinCreatedDialog>()},
-      {"picture import", std::make_unique<PictureImportDialog>(Wide(), PictureImportOptions{})}};
-  for (const auto& [name, dialog] : dialogs)
-    EXPECT_GOLDEN(std::string("layout ") + name, testing::AsBytes(testing::LayoutText(*dialog)));
+      {"button_setting", std::make_unique<ButtonSettingDialog>()},
+      {"two_color", std::make_unique<TwoColorDialog>()},
+      {"three_color", std::make_unique<ThreeColorDialog>()},
+      {"text_color", std::make_unique<TextColorDialog>()},
+      {"database_info", std::make_unique<DatabaseInfoDialog>()},
+      {"image_preview", std::make_unique<ImagePreviewDialog>()},
+      {"skin_created", std::make_unique<SkinCreatedDialog>()},
+      {"picture_import", std::make_unique<PictureImportDialog>(Wide(), PictureImportOptions{})}};
+  for (const auto& [name, dialog] : dialogs) testing::ExpectTextGolden(name, testing::LayoutText(*dialog));
 }
 
 TEST(ImagePreviewDialog, PaintsTheRenderedLayoutOnAGreyGround) {
