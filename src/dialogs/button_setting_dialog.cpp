@@ -2,31 +2,24 @@
 
 #include <array>
 
-#include "dialogs/dialog_units.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/dialog_setup.h"
+#include "layout/part_colors.h"
 
 namespace vorlune {
 
 namespace {
 
 constexpr std::array<PickerRow, 2> kRows{{
-    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), QRect(30, 30, 34, 8), QPoint(100, 60)},
-    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), QRect(30, 55, 34, 8), QPoint(100, 100)},
+    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), 0, 15},
+    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), 2, 18},
 }};
 
-constexpr PickerDialogContents kContents{QT_TRANSLATE_NOOP("Dialogs", "ボタン設定"), QSize(231, 135), kRows,
-                                         QPoint(320, 10), QRect(160, 105, 50, 14)};
+constexpr PickerDialogContents kContents{
+    QT_TRANSLATE_NOOP("Dialogs", "ボタン設定"), QMargins(26, 10, 37, 24), 26, 34, 5, kRows, 3, 404};
 
-// Cyan off, red on: what a button gets when it first becomes one with image.
-constexpr ColorTriple kWithImageDefaults{14, 9, kNoColor};
-
-QCheckBox* AddCheckBox(QWidget* parent, const char* text, const char* name, QRect units) {
+QCheckBox* NewCheckBox(QWidget* parent, const char* text, const char* name) {
   auto* box = new QCheckBox(DialogText(text), parent);
   box->setObjectName(QLatin1String(name));
-  const QRect rect = DialogUnitRect(units.x(), units.y(), units.width(), units.height());
-  box->setGeometry(rect.x(), rect.y(), std::max(rect.width(), box->sizeHint().width()),
-                   std::max(rect.height(), box->sizeHint().height()));
-  box->setFocusPolicy(Qt::ClickFocus);  // no tab stop
   return box;
 }
 
@@ -34,10 +27,19 @@ QCheckBox* AddCheckBox(QWidget* parent, const char* text, const char* name, QRec
 
 ButtonSettingDialog::ButtonSettingDialog(QWidget* parent)
     : PickerDialog(kContents, parent),
-      withImageBox_(AddCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像付きボタンを配置"), "withImage",
-                                QRect(15, 15, 79, 10))),
-      withoutImageBox_(AddCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像なしボタンを配置"), "withoutImage",
-                                   QRect(15, 90, 78, 10))) {
+      withImageBox_(NewCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像付きボタンを配置"), "withImage")),
+      withoutImageBox_(
+          NewCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像なしボタンを配置"), "withoutImage")) {
+  HeaderSlot()->addSpacing(12);
+  HeaderSlot()->addWidget(withImageBox_);
+  HeaderSlot()->addStretch();
+  FooterSlot()->addSpacing(15);
+  FooterSlot()->addWidget(withoutImageBox_, 0, Qt::AlignLeft);
+  // Top to bottom, as they are shown.
+  setTabOrder(withImageBox_, Row(0));
+  setTabOrder(Row(0), Row(1));
+  setTabOrder(Row(1), withoutImageBox_);
+  setTabOrder(withoutImageBox_, OkButton());
   connect(withImageBox_, &QCheckBox::clicked, this, [this] { ChooseWithImage(); });
   connect(withoutImageBox_, &QCheckBox::clicked, this, [this] { ChooseWithoutImage(); });
 }
@@ -55,23 +57,23 @@ ColorTriple ButtonSettingDialog::Colors() const {
 void ButtonSettingDialog::UpdateControls() {
   withImageBox_->setChecked(withImage_);
   withoutImageBox_->setChecked(!withImage_);
+  // Without image the strips take no colour, so Tab passes them by.
+  for (int row = 0; row < 2; ++row) Row(row)->setFocusPolicy(withImage_ ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void ButtonSettingDialog::ChooseWithImage() {
   withImage_ = true;
   // Colours held from before (a switch to without image and back) are kept.
   if (colors_[0] < 0) {
-    colors_ = kWithImageDefaults;
-    RepaintPreviews();
+    colors_ = DefaultColors(DialogFamily::Button);
+    ShowColors();
   }
-  withoutImageBox_->setChecked(false);
-  withImageBox_->setChecked(true);
+  UpdateControls();
 }
 
 void ButtonSettingDialog::ChooseWithoutImage() {
   withImage_ = false;
-  withImageBox_->setChecked(false);
-  withoutImageBox_->setChecked(true);
+  UpdateControls();
 }
 
 }  // namespace vorlune

@@ -2,50 +2,56 @@
 
 #include <array>
 
+#include "layout/part_colors.h"
+
 namespace vorlune {
 
 namespace {
 
-constexpr QPoint kPartPicture(300, 10);
+// The three colour dialogs share their frame and differ in their rows.
+constexpr PickerDialogContents ColorContents(const char* title, std::span<const PickerRow> rows, int okGap,
+                                             int bottomMargin) {
+  return {title, QMargins(35, 10, 34, bottomMargin), 0, 5, 7, rows, okGap, 383};
+}
 
-constexpr std::array<PickerRow, 2> kColorRows{{
-    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), QRect(20, 30, 34, 8), QPoint(80, 60)},
-    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), QRect(20, 55, 34, 8), QPoint(80, 100)},
+constexpr std::array<PickerRow, 2> kTwoColorRows{{
+    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), 0, 15},
+    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), 2, 18},
 }};
-constexpr PickerDialogContents kColorContents{QT_TRANSLATE_NOOP("Dialogs", "色設定"), QSize(219, 125),
-                                              kColorRows, kPartPicture, QRect(150, 95, 50, 14)};
+constexpr PickerDialogContents kTwoColorContents =
+    ColorContents(QT_TRANSLATE_NOOP("Dialogs", "色設定"), kTwoColorRows, 22, 24);
 
-constexpr std::array<PickerRow, 3> kColor3Rows{{
-    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), QRect(20, 30, 34, 8), QPoint(80, 60)},
-    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), QRect(20, 55, 34, 8), QPoint(80, 97)},
-    {QT_TRANSLATE_NOOP("Dialogs", "最大状態色"), QRect(20, 80, 35, 8), QPoint(80, 134)},
+constexpr std::array<PickerRow, 3> kThreeColorRows{{
+    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), 0, 15},
+    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), 2, 15},
+    {QT_TRANSLATE_NOOP("Dialogs", "最大状態色"), 3, 14},
 }};
-constexpr PickerDialogContents kColor3Contents{QT_TRANSLATE_NOOP("Dialogs", "色設定"), QSize(219, 175),
-                                               kColor3Rows, kPartPicture, QRect(150, 140, 50, 14)};
+constexpr PickerDialogContents kThreeColorContents =
+    ColorContents(QT_TRANSLATE_NOOP("Dialogs", "色設定"), kThreeColorRows, 56, 31);
 
 constexpr std::array<PickerRow, 1> kTextColorRows{{
-    {QT_TRANSLATE_NOOP("Dialogs", "文字色"), QRect(20, 30, 22, 8), QPoint(80, 60)},
+    {QT_TRANSLATE_NOOP("Dialogs", "文字色"), 0, 15},
 }};
-constexpr PickerDialogContents kTextColorContents{QT_TRANSLATE_NOOP("Dialogs", "文字色設定"), QSize(219, 99),
-                                                  kTextColorRows, kPartPicture, QRect(150, 70, 50, 14)};
+constexpr PickerDialogContents kTextColorContents =
+    ColorContents(QT_TRANSLATE_NOOP("Dialogs", "文字色設定"), kTextColorRows, 25, 22);
 
 }  // namespace
 
-PartColorDialog::PartColorDialog(const PickerDialogContents& contents, ColorTriple defaults, QWidget* parent)
-    : PickerDialog(contents, parent), defaults_(defaults) {}
+PartColorDialog::PartColorDialog(const PickerDialogContents& contents, DialogFamily family, QWidget* parent)
+    : PickerDialog(contents, parent), family_(family) {}
 
 void PartColorDialog::SetColors(PartKind kind, const ColorTriple& colors) {
   kind_ = kind;
-  colors_ = colors[0] >= 0 ? colors : defaults_;
+  colors_ = colors[0] >= 0 ? colors : DefaultColors(family_);
 }
 
 TwoColorDialog::TwoColorDialog(QWidget* parent)
-    : PartColorDialog(kColorContents, ColorTriple{6, 14, kNoColor}, parent) {}
+    : PartColorDialog(kTwoColorContents, DialogFamily::TwoColor, parent) {}
 
 ThreeColorDialog::ThreeColorDialog(QWidget* parent)
-    : PartColorDialog(kColor3Contents, ColorTriple{6, 14, 9}, parent) {}
+    : PartColorDialog(kThreeColorContents, DialogFamily::ThreeColor, parent) {}
 
 TextColorDialog::TextColorDialog(QWidget* parent)
-    : PartColorDialog(kTextColorContents, ColorTriple{14, kNoColor, kNoColor}, parent) {}
+    : PartColorDialog(kTextColorContents, DialogFamily::TextColor, parent) {}
 
 }  // namespace vorlune

@@ -16,10 +16,10 @@ class PartColorDialog : public PickerDialog {
   ColorTriple Colors() const { return colors_; }
 
  protected:
-  PartColorDialog(const PickerDialogContents& contents, ColorTriple defaults, QWidget* parent);
+  PartColorDialog(const PickerDialogContents& contents, DialogFamily family, QWidget* parent);
 
  private:
-  ColorTriple defaults_;
+  DialogFamily family_;
 };
 
 // "色設定": off and on colour of the volume meters and equalisers.

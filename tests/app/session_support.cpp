@@ -12,7 +12,6 @@
 #include "dialogs/button_setting_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/picker_dialog.h"
-#include "dialogs/picker_rows.h"
 
 namespace vorlune::testing {
 
@@ -33,8 +32,7 @@ ModalScript::Step ChooseColours(std::initializer_list<std::pair<int, int>> rowAn
     if (auto* button = dynamic_cast<ButtonSettingDialog*>(picker); button && !clicks.empty())
       QTest::mouseClick(button->WithImageBox(), Qt::LeftButton);
     for (const auto& [row, index] : clicks) {
-      const PickerRow& r = picker->Contents().rows[static_cast<std::size_t>(row)];
-      QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier, SwatchRect(r, index).center());
+      QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier, picker->SwatchCenter(row, index));
     }
     PressEnter(picker);
   };

@@ -4,15 +4,21 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLayout>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "dialogs/palette_row.h"
+#include "dialogs/picture_view.h"
 
 namespace vorlune::testing {
 
@@ -39,17 +45,31 @@ inline void ShowAndSettle(QWidget& widget) {
   Settle();
 }
 
-// What the widget paints itself, without its controls (whose text depends on
-// the fonts), as the bytes of a 32-bit picture.
+// Lays the dialog out as showing it would.
+inline void LayOut(QWidget& dialog) {
+  dialog.ensurePolished();
+  dialog.layout()->activate();
+}
+
+// What the widget and its picture and palette rows paint, without the
+// controls (whose text depends on the fonts), as the bytes of a 32-bit picture.
 inline std::vector<std::uint8_t> OwnPainting(QWidget& widget) {
+  LayOut(widget);
   QImage image(widget.size(), QImage::Format_RGB32);
   widget.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+  QPainter painter(&image);
+  for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (qobject_cast<PictureView*>(child) || qobject_cast<PaletteRow*>(child))
+      child->render(&painter, child->pos(), QRegion(), {});
+  }
+  painter.end();
   return {image.constBits(), image.constBits() + image.sizeInBytes()};
 }
 
 // The window's title, size and flags; each control: class, name, text, place,
 // whether it is the default button, its accessible name; then the Tab order.
 inline std::string LayoutText(QWidget& window) {
+  LayOut(window);
   QString text = QString::asprintf("%s %dx%d flags %x\n", qUtf8Printable(window.windowTitle()),
                                    window.width(), window.height(), window.windowFlags().toInt());
   for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -60,10 +80,18 @@ inline std::string LayoutText(QWidget& window) {
         control->property("default").toBool() ? " default" : "", r.x(), r.y(), r.width(), r.height(),
         control->accessibleName().isEmpty() ? "" : qUtf8Printable(" named " + control->accessibleName()));
   }
+  // From the control that has the focus on opening, round the Tab chain.
   text += "tab:";
-  for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain())
-    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
-      text += " " + (w->objectName().isEmpty() ? w->property("text").toString() : w->objectName());
+  QWidget* first = window.focusWidget() ? window.focusWidget() : window.nextInFocusChain();
+  QWidget* w = first;
+  do {
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
+      const QString names[] = {w->objectName(), w->property("text").toString(), w->accessibleName()};
+      text +=
+          " " + *std::find_if(std::begin(names), std::end(names) - 1, [](auto& n) { return !n.isEmpty(); });
+    }
+    w = w->nextInFocusChain();
+  } while (w != first);
   return text.toStdString() + "\n";
 }
 

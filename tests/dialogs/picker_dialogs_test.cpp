@@ -9,7 +9,6 @@
 #include "dialogs/button_setting_dialog.h"
 #include "dialogs/part_color_dialogs.h"
 #include "dialogs/part_colors_editing.h"
-#include "dialogs/picker_rows.h"
 #include "dialogs_support.h"
 #include "support/golden.h"
 
@@ -23,7 +22,7 @@ std::vector<std::uint8_t> HitMap(const PickerDialog& dialog) {
   std::vector<std::uint8_t> map;
   for (int y = 0; y < dialog.height(); ++y) {
     for (int x = 0; x < dialog.width(); ++x) {
-      const std::optional<PickerHit> hit = HitPickerRows(dialog.Contents().rows, QPoint(x, y));
+      const std::optional<PickerHit> hit = dialog.SwatchAt(QPoint(x, y));
       map.push_back(hit ? static_cast<std::uint8_t>(1 + hit->row * 16 + hit->index) : 0);
     }
   }
@@ -80,13 +79,19 @@ TEST(EditPartColors, EachFamilyGetsItsDialogAndColours) {
   }
 }
 
-// The button dialog noting, per row, whether a paint covered the preview.
-struct LoggedButtonDialog : ButtonSettingDialog {
-  void paintEvent(QPaintEvent* event) override {
-    for (std::size_t i = 0; i < painted.size(); ++i)
-      if (event->rect().contains(PreviewRect(Contents().rows[i]))) painted[i] = '1';
-    ButtonSettingDialog::paintEvent(event);
+// Notes, per palette row, whether a paint covered its colour square.
+struct PaintLog : QObject {
+  explicit PaintLog(const PickerDialog& dialog) : rows{dialog.Row(0), dialog.Row(1)} {
+    for (QWidget* row : rows) row->installEventFilter(this);
   }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      if (watched == rows[i] && event->type() == QEvent::Paint &&
+          static_cast<QPaintEvent*>(event)->rect().contains(PaletteRow::kColorSquare))
+        painted[i] = '1';
+    return false;
+  }
+  std::array<QWidget*, 2> rows;
   std::string painted = "00";
 };
 
@@ -97,20 +102,21 @@ struct LoggedButtonDialog : ButtonSettingDialog {
 // cyan and red; without image hands back no colours and ignores the strips but
 // keeps the colours held. Enter ends with OK right after a click on a box.
 TEST(ButtonSettingDialog, AScriptedRun) {
-  LoggedButtonDialog dialog;
+  ButtonSettingDialog dialog;
   dialog.SetColors(0, {2, kNoColor, kNoColor});
   testing::ShowAndSettle(dialog);
+  PaintLog log(dialog);
   std::string notes;
   auto run = [&](const char* step, const std::function<void()>& act) {
-    dialog.painted = "00";
+    log.painted = "00";
     act();
-    const std::string atOnce = dialog.painted;
+    const std::string atOnce = log.painted;
     testing::Settle();
     const ColorTriple c = dialog.Colors();
     notes += QString::asprintf("%s: colours %d %d %d boxes %d%d previews ", step, c[0], c[1], c[2],
                                dialog.WithImageBox()->isChecked(), dialog.WithoutImageBox()->isChecked())
                  .toStdString() +
-             atOnce + " then " + dialog.painted + "\n";
+             atOnce + " then " + log.painted + "\n";
   };
   run("opened", [] {});
   run("second row, grey 8", [&] { Click(dialog, QPoint(230, 105)); });
