@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "core/version.h"
-#include "dialogs/dialog_units.h"
+#include "dialogs/dialog_font.h"
 #include "qt_pictures.h"
 
 namespace vorlune {

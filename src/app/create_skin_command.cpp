@@ -1,14 +1,12 @@
 // The Create command: checks, preview, file, database texts, then the skin.
 #include <QFileInfo>
 
-#include "dialogs/created_dialog.h"
 #include "dialogs/database_info_request.h"
 #include "dialogs/image_preview_dialog.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/skin_created_dialog.h"
 #include "editor_window.h"
 #include "file_paths.h"
 #include "skin/create_checks.h"
-#include "skin/database_info_texts.h"
 #include "wait_cursor.h"
 
 namespace vorlune {
@@ -37,7 +35,7 @@ bool EditorWindow::RequestDatabaseTexts() {
   texts.databaseAuthor = document_.Layout().databaseAuthor;
   texts.databaseVersion = document_.Layout().databaseVersion;
   const bool given = RequestDatabaseInfo(texts, *prompts_, this);
-  document_.SetDatabaseTexts(InfoTextsOf(texts));
+  document_.SetDatabaseFields(texts);
   return given;
 }
 
@@ -47,9 +45,9 @@ void EditorWindow::CreateSkin() {
     return;
   }
   {
-    CImagePreviewDlg preview(this);
+    ImagePreviewDialog preview(this);
     preview.SetPreviewLayout(document_.Layout());
-    if (preview.DoModal() != kIdOk) return;
+    if (preview.exec() != QDialog::Accepted) return;
   }
   QString path;
   std::string databaseName;
@@ -63,8 +61,8 @@ void EditorWindow::CreateSkin() {
     ShowMessage(written.error());
     return;
   }
-  CCreatedDlg created(this);
-  created.DoModal();
+  SkinCreatedDialog created(this);
+  created.exec();
 }
 
 }  // namespace vorlune

@@ -6,7 +6,7 @@
 #include <QStyle>
 
 #include "canvas_view.h"
-#include "dialogs/dialog_units.h"
+#include "dialogs/dialog_font.h"
 #include "editor_actions.h"
 #include "editor_window.h"
 #include "kind_indicator.h"

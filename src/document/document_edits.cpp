@@ -92,4 +92,13 @@ void SkinDocument::SetDatabaseTexts(const InfoTexts& cp932) {
   Record();
 }
 
+void SkinDocument::SetDatabaseFields(const SkinLayout& edited) {
+  Operation operation(*this);
+  SettleDialog();
+  layout_.databaseName = edited.databaseName;
+  layout_.databaseAuthor = edited.databaseAuthor;
+  layout_.databaseVersion = edited.databaseVersion;
+  Record();
+}
+
 }  // namespace vorlune

@@ -176,6 +176,9 @@ class SkinDocument {
   // The database information dialog's OK: texts as CP932 bytes, each cut to
   // its field (StoreInfoTexts). See TypedTitle & co. for UTF-8 input.
   void SetDatabaseTexts(const InfoTexts& cp932);
+  // The three text fields of `edited` byte for byte: what the information
+  // dialog (RequestDatabaseInfo) left in a copy of Layout(). No step when equal.
+  void SetDatabaseFields(const SkinLayout& edited);
 
   // ---- History ---------------------------------------------------------------
   // A part being placed or lifted is let go first (its own step).

@@ -6,13 +6,12 @@
 
 #include "core/cp932.h"
 #include "dialogs/button_setting_dialog.h"
-#include "dialogs/color_setting_dialogs.h"
-#include "dialogs/created_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/database_info_request.h"
 #include "dialogs/image_preview_dialog.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/part_color_dialogs.h"
 #include "dialogs/picture_import_dialog.h"
+#include "dialogs/skin_created_dialog.h"
 #include "dialogs_support.h"
 #include "support/golden.h"
 
@@ -38,7 +37,7 @@ class RecordingPrompts : public UserPrompts {
 };
 
 // The texts the dialog shows, between bars.
-QString Shown(const CDatabaseInfoDlg& dialog) {
+QString Shown(const DatabaseInfoDialog& dialog) {
   return dialog.NameEdit()->text() + "|" + dialog.AuthorEdit()->text() + "|" + dialog.VersionEdit()->text();
 }
 
@@ -48,14 +47,14 @@ void Retype(QLineEdit* edit, const QString& text) {
   for (QChar c : text) edit->insert(c);
 }
 
-using Step = std::function<void(CDatabaseInfoDlg&)>;
+using Step = std::function<void(DatabaseInfoDialog&)>;
 
 // Runs the request, answering each opening of the dialog with the next step
 // and noting the texts the dialog showed when it opened.
 struct InfoRequest {
   bool operator()(std::vector<Step> steps) {
     std::size_t opened = 0;
-    return RequestDatabaseInfo(layout, prompts, nullptr, [&](CDatabaseInfoDlg& d) {
+    return RequestDatabaseInfo(layout, prompts, nullptr, [&](DatabaseInfoDialog& d) {
       return testing::AnswerModal(d, [&] {
         shown.push_back(Shown(d));
         steps.at(opened++)(d);
@@ -68,7 +67,7 @@ struct InfoRequest {
 };
 
 Step Fill(QString name, QString author, QString version) {
-  return [=](CDatabaseInfoDlg& d) {
+  return [=](DatabaseInfoDialog& d) {
     Retype(d.NameEdit(), name);
     Retype(d.AuthorEdit(), author);
     Retype(d.VersionEdit(), version);
@@ -90,7 +89,7 @@ TEST(RequestDatabaseInfo, AsksUntilAllThreeTextsAreGiven) {
   std::copy_n("Old\0tail", 8, layout.databaseName.begin());
   std::copy_n("LongAuthor", 10, layout.databaseAuthor.begin());
   std::copy_n("1234567", 7, layout.databaseVersion.begin());  // no terminator
-  EXPECT_FALSE(request({[&](CDatabaseInfoDlg& d) {
+  EXPECT_FALSE(request({[&](DatabaseInfoDialog& d) {
     Retype(d.NameEdit(), QStringLiteral("Skin한"));
     testing::ClickButton(d, "OK");
     ASSERT_EQ(request.prompts.texts.size(), 1u);
@@ -102,7 +101,7 @@ TEST(RequestDatabaseInfo, AsksUntilAllThreeTextsAreGiven) {
   EXPECT_EQ(std::string(layout.databaseName.data(), 8), std::string("Old\0tail", 8));
   EXPECT_EQ(std::string(layout.databaseVersion.data(), 7), "1234567");
 
-  EXPECT_TRUE(request({[](CDatabaseInfoDlg& d) {
+  EXPECT_TRUE(request({[](DatabaseInfoDialog& d) {
     Retype(d.NameEdit(), QString(16, u'あ'));
     Retype(d.AuthorEdit(), QString(29, u'a') + QStringLiteral("作ｱ"));
     Retype(d.VersionEdit(), QStringLiteral("0a2.3-4１ 5x978"));
@@ -126,7 +125,7 @@ TEST(RequestDatabaseInfo, AsksUntilAllThreeTextsAreGiven) {
   EXPECT_EQ(std::string(layout.databaseVersion.data(), 3), std::string("20\0", 3));
 
   EXPECT_FALSE(
-      request({Fill("Zed", "", ""), [](CDatabaseInfoDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }}));
+      request({Fill("Zed", "", ""), [](DatabaseInfoDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }}));
   EXPECT_EQ(std::string(layout.databaseName.data(), 4), std::string("Zed\0", 4));
   EXPECT_EQ(request.prompts.texts.back(), kEmptyAuthorMessage);
 }
@@ -142,16 +141,15 @@ RgbImage Wide() {
 // Titles, sizes, close buttons, texts, places and default buttons.
 TEST(Dialogs, WindowsAndControlsMatchTheirGoldens) {
   const std::pair<const char*, std::unique_ptr<QWidget>> dialogs[] = {
-      {"button", std::make_unique<CButtonSettingDlg>()},
-      {"color", std::make_unique<CColorSettingDlg>()},
-      {"color3", std::make_unique<CColor3SettingDlg>()},
-      {"text color", std::make_unique<CTextColorDlg>()},
-      {"database info", std::make_unique<CDatabaseInfoDlg>()},
-      {"preview", std::make_unique<CImagePreviewDlg>()},
-      {"created", std::make_unique<CCreatedDlg>()},
-      {"picture import", std::make_unique<PictureImportDialog>(Wide(), PictureImportOptions{})}};
-  for (const auto& [name, dialog] : dialogs)
-    EXPECT_GOLDEN(std::string("layout ") + name, testing::AsBytes(testing::LayoutText(*dialog)));
+      {"button_setting", std::make_unique<ButtonSettingDialog>()},
+      {"two_color", std::make_unique<TwoColorDialog>()},
+      {"three_color", std::make_unique<ThreeColorDialog>()},
+      {"text_color", std::make_unique<TextColorDialog>()},
+      {"database_info", std::make_unique<DatabaseInfoDialog>()},
+      {"image_preview", std::make_unique<ImagePreviewDialog>()},
+      {"skin_created", std::make_unique<SkinCreatedDialog>()},
+      {"picture_import", std::make_unique<PictureImportDialog>(Wide(), PictureImportOptions{})}};
+  for (const auto& [name, dialog] : dialogs) testing::ExpectTextGolden(name, testing::LayoutText(*dialog));
 }
 
 TEST(ImagePreviewDialog, PaintsTheRenderedLayoutOnAGreyGround) {
@@ -159,7 +157,7 @@ TEST(ImagePreviewDialog, PaintsTheRenderedLayoutOnAGreyGround) {
   layout.part(1).x = 10;
   layout.part(1).y = 20;
   layout.part(1).colors = {9, 10, kNoColor};
-  CImagePreviewDlg dialog;
+  ImagePreviewDialog dialog;
   dialog.SetPreviewLayout(layout);
   EXPECT_GOLDEN("paint preview", testing::OwnPainting(dialog));
 }

@@ -7,10 +7,8 @@
 #include <QTest>
 
 #include "dialogs/button_setting_dialog.h"
-#include "dialogs/color_setting_dialogs.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/part_color_dialogs.h"
 #include "dialogs/part_colors_editing.h"
-#include "dialogs/picker_rows.h"
 #include "dialogs_support.h"
 #include "support/golden.h"
 
@@ -24,7 +22,7 @@ std::vector<std::uint8_t> HitMap(const PickerDialog& dialog) {
   std::vector<std::uint8_t> map;
   for (int y = 0; y < dialog.height(); ++y) {
     for (int x = 0; x < dialog.width(); ++x) {
-      const std::optional<PickerHit> hit = HitPickerRows(dialog.Template().rows, QPoint(x, y));
+      const std::optional<PickerHit> hit = dialog.SwatchAt(QPoint(x, y));
       map.push_back(hit ? static_cast<std::uint8_t>(1 + hit->row * 16 + hit->index) : 0);
     }
   }
@@ -47,52 +45,53 @@ TEST(EditPartColors, EachFamilyGetsItsDialogAndColours) {
   const struct {
     PartKind kind;
     ColorTriple held;
-    int templateId;
+    std::string dialog;
     ColorTriple after;
   } cases[] = {
-      {1, kNone, 136, kNone},
-      {30, {0, 12, 7}, 136, {0, 12, 7}},
-      {12, kNone, 166, {6, 14, kNoColor}},
-      {13, {-1, 3, 4}, 166, {6, 14, kNoColor}},
-      {17, kNone, 167, {6, 14, 9}},
-      {20, {15, 0, 7}, 167, {15, 0, 7}},
-      {19, {16, 100, 127}, 167, {16, 100, 127}},
-      {21, kNone, 168, {14, kNoColor, kNoColor}},
-      {29, {-1, 3, 4}, 168, {14, kNoColor, kNoColor}},
-      {0, kNone, 0, kNone},  // no dialog for a kind outside the table
+      {1, kNone, "ButtonSettingDialog", kNone},
+      {30, {0, 12, 7}, "ButtonSettingDialog", {0, 12, 7}},
+      {12, kNone, "TwoColorDialog", {6, 14, kNoColor}},
+      {13, {-1, 3, 4}, "TwoColorDialog", {6, 14, kNoColor}},
+      {17, kNone, "ThreeColorDialog", {6, 14, 9}},
+      {20, {15, 0, 7}, "ThreeColorDialog", {15, 0, 7}},
+      {19, {16, 100, 127}, "ThreeColorDialog", {16, 100, 127}},
+      {21, kNone, "TextColorDialog", {14, kNoColor, kNoColor}},
+      {29, {-1, 3, 4}, "TextColorDialog", {14, kNoColor, kNoColor}},
+      {0, kNone, "", kNone},  // no dialog for a kind outside the table
   };
   for (const auto& c : cases) {
     const std::string name = "kind " + std::to_string(c.kind) + " holding " + std::to_string(c.held[0]);
     SCOPED_TRACE(name);
-    int seen = 0;
+    std::string seen;
     QTimer::singleShot(0, [&] {
       if (auto* picker = dynamic_cast<PickerDialog*>(QApplication::activeModalWidget())) {
-        seen = picker->Template().id;
+        seen = picker->metaObject()->className() + std::string_view("vorlune::").size();
         EXPECT_GOLDEN("paint " + name, testing::OwnPainting(*picker));
-        EXPECT_GOLDEN("hits " + std::to_string(seen), HitMap(*picker));
+        EXPECT_GOLDEN("hits " + seen, HitMap(*picker));
         QTest::keyClick(picker, Qt::Key_Return);
       }
     });
     ColorTriple colors = c.held;
-    EXPECT_EQ(EditPartColors(c.kind, colors), c.templateId != 0);
+    EXPECT_EQ(EditPartColors(c.kind, colors), !c.dialog.empty());
     testing::Settle();
-    EXPECT_EQ(seen, c.templateId);
+    EXPECT_EQ(seen, c.dialog);
     EXPECT_EQ(colors, c.after);
   }
 }
 
-// The button dialog noting, per row, whether a paint covered the preview.
-struct LoggedButtonDialog : CButtonSettingDlg {
-  void paintEvent(QPaintEvent* event) override {
-    for (std::size_t i = 0; i < painted.size(); ++i)
-      if (event->rect().contains(PreviewRect(Template().rows[i]))) painted[i] = '1';
-    CButtonSettingDlg::paintEvent(event);
+// Notes, per palette row, whether a paint covered its colour square.
+struct PaintLog : QObject {
+  explicit PaintLog(const PickerDialog& dialog) : rows{dialog.Row(0), dialog.Row(1)} {
+    for (QWidget* row : rows) row->installEventFilter(this);
   }
-  ColorTriple Colors() const {
-    ColorTriple c{};
-    GetColors(c[0], c[1], c[2]);
-    return c;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      if (watched == rows[i] && event->type() == QEvent::Paint &&
+          static_cast<QPaintEvent*>(event)->rect().contains(PaletteRow::kColorSquare))
+        painted[i] = '1';
+    return false;
   }
+  std::array<QWidget*, 2> rows;
   std::string painted = "00";
 };
 
@@ -103,20 +102,21 @@ struct LoggedButtonDialog : CButtonSettingDlg {
 // cyan and red; without image hands back no colours and ignores the strips but
 // keeps the colours held. Enter ends with OK right after a click on a box.
 TEST(ButtonSettingDialog, AScriptedRun) {
-  LoggedButtonDialog dialog;
-  dialog.SetColors(0, 2, kNoColor, kNoColor);
+  ButtonSettingDialog dialog;
+  dialog.SetColors(0, {2, kNoColor, kNoColor});
   testing::ShowAndSettle(dialog);
+  PaintLog log(dialog);
   std::string notes;
   auto run = [&](const char* step, const std::function<void()>& act) {
-    dialog.painted = "00";
+    log.painted = "00";
     act();
-    const std::string atOnce = dialog.painted;
+    const std::string atOnce = log.painted;
     testing::Settle();
     const ColorTriple c = dialog.Colors();
     notes += QString::asprintf("%s: colours %d %d %d boxes %d%d previews ", step, c[0], c[1], c[2],
                                dialog.WithImageBox()->isChecked(), dialog.WithoutImageBox()->isChecked())
                  .toStdString() +
-             atOnce + " then " + dialog.painted + "\n";
+             atOnce + " then " + log.painted + "\n";
   };
   run("opened", [] {});
   run("second row, grey 8", [&] { Click(dialog, QPoint(230, 105)); });
@@ -126,7 +126,7 @@ TEST(ButtonSettingDialog, AScriptedRun) {
   run("beside the strip", [&] { Click(dialog, QPoint(101, 70)); });
   run("reopened without colours", [&] {
     dialog.hide();
-    dialog.SetColors(0, kNoColor, kNoColor, kNoColor);
+    dialog.SetColors(0, kNone);
     testing::ShowAndSettle(dialog);
   });
   run("with image", [&] { ClickBox(dialog.WithImageBox()); });
@@ -145,7 +145,7 @@ TEST(ButtonSettingDialog, AScriptedRun) {
                                    QTest::keyClick(static_cast<QWidget*>(nullptr),
                                                    Qt::Key_Return);  // to the box
                                  }),
-            kIdOk);
+            QDialog::Accepted);
   EXPECT_EQ(dialog.Colors(), kNone);
 }
 
