@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 #include "canvas_view.h"
 #include "dialogs/dialog_font.h"
@@ -97,8 +98,11 @@ QWidget* EditorWindow::CreateCommandRow() {
   // A status line: with the focus its line-editing keys would take Ctrl+E
   // and the other shortcuts before the window sees them.
   placementLine_->setFocusPolicy(Qt::NoFocus);
-  placementLine_->setMinimumSize(kPlacementLineSize);
-  placementLine_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+  // Its size of old, taller only for a larger font.
+  placementLine_->setMinimumWidth(kPlacementLineSize.width());
+  placementLine_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  placementLine_->setFixedHeight(
+      std::max(kPlacementLineSize.height(), placementLine_->fontMetrics().height() + 6));
 
   auto* saveAndLoad = new QVBoxLayout;
   saveAndLoad->setSpacing(8);
@@ -115,8 +119,7 @@ QWidget* EditorWindow::CreateCommandRow() {
   layout->addSpacing(27);
   layout->addLayout(Lowered(indicator_, 14));
   layout->addSpacing(10);
-  layout->addLayout(Lowered(placementLine_, 23));
-  layout->addStretch();
+  layout->addLayout(Lowered(placementLine_, 23), 1);
   return row;
 }
 
