@@ -260,9 +260,8 @@ TEST(EditingRun, APersonLaysOutASkinWithMouseAndKeys) {
   EXPECT_EQ(script.Unexpected(), 0);
 }
 
-// The unsaved mark, the recovery copy and the questions before work is lost:
-// undo back to the start, save, undo while a part is lifted, Close and Load
-// with each answer, and the recent projects.
+// The unsaved mark and the questions before work is lost: save, undo while a
+// part is lifted, Close and Load with each answer, and the recent projects.
 TEST(EditingRun, UnsavedWorkIsMarkedKeptAndAskedAbout) {
   EditorSession s;
   EditorWindow& w = s.window();
@@ -272,16 +271,6 @@ TEST(EditingRun, UnsavedWorkIsMarkedKeptAndAskedAbout) {
   script.Then(ChooseColours({{0, 4}, {1, 5}})).Then(ChooseColours({{0, 8}, {1, 10}}));
   s.Place(1, 20, 251);
   s.Place(9, 100, 300);
-
-  // Undone to the start, the editor is as fresh as it began: nothing to keep.
-  const std::vector<std::uint8_t> edited = ProjectBytes(s);
-  EXPECT_FALSE(RecoveryCopies().isEmpty());
-  while (s.document().UndoAction()) s.Key(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_FALSE(layout.backgroundLoaded || w.isWindowModified());
-  EXPECT_TRUE(RecoveryCopies().isEmpty());
-  EXPECT_EQ(w.Actions().UndoText(), "元に戻す");
-  while (s.document().RedoAction()) s.Key(Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(ProjectBytes(s), edited);
 
   // The modified mark follows save, undo and redo.
   EXPECT_TRUE(w.isWindowModified());
