@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -27,8 +26,7 @@ struct QtApplication : ::testing::Environment {
   void SetUp() override { app = std::make_unique<QApplication>(argc, argv); }
   void TearDown() override { app.reset(); }
   int argc = 1;
-  char name[13] = "test_dialogs";
-  char* argv[2] = {name, nullptr};
+  char* argv[2] = {const_cast<char*>("test_dialogs"), nullptr};
   std::unique_ptr<QApplication> app;
 };
 inline ::testing::Environment* const kQtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
@@ -36,13 +34,6 @@ inline ::testing::Environment* const kQtApplication = ::testing::AddGlobalTestEn
 // Lets queued events run, so that a missed immediate repaint still shows up.
 inline void Settle() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
-// Shows the widget and waits until it has been painted.
-inline void ShowAndSettle(QWidget& widget) {
-  widget.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-  Settle();
 }
 
 // Lays the dialog out as showing it would.
@@ -66,6 +57,14 @@ inline std::vector<std::uint8_t> OwnPainting(QWidget& widget) {
   return {image.constBits(), image.constBits() + image.sizeInBytes()};
 }
 
+// A control's name, else its text, else its accessible name.
+inline QString ControlName(const QWidget& control) {
+  const QString text = control.property("text").toString();
+  return !control.objectName().isEmpty() ? control.objectName()
+         : !text.isEmpty()               ? text
+                                         : control.accessibleName();
+}
+
 // The window's title, size and flags; each control: class, name, text, place,
 // whether it is the default button, its accessible name; then the Tab order.
 inline std::string LayoutText(QWidget& window) {
@@ -85,11 +84,7 @@ inline std::string LayoutText(QWidget& window) {
   QWidget* first = window.focusWidget() ? window.focusWidget() : window.nextInFocusChain();
   QWidget* w = first;
   do {
-    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
-      const QString names[] = {w->objectName(), w->property("text").toString(), w->accessibleName()};
-      text +=
-          " " + *std::find_if(std::begin(names), std::end(names) - 1, [](auto& n) { return !n.isEmpty(); });
-    }
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) text += " " + ControlName(*w);
     w = w->nextInFocusChain();
   } while (w != first);
   return text.toStdString() + "\n";
@@ -100,17 +95,13 @@ inline std::string LayoutText(QWidget& window) {
 // VORLUNE_WRITE_GOLDEN=1 writes the golden file instead.
 inline void ExpectTextGolden(const std::string& name, const std::string& actual) {
   const std::string golden = VORLUNE_TEST_DATA "/tests/data/dialogs/" + name + ".txt";
-  if (qEnvironmentVariable("VORLUNE_WRITE_GOLDEN") == "1") {
-    std::ofstream(golden, std::ios::binary) << actual;
-    return;
-  }
-  std::ifstream in(golden, std::ios::binary);
-  const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in && expected == actual) return;
   const std::string written = QT_TESTCASE_BUILDDIR "/golden-actual/dialogs/" + name + ".txt";
+  const bool renew = qEnvironmentVariable("VORLUNE_WRITE_GOLDEN") == "1";
+  std::ifstream in(golden, std::ios::binary);
+  if (!renew && in && std::string(std::istreambuf_iterator<char>(in), {}) == actual) return;
   std::filesystem::create_directories(std::filesystem::path(written).parent_path());
-  std::ofstream(written, std::ios::binary) << actual;
-  ADD_FAILURE() << name << " differs from " << golden << "; what came out is in " << written;
+  std::ofstream(renew ? golden : written, std::ios::binary) << actual;
+  if (!renew) ADD_FAILURE() << name << " differs from " << golden << "; what came out is in " << written;
 }
 
 inline void ClickButton(QWidget& dialog, const char* text) {

@@ -2,7 +2,9 @@
 // of every dialog; the pictures of the create preview and the picture import.
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QTest>
+#include <QTranslator>
 
 #include "core/cp932.h"
 #include "dialogs/button_setting_dialog.h"
@@ -12,8 +14,10 @@
 #include "dialogs/part_color_dialogs.h"
 #include "dialogs/picture_import_dialog.h"
 #include "dialogs/skin_created_dialog.h"
+#include "dialogs/user_prompts.h"
 #include "dialogs_support.h"
 #include "support/golden.h"
+#include "support/synthetic_layout.h"
 
 namespace vorlune {
 namespace {
@@ -138,28 +142,74 @@ RgbImage Wide() {
   return image;
 }
 
-// Titles, sizes, close buttons, texts, places and default buttons.
-TEST(Dialogs, WindowsAndControlsMatchTheirGoldens) {
-  const std::pair<const char*, std::unique_ptr<QWidget>> dialogs[] = {
-      {"button_setting", std::make_unique<ButtonSettingDialog>()},
-      {"two_color", std::make_unique<TwoColorDialog>()},
-      {"three_color", std::make_unique<ThreeColorDialog>()},
-      {"text_color", std::make_unique<TextColorDialog>()},
-      {"database_info", std::make_unique<DatabaseInfoDialog>()},
-      {"image_preview", std::make_unique<ImagePreviewDialog>()},
-      {"skin_created", std::make_unique<SkinCreatedDialog>()},
-      {"picture_import", std::make_unique<PictureImportDialog>(Wide(), PictureImportOptions{})}};
-  for (const auto& [name, dialog] : dialogs) testing::ExpectTextGolden(name, testing::LayoutText(*dialog));
+// Every dialog, named after its golden file, owned by `owner`.
+std::vector<std::pair<std::string, QDialog*>> EveryDialog(QWidget& owner) {
+  SkinLayout layout = NewSkinLayout();
+  testing::Place(layout, 1, 10, 20, {9, 10, kNoColor});
+  auto* preview = new ImagePreviewDialog(&owner);
+  preview->SetPreviewLayout(layout);
+  return {{"button_setting", new ButtonSettingDialog(&owner)},
+          {"two_color", new TwoColorDialog(&owner)},
+          {"three_color", new ThreeColorDialog(&owner)},
+          {"text_color", new TextColorDialog(&owner)},
+          {"database_info", new DatabaseInfoDialog(nullptr, &owner)},
+          {"image_preview", preview},
+          {"skin_created", new SkinCreatedDialog(&owner)},
+          {"picture_import", new PictureImportDialog(Wide(), PictureImportOptions{}, &owner)}};
 }
 
-TEST(ImagePreviewDialog, PaintsTheRenderedLayoutOnAGreyGround) {
-  SkinLayout layout = NewSkinLayout();
-  layout.part(1).x = 10;
-  layout.part(1).y = 20;
-  layout.part(1).colors = {9, 10, kNoColor};
-  ImagePreviewDialog dialog;
-  dialog.SetPreviewLayout(layout);
-  EXPECT_GOLDEN("paint preview", testing::OwnPainting(dialog));
+// Title, size, close box, texts, places, default button, Tab order and
+// painting of every dialog match their goldens. At the default font and at one and a half
+// times its size, in Japanese and in English, every control has the room its
+// contents ask for, lies inside its dialog and covers no other.
+TEST(Dialogs, LayOutAsTheirGoldensAndFitAtALargerFontInBothLanguages) {
+  QTranslator english;
+  ASSERT_TRUE(english.load(QT_TESTCASE_BUILDDIR "/../src/app/vorlune_en.qm"))
+      << "the English translation is built with the editor (target vorlune_app_lrelease)";
+  const QFont normal = QApplication::font();
+  for (const bool inEnglish : {false, true}) {
+    if (inEnglish) QCoreApplication::installTranslator(&english);
+    for (const double scale : {1.0, 1.5}) {
+      QFont font = normal;
+      font.setPointSizeF(normal.pointSizeF() * scale);
+      QApplication::setFont(font);
+      QWidget owner;
+      for (const auto& [name, dialog] : EveryDialog(owner)) {
+        if (!inEnglish && scale == 1.0) {
+          testing::ExpectTextGolden(name, testing::LayoutText(*dialog));
+          EXPECT_GOLDEN("paint " + name, testing::OwnPainting(*dialog));
+        }
+        testing::LayOut(*dialog);
+        const QList<QWidget*> controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+          const QWidget& c = *controls[i];
+          SCOPED_TRACE(name + (inEnglish ? " en " : " ja ") + std::to_string(scale) + " " +
+                       testing::ControlName(c).toStdString());
+          EXPECT_TRUE(dialog->rect().contains(c.geometry()));
+          EXPECT_GE(c.width(), c.sizeHint().width());
+          EXPECT_GE(c.height(), c.sizeHint().height());
+          for (qsizetype j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(c.geometry().intersects(controls[j]->geometry()))
+                << testing::ControlName(*controls[j]).toStdString();
+        }
+      }
+    }
+  }
+  QApplication::setFont(normal);
+  QCoreApplication::removeTranslator(&english);
+}
+
+// The file dialog opens on the filter asked for.
+TEST(QtUserPrompts, TheFileDialogOpensOnTheFilterAskedFor) {
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    shown = dialog->selectedNameFilter();
+    dialog->reject();
+  });
+  QtUserPrompts().ChooseFileToOpen(nullptr,
+                                   {"bitmap (*.bmp)", "bmp", {}, "pictures (*.png)", "pictures (*.png)"});
+  EXPECT_EQ(shown, "pictures (*.png)");
 }
 
 // A run of the import dialog over its choices: the fitted original and the
@@ -167,7 +217,6 @@ TEST(ImagePreviewDialog, PaintsTheRenderedLayoutOnAGreyGround) {
 // reduction gives 24 bits and leaves no dithering to choose.
 TEST(PictureImportDialog, ShowsTheOriginalAndTheResultForEveryChoice) {
   PictureImportDialog dialog(Wide(), PictureImportOptions{});
-  EXPECT_GOLDEN("paint import cover", testing::OwnPainting(dialog));
   EXPECT_EQ(dialog.Imported().bitsPerPixel, 8u);
   dialog.FitBox()->setCurrentIndex(1);
   EXPECT_EQ(dialog.Options().fit, FitMode::Contain);

@@ -20,21 +20,16 @@ constexpr ColorTriple kNone{kNoColor, kNoColor, kNoColor};
 // For each pixel of the dialog: 0 off the strips, else 1 + row * 16 + swatch.
 std::vector<std::uint8_t> HitMap(const PickerDialog& dialog) {
   std::vector<std::uint8_t> map;
-  for (int y = 0; y < dialog.height(); ++y) {
+  for (int y = 0; y < dialog.height(); ++y)
     for (int x = 0; x < dialog.width(); ++x) {
       const std::optional<PickerHit> hit = dialog.SwatchAt(QPoint(x, y));
       map.push_back(hit ? static_cast<std::uint8_t>(1 + hit->row * 16 + hit->index) : 0);
     }
-  }
   return map;
 }
 
 void Click(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
   QTest::mouseClick(&widget, button, Qt::NoModifier, at);
-}
-
-void ClickBox(QCheckBox* box) {
-  Click(*box, QPoint(6, box->height() / 2));
 }
 
 // Each family's dialog, its painting (previews in the colours held, damaged
@@ -81,17 +76,16 @@ TEST(EditPartColors, EachFamilyGetsItsDialogAndColours) {
 
 // Notes, per palette row, whether a paint covered its colour square.
 struct PaintLog : QObject {
-  explicit PaintLog(const PickerDialog& dialog) : rows{dialog.Row(0), dialog.Row(1)} {
-    for (QWidget* row : rows) row->installEventFilter(this);
+  explicit PaintLog(const PickerDialog& d) : dialog(d) {
+    d.Row(0)->installEventFilter(this), d.Row(1)->installEventFilter(this);
   }
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    for (std::size_t i = 0; i < rows.size(); ++i)
-      if (watched == rows[i] && event->type() == QEvent::Paint &&
-          static_cast<QPaintEvent*>(event)->rect().contains(PaletteRow::kColorSquare))
-        painted[i] = '1';
+  bool eventFilter(QObject* row, QEvent* event) override {
+    if (event->type() == QEvent::Paint &&
+        static_cast<QPaintEvent*>(event)->rect().contains(PaletteRow::kColorSquare))
+      painted[row == dialog.Row(1)] = '1';
     return false;
   }
-  std::array<QWidget*, 2> rows;
+  const PickerDialog& dialog;
   std::string painted = "00";
 };
 
@@ -100,12 +94,19 @@ struct PaintLog : QObject {
 // is not grey 8), other buttons and clicks beside the strip change nothing.
 // The boxes follow the colours on opening and act as a pair; with image brings
 // cyan and red; without image hands back no colours and ignores the strips but
-// keeps the colours held. Enter ends with OK right after a click on a box.
+// keeps the colours held. The keys choose colours on the row with the focus,
+// which Tab reaches only with image. Enter ends with OK right after a click on
+// a box.
 TEST(ButtonSettingDialog, AScriptedRun) {
   ButtonSettingDialog dialog;
   dialog.SetColors(0, {2, kNoColor, kNoColor});
-  testing::ShowAndSettle(dialog);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   PaintLog log(dialog);
+  const auto keys = [&](std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys) QTest::keyClick(dialog.focusWidget(), key);
+  };
   std::string notes;
   auto run = [&](const char* step, const std::function<void()>& act) {
     log.painted = "00";
@@ -113,39 +114,46 @@ TEST(ButtonSettingDialog, AScriptedRun) {
     const std::string atOnce = log.painted;
     testing::Settle();
     const ColorTriple c = dialog.Colors();
-    notes += QString::asprintf("%s: colours %d %d %d boxes %d%d previews ", step, c[0], c[1], c[2],
-                               dialog.WithImageBox()->isChecked(), dialog.WithoutImageBox()->isChecked())
-                 .toStdString() +
-             atOnce + " then " + log.painted + "\n";
+    notes += QString::asprintf("%s: colours %d %d %d boxes %d%d previews %s then %s focus %s\n", step, c[0],
+                               c[1], c[2], dialog.WithImageBox()->isChecked(),
+                               dialog.WithoutImageBox()->isChecked(), atOnce.c_str(), log.painted.c_str(),
+                               qUtf8Printable(testing::ControlName(*dialog.focusWidget())))
+                 .toStdString();
   };
   run("opened", [] {});
   run("second row, grey 8", [&] { Click(dialog, QPoint(230, 105)); });
   run("grey 8 again", [&] { Click(dialog, QPoint(230, 105)); });
   run("right button", [&] { Click(dialog, QPoint(200, 70), Qt::RightButton); });
-  run("middle button", [&] { Click(dialog, QPoint(200, 70), Qt::MiddleButton); });
   run("beside the strip", [&] { Click(dialog, QPoint(101, 70)); });
+  run("Tab twice, End", [&] { keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_End}); });
+  run("Left", [&] { keys({Qt::Key_Left}); });
+  run("Tab, Home", [&] { keys({Qt::Key_Tab, Qt::Key_Home}); });
+  EXPECT_GOLDEN("paint keys button", testing::OwnPainting(dialog));
+  run("Shift+Tab thrice", [&] { keys({Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Backtab}); });
   run("reopened without colours", [&] {
     dialog.hide();
     dialog.SetColors(0, kNone);
-    testing::ShowAndSettle(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    testing::Settle();
   });
-  run("with image", [&] { ClickBox(dialog.WithImageBox()); });
-  run("with image again", [&] { ClickBox(dialog.WithImageBox()); });
+  run("with image", [&] { QTest::mouseClick(dialog.WithImageBox(), Qt::LeftButton); });
+  run("with image again", [&] { QTest::mouseClick(dialog.WithImageBox(), Qt::LeftButton); });
   run("first row, swatch 0", [&] { Click(dialog, QPoint(102, 70)); });
-  run("without image", [&] { ClickBox(dialog.WithoutImageBox()); });
-  run("without image again", [&] { ClickBox(dialog.WithoutImageBox()); });
+  run("without image", [&] { QTest::mouseClick(dialog.WithoutImageBox(), Qt::LeftButton); });
   run("second row while without", [&] { Click(dialog, QPoint(200, 110)); });
   EXPECT_GOLDEN("paint run button", testing::OwnPainting(dialog));
-  run("with image back", [&] { ClickBox(dialog.WithImageBox()); });
-  SCOPED_TRACE(notes);
-  EXPECT_GOLDEN("run button", testing::AsBytes(notes));
-  EXPECT_EQ(testing::AnswerModal(dialog,
-                                 [&] {
-                                   ClickBox(dialog.WithoutImageBox());
-                                   QTest::keyClick(static_cast<QWidget*>(nullptr),
-                                                   Qt::Key_Return);  // to the box
-                                 }),
-            QDialog::Accepted);
+  run("with image back", [&] { QTest::mouseClick(dialog.WithImageBox(), Qt::LeftButton); });
+  run("without image, Tab thrice", [&] {
+    QTest::mouseClick(dialog.WithoutImageBox(), Qt::LeftButton);
+    keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
+  });
+  testing::ExpectTextGolden("button_run", notes);
+  const int answer = testing::AnswerModal(dialog, [&] {
+    QTest::mouseClick(dialog.WithoutImageBox(), Qt::LeftButton);
+    QTest::keyClick(dialog.WithoutImageBox(), Qt::Key_Return);
+  });
+  EXPECT_EQ(answer, QDialog::Accepted);
   EXPECT_EQ(dialog.Colors(), kNone);
 }
 
