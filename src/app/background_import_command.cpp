@@ -13,10 +13,11 @@ namespace vorlune {
 
 namespace {
 
-// The open dialog's filters: BMP first, as it always was, then every picture.
+// The open dialog's filters: BMP first, as it always was, then every picture,
+// which it opens on, so that no picture the editor takes is hidden.
 FileDialogRequest PictureFileRequest() {
-  return {QStringLiteral("bitmap (*.bmp)"), QStringLiteral("bmp"), QString(),
-          EditorWindow::tr("画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)")};
+  const QString pictures = EditorWindow::tr("画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)");
+  return {QStringLiteral("bitmap (*.bmp)"), QStringLiteral("bmp"), QString(), pictures, pictures};
 }
 
 // Pictures other than BMP may be large; a 100-megapixel one stored without
