@@ -31,6 +31,15 @@ SkinLayout SyntheticLayout() {
   return layout;
 }
 
+SkinLayout PaintedLayout(const std::vector<Rgb>& colours, const std::function<int(int x, int y)>& pick) {
+  const TestBmp bmp = Indexed(8, colours, static_cast<std::uint32_t>(colours.size()), [&](int x, int row) {
+    return static_cast<std::uint8_t>(pick(x, kCanvasSize - 1 - row));
+  });
+  SkinLayout layout = NewSkinLayout();
+  ApplyImportedBackground(layout, *ImportBackground(bmp.Bytes()));
+  return layout;
+}
+
 void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors) {
   layout.part(k).x = x;
   layout.part(k).y = y;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "layout/skin_layout.h"
@@ -14,6 +15,10 @@ inline constexpr std::int64_t kSomeTime = 1717243200;
 // A layout as it stands right after importing a 320 x 320 picture: a reduced
 // BMP with a 910-byte header, its display form and palette, nothing placed.
 SkinLayout SyntheticLayout();
+
+// A layout right after importing an 8-bit picture of at most 214 colours:
+// canvas pixel (x, y) is colours[pick(x, y)].
+SkinLayout PaintedLayout(const std::vector<Rgb>& colours, const std::function<int(int x, int y)>& pick);
 
 // Puts kind k at (x, y) with the given colours and recounts, as the editor does.
 void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
