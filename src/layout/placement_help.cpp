@@ -49,17 +49,14 @@ struct Axis {
   int Raw(int mouse) const { return 2 * FloorDiv2(mouse + kCanvasOrigin) - kCanvasOrigin - half; }
 };
 
-// In order of preference when two lie equally near.
-enum class Target { Beside, SkinEdge, SkinCentre, Aligned };
-
 struct Candidate {
-  int position = 0;  // of the part on this axis
-  int line = 0;      // where the guide runs
-  Target target = Target::SkinEdge;
+  int position = 0;          // of the part on this axis
+  int line = 0;              // where the guide runs
   PartKind other = kNoKind;  // the part it lines up with; none for the skin
 };
 
-// Calls visit with every snapping target of one axis that a click can reach.
+// Calls visit with every snapping target of one axis that a click can reach,
+// in order of preference between equally near ones.
 // `across` is the part's span on the other axis, for the parts it could run into.
 template <typename Visit>
 void ForEachCandidate(const SkinLayout& layout, PartKind k, const Axis& axis, int index, Span across,
@@ -67,9 +64,9 @@ void ForEachCandidate(const SkinLayout& layout, PartKind k, const Axis& axis, in
   const auto offer = [&](const Candidate& c) {
     if (axis.Allowed(c.position)) visit(c);
   };
-  offer({axis.first, 0, Target::SkinEdge});
-  offer({axis.last, kCanvasSize, Target::SkinEdge});
-  offer({kCanvasSize / 2 - axis.half, kCanvasSize / 2, Target::SkinCentre});
+  offer({axis.first, 0});
+  offer({axis.last, kCanvasSize});
+  offer({kCanvasSize / 2 - axis.half, kCanvasSize / 2});
   for (PartKind j = kFirstKind; j <= kLastKind; ++j) {
     if (j == k || !layout.placed(j)) continue;
     const Span along = SpanOf(layout.part(j), index);
@@ -77,13 +74,13 @@ void ForEachCandidate(const SkinLayout& layout, PartKind k, const Axis& axis, in
       // Meeting edges touch: one free pixel, and one more when off the steps.
       const int after = along.end() + 1;
       const int before = along.start - 1 - axis.size;
-      offer({axis.OnSteps(after) ? after : after + 1, along.end(), Target::Beside, j});
-      offer({axis.OnSteps(before) ? before : before - 1, along.start, Target::Beside, j});
+      offer({axis.OnSteps(after) ? after : after + 1, along.end(), j});
+      offer({axis.OnSteps(before) ? before : before - 1, along.start, j});
     }
     const int centre = along.start + along.size / 2;
-    offer({along.start, along.start, Target::Aligned, j});
-    offer({along.end() - axis.size, along.end(), Target::Aligned, j});
-    offer({centre - axis.half, centre, Target::Aligned, j});
+    offer({along.start, along.start, j});
+    offer({along.end() - axis.size, along.end(), j});
+    offer({centre - axis.half, centre, j});
   }
 }
 
@@ -97,14 +94,11 @@ AxisResult ChooseOnAxis(const SkinLayout& layout, PartKind k, const Axis& axis, 
   AxisResult result{std::clamp(raw, axis.first, axis.last), false};
   if (!options.snap) return result;
   int bestDistance = std::numeric_limits<int>::max();
-  Target bestTarget = Target::Aligned;
   ForEachCandidate(layout, k, axis, index, across, [&](const Candidate& c) {
     const int distance = std::abs(c.position - raw);
-    if (distance > options.snapDistance) return;
-    if (distance < bestDistance || (distance == bestDistance && c.target < bestTarget)) {
+    if (distance <= options.snapDistance && distance < bestDistance) {
       result = {c.position, true};
       bestDistance = distance;
-      bestTarget = c.target;
     }
   });
   return result;

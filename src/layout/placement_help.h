@@ -71,8 +71,8 @@ struct PlacementHelp {
 // the PlacementEditor keeps it. Snapping, each axis on its own: the nearest of
 // the skin's edges and centre line, the nearest positions beside a part that
 // it would otherwise run into (the one free pixel the touch rule asks for, two
-// when the steps need it), and edges or centres lined up with other parts';
-// on equal distance in that order of preference.
+// when the steps need it), and edges or centres lined up with other parts'.
+// Of equally near targets the skin's come first, then the parts' in kind order.
 PlacementHelp ComputePlacementHelp(const SkinLayout& layout, PartKind k, CanvasPoint mouse,
                                    const PlacementHelpOptions& options);
 
