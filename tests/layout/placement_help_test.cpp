@@ -31,13 +31,14 @@ TEST(PlacementHelp, SnapsAndRefusesAsTheRulesDo) {
   using Row = std::tuple<const char*, Parts, PartKind, double, CanvasPoint, CanvasPoint, Refusal,
                          std::vector<GuideLine>>;
   const Row rows[] = {
-      {"left edge", {}, 1, 6, {22, 150}, {0, 135}, {}, {{V, 0, 0, 320}}},
       {"not within 0.75 (a high zoom)", {}, 1, 0.75, {22, 150}, {4, 135}, {}, {}},
       {"beyond the left edge, within reach", {}, 1, 8, {10, 150}, {0, 135}, {}, {{V, 0, 0, 320}}},
       {"far edges", {}, 1, 6, {297, 300}, {282, 289}, {}, {{V, 320, 0, 320}, {H, 320, 0, 320}}},
       {"centre lines", {}, 1, 6, {157, 163}, {142, 145}, {}, {{V, 160, 0, 320}, {H, 160, 0, 320}}},
       {"right of Stop past the free pixel, lined up", kStop, 1, 6, {152, 116}, {138, 101}, {},
        {{V, 136, 101, 131}, {H, 101, 100, 174}, {H, 131, 100, 174}, {H, 116, 100, 174}}},
+      {"lined up with two parts", {{2, 100, 101}, {4, 100, 201}}, 1, 6, {118, 170}, {100, 155}, {},
+       {{V, 100, 101, 231}, {V, 136, 101, 231}, {V, 118, 101, 231}}},
       {"left of Stop", kStop, 1, 6, {84, 126}, {62, 111}, {}, {{V, 100, 101, 141}}},
       {"volume bar edges: off the steps", {{10, 201, 40}}, 1, 6, {218, 216}, {200, 201}, {}, {}},
       {"停止ボタンと接しています", kStop, 1, -1, {152, 116}, {134, 101}, {R::Touches, 2}, {}},
