@@ -1,7 +1,6 @@
 #include "layout/placement_help.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <limits>
 
@@ -56,8 +55,8 @@ struct Candidate {
 };
 
 // Calls visit with every snapping target of one axis that a click can reach,
-// in order of preference between equally near ones.
-// `across` is the part's span on the other axis, for the parts it could run into.
+// in order of preference between equally near ones. `across` is the part's
+// span on the other axis, which tells the parts it could run into.
 template <typename Visit>
 void ForEachCandidate(const SkinLayout& layout, PartKind k, const Axis& axis, int index, Span across,
                       Visit&& visit) {

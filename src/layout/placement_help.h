@@ -39,7 +39,9 @@ struct Refusal {
 
 // A guide line at skin coordinate `at`: Vertical lines run down the boundary
 // left of skin column `at`, Horizontal ones along the boundary above row `at`.
-// They span skin pixels [from, to) along their length.
+// They span skin pixels [from, to) along their length. The skin's far edges
+// are at 320, though a part stops a pixel or two before them (the last place a
+// click gives it).
 enum class GuideOrientation { Vertical, Horizontal };
 struct GuideLine {
   GuideOrientation orientation = GuideOrientation::Vertical;
