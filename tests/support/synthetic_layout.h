@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <vector>
 
 #include "layout/skin_layout.h"
@@ -16,9 +15,15 @@ inline constexpr std::int64_t kSomeTime = 1717243200;
 // BMP with a 910-byte header, its display form and palette, nothing placed.
 SkinLayout SyntheticLayout();
 
-// A layout right after importing an 8-bit picture of at most 214 colours:
-// canvas pixel (x, y) is colours[pick(x, y)].
-SkinLayout PaintedLayout(const std::vector<Rgb>& colours, const std::function<int(int x, int y)>& pick);
+// A rectangle of one colour, (x0, y0) .. (x1, y1) ends excluded.
+struct Patch {
+  int x0, y0, x1, y1;
+  Rgb colour;
+};
+
+// A layout right after importing an 8-bit picture painted with at most 214
+// patches, later ones over earlier ones, black where none lies.
+SkinLayout PaintedLayout(const std::vector<Patch>& patches);
 
 // Puts kind k at (x, y) with the given colours and recounts, as the editor does.
 void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
