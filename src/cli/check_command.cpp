@@ -71,7 +71,9 @@ nlohmann::ordered_json FindingsJson(const std::string& path, const std::vector<F
 int CheckSkinFileCommand(const CheckOptions& options) {
   const std::vector<Finding> findings = CheckPath(options.file);
   if (options.json) {
-    std::puts(FindingsJson(options.file, findings).dump(2).c_str());
+    // Bytes that are not UTF-8 (a file name, say) become U+FFFD: the output stays JSON.
+    const nlohmann::ordered_json json = FindingsJson(options.file, findings);
+    std::puts(json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
   } else {
     for (const Finding& finding : findings) std::puts(FindingLine(finding, options.file).c_str());
   }

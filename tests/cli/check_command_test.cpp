@@ -80,10 +80,12 @@ TEST_F(CheckCommand, JsonNamesTheFileAndEachFinding) {
       {"damaged.hqd", R"({"file": "damaged.hqd", "findings": [{"severity": "error", "code": "unreadable-file",
         "kinds": [], "message": "Error : this hqd-file is damaged (its length does not match its header).",
         "ratio": null}]})"},
+      {"\xff.hqd", R"({"file": "\ufffd.hqd", "findings": [{"severity": "error", "code": "unreadable-file",
+        "kinds": [], "message": "Error : Cannot find \ufffd.hqd.", "ratio": null}]})"},
   };
   for (const auto& [file, expected] : runs) {
     const testing::CliRun result = Check({file, "--json"});
-    EXPECT_EQ(result.status, file == "damaged.hqd" ? 1 : 0) << file;
+    EXPECT_EQ(result.status, file == "clean.hqd" || file == "warn.pdb" ? 0 : 1) << file;
     EXPECT_EQ(nlohmann::json::parse(result.out), nlohmann::json::parse(expected)) << file;
   }
 }
