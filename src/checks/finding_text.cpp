@@ -79,7 +79,7 @@ std::string PickerColorText(PickerIndex c) {
 
 std::string FindingMessage(const Finding& f) {
   const FindingParameters& p = f.parameters;
-  if (f.code == code::kUnreadableFile) return p.readerMessage;
+  if (f.code == code::kUnreadableFile) return p.readerMessage.text;
   if (f.code == code::kNoBackground) return "no background picture; a skin cannot be written without one";
   if (f.code == code::kPartMissing) return "not placed; Create needs both the play and the stop button";
   if (f.code == code::kOffSkin) return "lies outside the 320 x 320 skin";

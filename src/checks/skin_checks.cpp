@@ -14,7 +14,7 @@ std::vector<Finding> CheckSkin(const SkinLayout& layout) {
   return findings;
 }
 
-Finding UnreadableFileFinding(std::string message) {
+Finding UnreadableFileFinding(UserMessage message) {
   Finding finding{Severity::Error, finding_code::kUnreadableFile, {}, {}, {}};
   finding.parameters.readerMessage = std::move(message);
   return finding;
@@ -23,11 +23,11 @@ Finding UnreadableFileFinding(std::string message) {
 std::vector<Finding> CheckSkinFile(std::span<const std::uint8_t> bytes) {
   if (HasSkinDatabaseSignature(bytes)) {
     Result<UnpackedSkin> skin = UnpackSkinDatabase(bytes);
-    if (!skin) return {UnreadableFileFinding(skin.error().text)};
+    if (!skin) return {UnreadableFileFinding(skin.error())};
     return CheckSkin(skin->layout);
   }
   Result<SkinLayout> project = ReadProjectFile(bytes);
-  if (!project) return {UnreadableFileFinding(project.error().text)};
+  if (!project) return {UnreadableFileFinding(project.error())};
   return CheckSkin(*project);
 }
 

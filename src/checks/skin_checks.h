@@ -20,6 +20,6 @@ std::vector<Finding> CheckSkin(const SkinLayout& layout);
 std::vector<Finding> CheckSkinFile(std::span<const std::uint8_t> bytes);
 
 // A file that could not be read at all, as one error with that message.
-Finding UnreadableFileFinding(std::string message);
+Finding UnreadableFileFinding(UserMessage message);
 
 }  // namespace vorlune

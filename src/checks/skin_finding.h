@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/user_message.h"
 #include "layout/skin_layout.h"
 
 namespace vorlune {
@@ -53,7 +54,7 @@ struct FindingParameters {
   double required = 0;  // contrast: the ratio asked for
   std::uint32_t storedCount = 0;  // placed-count: the count the file holds ...
   int placedCount = 0;            // ... and the parts really placed
-  std::string readerMessage;      // unreadable-file: the reader's own message
+  UserMessage readerMessage;      // unreadable-file: the reader's own message
 };
 
 struct Finding {

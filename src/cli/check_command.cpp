@@ -36,9 +36,9 @@ std::optional<CheckOptions> ParseCheckArguments(const Arguments& args) {
 std::vector<Finding> CheckPath(const std::string& path) {
   const FileBytes file = ReadWholeFile(path);
   if (file.failure) {
-    return {UnreadableFileFinding(*file.failure == ReadFailure::NotFound
-                                      ? "Error : Cannot find " + path + "."
-                                      : "Error : Cannot open " + path + ".")};
+    const bool missing = *file.failure == ReadFailure::NotFound;
+    return {
+        UnreadableFileFinding({"Error : Cannot " + std::string(missing ? "find " : "open ") + path + "."})};
   }
   return CheckSkinFile(file.bytes);
 }
