@@ -116,9 +116,11 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-// The mouse beside the canvas belongs to placing as on the canvas itself.
+// Beside the canvas the right button still lets a part go, and the preview
+// hides when the mouse leaves the skin; a left click there places nothing.
 void EditorWindow::mousePressEvent(QMouseEvent* event) {
-  canvas_->PressAt(canvas_->mapFrom(this, event->position()), event->button());
+  if (event->button() == Qt::RightButton)
+    canvas_->PressAt(canvas_->mapFrom(this, event->position()), Qt::RightButton);
 }
 
 void EditorWindow::mouseMoveEvent(QMouseEvent* event) {
