@@ -133,11 +133,11 @@ def projects_and_skins(cli, good):
     write("project_reader", "short.hqd", bytes(12))
 
 
-def player_seed(slots, state, ms, scenario, lines):
+def player_seed(slots, state, ms, scenario, lines, gif=True):
     """A described skin for the player harness: the nine buttons and the six
     groups (which, x / 2, y / 2, colours + 1), the state, the time, the scenario
-    (7 = none) and the title and settings, one a line."""
-    data = bytes([0])
+    (7 = none) and the title and settings, one a line; first the GIF flag."""
+    data = bytes([2 if gif else 0])
     for slot in slots:
         data += bytes(slot)
     data += bytes(state) + struct.pack(">i", ms) + bytes([scenario])
@@ -156,9 +156,9 @@ def player():
     seeds = {
         "every_group": player_seed(buttons + groups, playing, 2500, 7, ["夜明けのうた", "volume=80", "bogus=1"]),
         "other_forms": player_seed(buttons + others, playing, 4000, 3, [long_title, "peak=100,100"]),
-        "nothing": player_seed([(0,) * 6] * 15, playing, 0, 7, [""]),
+        "nothing": player_seed([(0,) * 6] * 15, playing, 0, 7, [""], gif=False),
         "no_colours": player_seed([(1, 1 + 19 * i, 141, 0, 0, 0) for i in range(9)] + [(1, 1, 85, 0, 0, 0)] * 6,
-                                  wild, 1, 7, ["x"]),
+                                  wild, 1, 7, ["x"], gif=False),
         "wild_state": player_seed(buttons + others, wild, -1234567, 7, ["\xff\xfe bad", "time=99:59", "eq=1,2"]),
         "seek": player_seed(buttons + groups, playing, 7000, 6, [long_title, "transport=rew", "pressed=Replay"]),
     }
@@ -169,7 +169,7 @@ def player():
     for name in ("parts.pdb", "header_only.pdb"):
         if os.path.exists(os.path.join(folder, name)):
             with open(os.path.join(folder, name), "rb") as f:
-                write("player", "skin_" + name, b"\x01" + f.read())
+                write("player", "skin_" + name, b"\x03" + f.read())
 
 
 def any_pictures():
