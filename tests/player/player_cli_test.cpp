@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "image/picture_decoding.h"
+#include "player/button_press.h"
 #include "player/player_scenarios.h"
 #include "player/player_settings.h"
 #include "support/cli_run.h"
@@ -151,6 +152,25 @@ TEST(PlayerSettings, ValuesSetTheirField) {
                           "time=:05", "time=5:60", "track=100", "pressed=Play2", "transport=PLAYING"})
     EXPECT_FALSE(ApplyPlayerSetting(state, bad).ok()) << bad;
   EXPECT_EQ(state, expected);
+}
+
+TEST(PlayerButtons, ClicksActAsOnTheHandheld) {
+  const PlayerState start = *ScenarioState("paused", 0);  // track 3 at 01:23, volume 50
+  const std::vector<std::pair<PartKind, std::string_view>> cases{
+      {1, "transport=playing"}, {2, "time=00:00"}, {3, "track=2"},   {4, "track=4"},    {5, "time=01:13"},
+      {6, "time=01:33"},        {7, "volume=60"},  {8, "volume=40"}, {30, "repeat=on"}, {9, "volume=50"},
+  };
+  for (const auto& [kind, setting] : cases) {
+    PlayerState expected = start;
+    ASSERT_TRUE(ApplyPlayerSetting(expected, setting).ok());
+    if (kind == 2) expected.transport = Transport::Stopped;
+    if (kind == 3 || kind == 4) expected.seconds = 0;
+    EXPECT_EQ(PressPlayerButton(start, kind), expected) << kind;
+  }
+  EXPECT_EQ(PressPlayerButton(*ScenarioState("playing", 0), 1).transport, Transport::Paused);
+  PlayerState loud;
+  loud.volume = 95;
+  EXPECT_EQ(PressPlayerButton(loud, 7).volume, 100);
 }
 
 TEST(PlayerScenarios, AreFunctionsOfTheirTime) {
