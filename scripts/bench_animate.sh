@@ -9,7 +9,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cli=$(realpath "${1:-$here/build/bin/vorlune-cli}")
-picture=$(realpath "${2:-$here/../shared/pictures/09_sky_clouds.bmp}")
+# The shared pictures lie beside the checkout (or beside its worktree folder).
+default=$here/../shared/pictures/09_sky_clouds.bmp
+[ -f "$default" ] || default=$here/../../shared/pictures/09_sky_clouds.bmp
+picture=$(realpath "${2:-$default}")
 runs=5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
