@@ -104,9 +104,9 @@ int RunAnimate(const Arguments& args) {
         "for sharing: frame i shows the simulated time i / F seconds. The GIF uses the\n"
         "skin's own palette (no colour reduction; index 0 is never transparent), later\n"
         "frames store only what changed, and it loops for ever. A project (.hqd) is first\n"
-        "made into its skin in memory; the kind of file is told from its content.\n");
+        "made into its skin in memory; the kind of file is told from its content. The\n"
+        "scenario is playing unless --scenario names another.\n");
     PrintPlayerOptionsHelp(
-        "                    (the scenario is playing unless another is given)\n"
         "  --seconds S       length of the animation, up to 60 (5 by default), e.g. 2.5\n"
         "  --fps F           frames a second, 1..50 (10 by default)\n"
         "  --scale N         each pixel drawn N x N, 1..4 (1 by default)\n");

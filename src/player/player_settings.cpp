@@ -1,6 +1,7 @@
 #include "player/player_settings.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <optional>
 #include <string>
