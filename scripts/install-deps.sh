@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
   libpng-dev libjpeg62-turbo-dev libwebp-dev libgif-dev libtiff-dev liblcms2-dev zlib1g-dev nettle-dev
+  nlohmann-json3-dev
   libfreetype-dev fonts-ipafont-gothic
   xvfb xauth imagemagick
   clang-format

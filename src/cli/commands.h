@@ -17,6 +17,15 @@ int RunBuild(const Arguments& args);
 int RunRender(const Arguments& args);
 int RunAnimate(const Arguments& args);
 int RunUnpack(const Arguments& args);
+int RunCheck(const Arguments& args);
+
+// The check command's work once its arguments are parsed.
+struct CheckOptions {
+  std::string file;
+  bool json = false;    // print the findings as JSON
+  bool strict = false;  // warnings fail too
+};
+int CheckSkinFileCommand(const CheckOptions& options);
 
 // What `info` prints for each kind of file; `json` selects machine-readable output.
 int DescribeBmp(const std::string& path, bool json);

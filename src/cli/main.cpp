@@ -33,6 +33,8 @@ constexpr Command kCommands[] = {
      vorlune::cli::RunAnimate},
     {"unpack", "unpack SKIN.pdb OUT.hqd [--force]            the project a skin was made from",
      vorlune::cli::RunUnpack},
+    {"check", "check FILE [--json] [--strict]               errors and hard-to-see colours of a .hqd or .pdb",
+     vorlune::cli::RunCheck},
 };
 
 void PrintUsage(std::FILE* to) {
