@@ -15,6 +15,7 @@ int RunPlace(const Arguments& args);
 int RunRemove(const Arguments& args);
 int RunBuild(const Arguments& args);
 int RunRender(const Arguments& args);
+int RunAnimate(const Arguments& args);
 int RunUnpack(const Arguments& args);
 int RunCheck(const Arguments& args);
 

@@ -74,7 +74,7 @@ DatabaseInfoDialog::DatabaseInfoDialog(UserPrompts* prompts, QWidget* parent)
     grid->addWidget(fields[i].edit, 2 * i, 1, 1, fields[i].columns);
   }
   grid->addWidget(new QLabel(DialogText(QT_TRANSLATE_NOOP("Dialogs", "（６桁数字）")), this), 4, 2);
-  // The original's distances and widths at the default font.
+  // The distances and widths the dialog has always had at the default font.
   grid->setRowMinimumHeight(1, 16);
   grid->setRowMinimumHeight(3, 15);
   grid->setRowMinimumHeight(5, 38);

@@ -11,7 +11,7 @@ namespace vorlune {
 // One row of the palette picker: a square filled with the row's colour and,
 // 20 pixels to its right, the strip of the 16 picker colours. Clicks on the
 // strip are taken by the dialog (PickerDialog::SwatchAt), so that they land
-// where the original's did; with the keyboard focus, the arrow keys, Home and
+// where they always have; with the keyboard focus, the arrow keys, Home and
 // End choose a colour, and a frame shows the colour chosen.
 class PaletteRow : public QWidget {
   Q_OBJECT

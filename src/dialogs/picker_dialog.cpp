@@ -25,14 +25,13 @@ void AddIndented(QVBoxLayout* column, int indent, QWidget* widget) {
 
 PickerDialog::PickerDialog(const PickerDialogContents& contents, QWidget* parent)
     : QDialog(parent),
-      contents_(contents),
       header_(new QVBoxLayout),
       footer_(new QVBoxLayout),
       partPicture_(new PictureView(QSize(kButtonPictureWidth, kButtonPictureHeight), this)) {
-  SetUpDialogWindow(*this, DialogText(contents_.title), false);
+  SetUpDialogWindow(*this, DialogText(contents.title), false);
   auto* column = new QVBoxLayout(this);
   column->setSizeConstraint(QLayout::SetFixedSize);
-  column->setContentsMargins(contents_.margins);
+  column->setContentsMargins(contents.margins);
   column->setSpacing(0);
 
   auto* top = new QHBoxLayout;
@@ -41,35 +40,35 @@ PickerDialog::PickerDialog(const PickerDialogContents& contents, QWidget* parent
   top->addLayout(header_);
   top->addStretch();
   top->addWidget(partPicture_, 0, Qt::AlignTop);
-  top->addSpacing(contents_.pictureRightGap);
+  top->addSpacing(contents.pictureRightGap);
   column->addLayout(top);
 
-  for (const PickerRow& row : contents_.rows) {
+  for (const PickerRow& row : contents.rows) {
     column->addSpacing(row.gapAbove);
     auto* label = new QLabel(DialogText(row.label), this);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setMinimumHeight(row.labelHeight);
-    AddIndented(column, contents_.labelIndent, label);
+    AddIndented(column, contents.labelIndent, label);
     auto* palette = new PaletteRow(this);
     palette->setAccessibleName(label->text());
     label->setBuddy(palette);
     const int index = static_cast<int>(rows_.size());
     connect(palette, &PaletteRow::colorChosen, this, [this, index](int color) { ChooseColor(index, color); });
-    AddIndented(column, contents_.rowIndent, palette);
+    AddIndented(column, contents.rowIndent, palette);
     rows_.push_back(palette);
   }
   footer_->setSpacing(0);
   column->addLayout(footer_);
 
-  column->addSpacing(contents_.okGap);
+  column->addSpacing(contents.okGap);
   ok_ = NewDialogButton(*this, QStringLiteral("OK"), QDialog::Accepted, true);
   auto* bottom = new QHBoxLayout;
   bottom->addStretch();
   bottom->addWidget(ok_);
   column->addLayout(bottom);
-  // The width of the original at the default font.
+  // The width the dialog has always had at the default font.
   column->addSpacerItem(
-      new QSpacerItem(contents_.width - contents_.margins.left() - contents_.margins.right(), 0));
+      new QSpacerItem(contents.width - contents.margins.left() - contents.margins.right(), 0));
   // Enter and Space answer OK until the user moves on.
   ok_->setFocus();
 }

@@ -22,9 +22,9 @@ struct PickerRow {
   int labelHeight;    // from the top of the label to the strip
 };
 
-// What distinguishes one property dialog from another. Its distances are the
-// original's at the default font; a larger font or a longer text moves things
-// apart, never closer.
+// What distinguishes one property dialog from another. Its distances keep the
+// look the dialogs have always had at the default font; a larger font or a
+// longer text moves things apart, never closer.
 struct PickerDialogContents {
   const char* title;  // UTF-8
   QMargins margins;
@@ -50,8 +50,6 @@ class PickerDialog : public QDialog {
   Q_OBJECT
 
  public:
-  const PickerDialogContents& Contents() const { return contents_; }
-
   // The swatch under a point of the dialog, as the strips lie now.
   std::optional<PickerHit> SwatchAt(QPoint point) const;
   // The middle of a swatch in dialog coordinates.
@@ -84,7 +82,6 @@ class PickerDialog : public QDialog {
   ColorTriple colors_{kNoColor, kNoColor, kNoColor};
 
  private:
-  const PickerDialogContents& contents_;
   QVBoxLayout* header_;
   QVBoxLayout* footer_;
   PictureView* partPicture_;

@@ -83,7 +83,7 @@ PictureImportDialog::PictureImportDialog(RgbImage original, const PictureImportO
   buttons->addWidget(NewDialogButton(*this, tr("ＯＫ"), QDialog::Accepted, true));
   buttons->addWidget(NewDialogButton(*this, tr("ｷｬﾝｾﾙ"), QDialog::Rejected, false));
   grid->addLayout(buttons, 7, 0, 1, 4);
-  // The original's distances at the default font.
+  // The distances the dialog has always had at the default font.
   grid->setRowMinimumHeight(0, 21);
   grid->setRowMinimumHeight(2, 28);
   grid->setRowMinimumHeight(4, 8);

@@ -31,7 +31,7 @@ SkinCreatedDialog::SkinCreatedDialog(QWidget* parent) : QDialog(parent) {
   QPushButton* ok = NewDialogButton(*this, QStringLiteral("OK"), QDialog::Accepted, true);
   ok->setMinimumWidth(96);
   column->addWidget(ok, 0, Qt::AlignHCenter);
-  // The width of the original at the default font.
+  // The width the dialog has always had at the default font.
   column->addSpacerItem(new QSpacerItem(217, 0));
 }
 
