@@ -64,7 +64,7 @@ QString ContrastLineText(const std::array<ContrastMark, 16>& marks, std::span<co
       continue;
     }
     const ContrastMark& mark = marks[static_cast<std::size_t>(row.color)];
-    text += Ratio(mark.ratio) + (mark.passes ? QStringLiteral(" ✓") : QStringLiteral(" ✗"));
+    text += Ratio(mark.ratio) + (mark.passes ? QStringLiteral(" ✔") : QStringLiteral(" ✘"));
   }
   return text;
 }
