@@ -378,6 +378,82 @@ Please use other characters.</translation>
         <source>作&#x3000;成</source>
         <translation>Create</translation>
     </message>
+    <message>
+        <source>黒</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>栗色</source>
+        <translation>maroon</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>オリーブ</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>紺</source>
+        <translation>navy</translation>
+    </message>
+    <message>
+        <source>紫</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>青緑</source>
+        <translation>teal</translation>
+    </message>
+    <message>
+        <source>銀</source>
+        <translation>silver</translation>
+    </message>
+    <message>
+        <source>灰色</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>ライム</source>
+        <translation>lime</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>赤紫</source>
+        <translation>fuchsia</translation>
+    </message>
+    <message>
+        <source>水色</source>
+        <translation>aqua</translation>
+    </message>
+    <message>
+        <source>白</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>背景とのコントラスト %1 (必要 %2)</source>
+        <translation>Contrast with the background %1 (needs %2)</translation>
+    </message>
+    <message>
+        <source>背景 %1 (部品の面積の %2 %)</source>
+        <translation>Background %1 (%2 % of the part&apos;s area)</translation>
+    </message>
+    <message>
+        <source>背景とのコントラスト (必要 %1):</source>
+        <translation>Contrast with the background (needs %1):</translation>
+    </message>
 </context>
 <context>
     <name>UserPrompts</name>
