@@ -19,7 +19,17 @@ int RunPlace(const Arguments& args);
 int RunRemove(const Arguments& args);
 int RunBuild(const Arguments& args);
 int RunRender(const Arguments& args);
+int RunAnimate(const Arguments& args);
 int RunUnpack(const Arguments& args);
+int RunCheck(const Arguments& args);
+
+// The check command's work once its arguments are parsed.
+struct CheckOptions {
+  std::string file;
+  bool json = false;    // print the findings as JSON
+  bool strict = false;  // warnings fail too
+};
+int CheckSkinFileCommand(const CheckOptions& options);
 
 // What `info` prints for each kind of file, from the bytes `info` read once;
 // `json` selects machine-readable output.

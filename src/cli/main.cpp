@@ -23,10 +23,18 @@ constexpr Command kCommands[] = {
     {"remove", "remove PROJECT.hqd KIND                      remove a placed part", vorlune::cli::RunRemove},
     {"build", "build PROJECT.hqd OUT.pdb [--name T] [--author A] [--version V] [--time S]",
      vorlune::cli::RunBuild},
-    {"render", "render FILE OUT.png                          picture of a .hqd or .pdb",
+    {"render",
+     "render FILE OUT.png [--scenario NAME] [--at SECONDS] [--set KEY=VALUE]...\n"
+     "                                               picture of a .hqd or .pdb",
      vorlune::cli::RunRender},
+    {"animate",
+     "animate FILE OUT.gif [--scenario NAME] [--seconds S] [--fps F] [--scale N] [--set K=V]\n"
+     "                                               animated GIF of the skin while music plays",
+     vorlune::cli::RunAnimate},
     {"unpack", "unpack SKIN.pdb OUT.hqd [--force]            the project a skin was made from",
      vorlune::cli::RunUnpack},
+    {"check", "check FILE [--json] [--strict]               errors and hard-to-see colours of a .hqd or .pdb",
+     vorlune::cli::RunCheck},
 };
 
 void PrintUsage(std::FILE* to) {

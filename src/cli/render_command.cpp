@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_message.h"
+#include "cli/player_render.h"
 #include "core/file_io.h"
 #include "core/png_writer.h"
 #include "project/project_file.h"
@@ -12,7 +13,8 @@ namespace vorlune::cli {
 
 namespace {
 
-constexpr const char* kUsage = "usage: vorlune-cli render FILE OUT.png\n";
+constexpr const char* kUsage =
+    "usage: vorlune-cli render FILE OUT.png [--scenario NAME] [--at SECONDS] [--set KEY=VALUE]...\n";
 
 bool IsSkinDatabase(const std::vector<std::uint8_t>& b) {
   return b.size() >= 68 && std::string(b.begin() + 60, b.begin() + 68) == "DataVrln";
@@ -35,15 +37,39 @@ int RunRender(const Arguments& args) {
         "  a skin database (.pdb): the skin as the handheld shows it, the background\n"
         "    strips and each part's first state bitmap (index 0 transparent).\n"
         "The kind of file is told from its content. Exit status 0 when the picture was\n"
-        "written, 1 when the file cannot be read or the picture cannot be saved.");
+        "written, 1 when the file cannot be read or the picture cannot be saved.\n");
+    std::puts(
+        "\nWith player options the skin is drawn as the handheld shows it while music\n"
+        "plays (any project is first made into its skin in memory):");
+    PrintPlayerOptionsHelp("  --at SECONDS      the simulated time to draw, 0 by default, e.g. 2.5\n");
     return 0;
   }
-  if (args.size() != 2) {
+  std::vector<std::string> paths;
+  PlayerOptions player;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (TakesPlayerOption(arg, true)) {
+      if (i + 1 >= args.size()) {
+        std::fprintf(stderr, "vorlune-cli render: %s needs a value\n%s", arg.c_str(), kUsage);
+        return 2;
+      }
+      if (const Status parsed = ParsePlayerOption(player, arg, args[++i]); !parsed)
+        return Fail(parsed.error().text);
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      std::fprintf(stderr, "vorlune-cli render: unknown option '%s'\n%s", arg.c_str(), kUsage);
+      return 2;
+    } else {
+      paths.push_back(arg);
+    }
+  }
+  if (paths.size() != 2) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  const std::string& in = args[0];
-  const std::string& out = args[1];
+  const std::string& in = paths[0];
+  const std::string& out = paths[1];
+  // With no player option the picture stays the still one it always was.
+  if (player.any()) return RenderPlayerPicture(in, out, player);
 
   const FileBytes file = ReadWholeFile(in);
   if (file.failure) {
