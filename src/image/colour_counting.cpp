@@ -27,6 +27,7 @@ class ColourCounter final : public PixelSink {
     return true;
   }
   bool Begin(const RowsComing& rows) override {
+    pixels_ = std::uint64_t(rows.width) * std::uint64_t(rows.height);
     try {
       seen_.assign(std::size_t{1} << 24, false);
       row_.resize(std::size_t(rows.width) * 4);
@@ -36,6 +37,7 @@ class ColourCounter final : public PixelSink {
     return !failed_;
   }
   void Pixels(int, int, int, int count, const std::uint8_t* rgba) override {
+    arrived_ += std::uint64_t(count);
     std::copy_n(rgba, std::size_t(count) * 4, row_.begin());
     if (transform_) transform_->Apply(row_.data(), count);
     for (int i = 0; i < count; ++i) {
@@ -53,9 +55,13 @@ class ColourCounter final : public PixelSink {
     if (consumed_) consumed_(offset);
   }
 
-  std::uint64_t count_ = 0;
+  // Pixels that never came (outside a GIF's or WebP's first frame) are
+  // transparent: white.
+  std::uint64_t Count() const { return count_ + (arrived_ < pixels_ && !seen_[0xFFFFFF] ? 1 : 0); }
 
  private:
+  std::uint64_t count_ = 0;
+  std::uint64_t pixels_ = 0, arrived_ = 0;
   const std::function<void(std::size_t)>& consumed_;
   std::unique_ptr<SrgbTransform> transform_;
   std::vector<bool> seen_;
@@ -71,7 +77,7 @@ Result<std::uint64_t> CountPictureColours(std::span<const std::uint8_t> file,
     ColourCounter counter(consumed);
     const Status decoded = DecodeByFormat(file, counter);
     if (!decoded) return decoded.error();
-    return counter.count_;
+    return counter.Count();
   } catch (const std::bad_alloc&) {
     return PictureTooLargeMessage();
   }

@@ -98,7 +98,7 @@ toff_t Size(thandle_t handle) {
 
 }  // namespace
 
-Bytes GifFile(const RgbImage& picture, bool interlaced) {
+Bytes GifFile(const RgbImage& picture, bool interlaced, int canvasWidth, int canvasHeight) {
   std::map<std::uint32_t, int> indexes;
   std::vector<GifColorType> colours;
   std::vector<GifPixelType> pixels(std::size_t(picture.width) * std::size_t(picture.height));
@@ -113,7 +113,8 @@ Bytes GifFile(const RgbImage& picture, bool interlaced) {
   int error = 0;
   GifFileType* gif = EGifOpen(&bytes, Append, &error);
   ColorMapObject* map = GifMakeMapObject(256, colours.data());
-  EGifPutScreenDesc(gif, picture.width, picture.height, 8, 0, map);
+  EGifPutScreenDesc(gif, std::max(picture.width, canvasWidth), std::max(picture.height, canvasHeight), 8, 0,
+                    map);
   EGifPutImageDesc(gif, 0, 0, picture.width, picture.height, interlaced, nullptr);
   std::vector<int> rows;
   for (const auto& [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})

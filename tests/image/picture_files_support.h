@@ -20,8 +20,8 @@ struct JpegSettings {
 };
 Bytes JpegFile(const RgbImage& picture, const JpegSettings& settings = {});
 Bytes WebpFile(const RgbImage& picture);
-// A picture of at most 256 colours.
-Bytes GifFile(const RgbImage& picture, bool interlaced);
+// A picture of at most 256 colours, at the top left of a canvas at least its size.
+Bytes GifFile(const RgbImage& picture, bool interlaced, int canvasWidth = 0, int canvasHeight = 0);
 
 struct TiffSettings {
   int bits = 8;  // 8 or 16 per sample

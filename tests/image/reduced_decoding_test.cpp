@@ -145,5 +145,11 @@ TEST(ReducedDecoding, ProfileAndSixteenBitGreyGiveSrgb) {
   EXPECT_EQ(grey16->image.at(2, 2), (Rgb{128, 128, 128}));
 }
 
+TEST(ColourCounting, CanvasOutsideTheFirstFrameCountsAsWhite) {
+  const RgbImage black(2, 2, Rgb{0, 0, 0});
+  EXPECT_EQ(*CountPictureColours(testing::GifFile(black, false)), 1u);
+  EXPECT_EQ(*CountPictureColours(testing::GifFile(black, false, 4, 2)), 2u);
+}
+
 }  // namespace
 }  // namespace vorlune
