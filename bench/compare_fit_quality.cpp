@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
     const double b = Psnr(original->image, reducedStretch);
     std::string name = argv[i + 1];
     name = name.substr(name.find_last_of('/') + 1);
-    std::printf("%-26.26s %5d x %-5d | %9.2f %9.2f %+7.2f |", name.c_str(), full->image.width, full->image.height,
-                a, b, b - a);
+    std::printf("%-26.26s %5d x %-5d | %9.2f %9.2f %+7.2f |", name.c_str(), full->image.width,
+                full->image.height, a, b, b - a);
     for (FitMode mode : {FitMode::Cover, FitMode::Contain, FitMode::Stretch})
       std::printf(" %8.2f", Psnr(FitPicture(full->image, mode), FitPicture(reduced->image, mode)));
     std::printf("  | %9.0f %9.0f\n", fullMs, reducedMs);
