@@ -8,6 +8,7 @@
 
 #include "about_dialog.h"
 #include "canvas_view.h"
+#include "checks/picker_contrast.h"
 #include "dialogs/core_texts.h"
 #include "dialogs/part_colors_editing.h"
 #include "editor_actions.h"
@@ -75,7 +76,8 @@ void EditorWindow::AnswerPlacement(const PlacementReply& reply) {
   if (!reply.propertyDialog) return;
   const PartKind k = *reply.propertyDialog;
   ColorTriple colors = document_.Layout().part(k).colors;
-  const bool chosen = EditPartColors(k, colors, this);
+  // Each colour is marked when it stands out from the background under the part.
+  const bool chosen = EditPartColors(k, colors, this, PickerContrast(document_.Layout(), k));
   document_.CompletePropertyDialog(k, chosen ? std::optional(colors) : std::nullopt);
 }
 
