@@ -178,7 +178,10 @@ void PlayerControls::ShowState(const PlayerState& state) {
   if (!time_->hasFocus()) time_->setText(PlayerTimeText(state.seconds));
   track_->setValue(state.track);
   const QString title = QString::fromStdString(state.title);
-  if (title_->text() != title) title_->setText(title);
+  if (title_->text() != title) {
+    title_->setText(title);
+    title_->setCursorPosition(0);  // a long title shows its beginning
+  }
   showing_ = false;
 }
 

@@ -38,12 +38,11 @@ TEST(PlayerWindowRun, FollowsEditsAndPlaysWithoutTouchingTheDocument) {
   player.ChooseScenario(0);  // idle: a click takes its state over
   const QImage bare = player.Screen()->Picture();
   for (int i = 0; i < 3; ++i) script.Then(ChooseColours({{0, 4}, {1, 9}}));
-  s.Place(1, 20, 251);
-  s.Place(2, 60, 251);
-  s.Place(7, 100, 251);
+  const auto x = [](PartKind k) { return k == 1 ? 20 : k == 2 ? 60 : 100; };
+  for (PartKind k : {1, 2, 7}) s.Place(k, x(k), 251);
   ASSERT_TRUE(QTest::qWaitFor([&] { return player.Screen()->Picture() != bare; }));
   QTest::qWait(3 * PlayerWindow::kRebuildDelayMs);
-  const bool modified = s.document().Modified();
+  const bool modified = s.window().isWindowModified();
   const QString undo = s.window().Actions().UndoText();
 
   const struct {
@@ -56,12 +55,7 @@ TEST(PlayerWindowRun, FollowsEditsAndPlaysWithoutTouchingTheDocument) {
                 {2, Transport::Stopped, 50, true},
                 {7, Transport::Stopped, 60, true}};
   for (const auto& click : clicks) {
-    const QPoint at = SkinPointFor(click.k,
-                                   click.k == 1   ? 20
-                                   : click.k == 2 ? 60
-                                                  : 100,
-                                   251) *
-                      player.Screen()->Zoom();
+    const QPoint at = SkinPointFor(click.k, x(click.k), 251) * player.Screen()->Zoom();
     QTest::mousePress(player.Screen(), Qt::LeftButton, {}, at);
     EXPECT_EQ(player.State().pressed, click.k);
     const QImage down = player.Screen()->Picture();
@@ -71,6 +65,7 @@ TEST(PlayerWindowRun, FollowsEditsAndPlaysWithoutTouchingTheDocument) {
     EXPECT_EQ(player.State().volume, click.volume) << click.k;
     EXPECT_EQ(player.Screen()->Picture() != down, click.litOnlyWhileDown) << click.k;
   }
+  EXPECT_EQ(s.window().isWindowModified(), modified);
   EXPECT_EQ(s.document().Modified(), modified);
   EXPECT_EQ(s.window().Actions().UndoText(), undo);
   EXPECT_EQ(script.Unexpected(), 0);
