@@ -88,6 +88,7 @@ void PlayerWindow::ChooseScenario(int scenario) {
 
 void PlayerWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (stale_) RebuildSkin();
   UpdateTimer();
 }
 
@@ -108,6 +109,9 @@ void PlayerWindow::UpdateTimer() {
 }
 
 void PlayerWindow::RebuildSkin() {
+  // A closed window makes its skin when it is shown again.
+  stale_ = !isVisible();
+  if (stale_) return;
   // A layout the skin cannot yet be made of keeps the skin shown before.
   static_cast<void>(simulator_.SetLayout(document_.Layout()));
   Redraw();

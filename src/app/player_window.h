@@ -71,6 +71,7 @@ class PlayerWindow : public QWidget {
   QElapsedTimer wall_;
   double speed_ = 1;
   bool running_ = true;
+  bool stale_ = false;  // the layout changed while the window was closed
   std::int64_t clockMs_ = 0;
   std::int64_t secondMs_ = 0;  // manual playing: simulated time toward the next second
   int scenario_ = 1;           // "playing"
