@@ -591,6 +591,10 @@ Restore it?</translation>
         <source>やり直し</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>再生シミュレーション(&amp;P)</source>
+        <translation>&amp;Player simulation</translation>
+    </message>
 </context>
 <context>
     <name>vorlune::EditorWindow</name>
@@ -686,6 +690,88 @@ Open it?</translation>
     <message>
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::PlayerControls</name>
+    <message>
+        <source>停止</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>再生中</source>
+        <translation>Playing</translation>
+    </message>
+    <message>
+        <source>一時停止中</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>早送り</source>
+        <translation>Fast forward</translation>
+    </message>
+    <message>
+        <source>巻き戻し</source>
+        <translation>Rewind</translation>
+    </message>
+    <message>
+        <source>手動</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>シナリオ</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>リピート</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>イコライザ</source>
+        <translation>Equaliser</translation>
+    </message>
+    <message>
+        <source>レベル / ピーク</source>
+        <translation>Level / peak</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>トラック</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>一時停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>再生</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::PlayerWindow</name>
+    <message>
+        <source>再生シミュレーション</source>
+        <translation>Player simulation</translation>
     </message>
 </context>
 </TS>

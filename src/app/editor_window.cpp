@@ -15,6 +15,7 @@
 #include "file_paths.h"
 #include "kind_indicator.h"
 #include "part_palette.h"
+#include "player_window.h"
 #include "qt_pictures.h"
 
 namespace vorlune {
@@ -101,6 +102,13 @@ bool EditorWindow::MaySetAsideChanges() {
 void EditorWindow::ShowAbout() {
   AboutDialog about(this);
   about.exec();
+}
+
+void EditorWindow::ShowPlayer() {
+  if (!player_) player_ = std::make_unique<PlayerWindow>(document_, this);
+  player_->show();
+  player_->raise();
+  player_->activateWindow();
 }
 
 void EditorWindow::ChooseLanguage(Language language) {

@@ -19,6 +19,7 @@ class CanvasView;
 class EditorActions;
 class KindIndicator;
 class PartPalette;
+class PlayerWindow;
 class WaitCursor;
 
 // The editor's main window: views of one SkinDocument. The canvas shows the
@@ -73,6 +74,9 @@ class EditorWindow : public QMainWindow {
   bool SaveProject();
   void CreateSkin();
   void ShowAbout();
+  // The player window, made the first time; shown and raised.
+  void ShowPlayer();
+  PlayerWindow* Player() const { return player_.get(); }
   // The language menu's choice, remembered for the next start.
   void ChooseLanguage(Language language);
 
@@ -126,6 +130,8 @@ class EditorWindow : public QMainWindow {
   QPushButton* createButton_ = nullptr;
   UnixClock clock_ = SystemUnixSeconds;
   int subscription_ = 0;
+  // Watches the document, so it goes before it.
+  std::unique_ptr<PlayerWindow> player_;
 };
 
 }  // namespace vorlune

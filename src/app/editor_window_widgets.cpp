@@ -147,6 +147,7 @@ void EditorWindow::ConnectCommands() {
   connect(palette_, &PartPalette::partPressed, this,
           [this](PartKind k) { AnswerPlacement(document_.PressPartButton(k)); });
   connect(canvas_, &CanvasView::replied, this, &EditorWindow::AnswerPlacement);
+  connect(actions_->PlayerAction(), &QAction::triggered, this, &EditorWindow::ShowPlayer);
 }
 
 }  // namespace vorlune
