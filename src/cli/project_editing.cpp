@@ -27,11 +27,4 @@ int SaveEditedProject(const std::string& path, SkinLayout& layout) {
   return saved ? 0 : RefuseFile(path, saved.error());
 }
 
-std::optional<PartKind> ParseKindArgument(const std::string& command, const std::string& text) {
-  if (const auto kind = KindFromText(text)) return kind;
-  std::fprintf(stderr, "vorlune-cli %s: unknown part kind '%s' (1..30 or a name such as Play, LevelBarH)\n",
-               command.c_str(), text.c_str());
-  return std::nullopt;
-}
-
 }  // namespace vorlune::cli

@@ -22,7 +22,4 @@ std::optional<SkinLayout> LoadProjectForEditing(const std::string& path);
 // back; returns the exit status.
 int SaveEditedProject(const std::string& path, SkinLayout& layout);
 
-// The kind named by a number 1..30 or a kind name, or none after printing why.
-std::optional<PartKind> ParseKindArgument(const std::string& command, const std::string& text);
-
 }  // namespace vorlune::cli

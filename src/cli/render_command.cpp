@@ -1,4 +1,6 @@
+#include <CLI/CLI.hpp>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "cli/commands.h"
@@ -12,7 +14,10 @@ namespace vorlune::cli {
 
 namespace {
 
-constexpr const char* kUsage = "usage: vorlune-cli render FILE OUT.png\n";
+struct RenderArguments {
+  std::string in;
+  std::string out;
+};
 
 bool IsSkinDatabase(const std::vector<std::uint8_t>& b) {
   return b.size() >= 68 && std::string(b.begin() + 60, b.begin() + 68) == "DataVrln";
@@ -23,27 +28,9 @@ int Fail(const std::string& text) {
   return 1;
 }
 
-}  // namespace
-
-int RunRender(const Arguments& args) {
-  if (WantsHelp(args)) {
-    std::fputs(kUsage, stdout);
-    std::puts(
-        "\nDraws a 320 x 320 picture and saves it as PNG:\n"
-        "  a project (.hqd): the Create preview, the background with every placed part\n"
-        "    that has colours, drawn from its mask in its colours;\n"
-        "  a skin database (.pdb): the skin as the handheld shows it, the background\n"
-        "    strips and each part's first state bitmap (index 0 transparent).\n"
-        "The kind of file is told from its content. Exit status 0 when the picture was\n"
-        "written, 1 when the file cannot be read or the picture cannot be saved.");
-    return 0;
-  }
-  if (args.size() != 2) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
-  const std::string& in = args[0];
-  const std::string& out = args[1];
+int RunRender(const RenderArguments& args) {
+  const std::string& in = args.in;
+  const std::string& out = args.out;
 
   const FileBytes file = ReadWholeFile(in);
   if (file.failure) {
@@ -67,6 +54,27 @@ int RunRender(const Arguments& args) {
     return RefuseFile(out, {"Error : Cannot make png-file. (" + *failure + ")"});
   }
   return 0;
+}
+
+}  // namespace
+
+Command AddRenderCommand(CLI::App& tool) {
+  auto args = std::make_shared<RenderArguments>();
+  CLI::App* command =
+      tool.add_subcommand("render",
+                          "Draw a project or a skin database as a PNG picture.\n\n"
+                          "Draws a 320 x 320 picture and saves it as PNG:\n"
+                          "  a project (.hqd): the Create preview, the background with every placed part\n"
+                          "    that has colours, drawn from its mask in its colours;\n"
+                          "  a skin database (.pdb): the skin as the handheld shows it, the background\n"
+                          "    strips and each part's first state bitmap (index 0 transparent).\n"
+                          "The kind of file is told from its content.");
+  command->add_option("FILE", args->in, "the project or skin database")->required();
+  command->add_option("OUT.png", args->out, "the picture to write")->required();
+  command->footer(
+      "Exit status 0 when the picture was written, 1 when the file cannot be read or\n"
+      "the picture cannot be saved.");
+  return {command, [args] { return RunRender(*args); }};
 }
 
 }  // namespace vorlune::cli
