@@ -173,6 +173,9 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"info", "p.bmp"}},
           {{"info", "p.bmp", "--json"}},
           {{"info", "deep.bmp", "--json"}},
+          // a file name that is not UTF-8 stays valid JSON
+          {{"info", "p\xE9.bmp", "--json"},
+           [this] { std::filesystem::copy_file(folder_ / "p.bmp", folder_ / "p\xE9.bmp"); }},
       },
       {
           {{"import", "in.bmp", "out.hqd"}},
