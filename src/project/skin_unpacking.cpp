@@ -23,7 +23,10 @@ constexpr std::size_t kLongestSkin = 4u << 20;
 constexpr int kLastBackgroundEntry = kFirstBackgroundEntry + kBackgroundColors - 1;  // 230
 
 UserMessage Refusal(const std::string& why) {
-  return {"Error : This skin cannot be opened as a project (" + why + ").", MessageIcon::Information};
+  return {"Error : This skin cannot be opened as a project (" + why + ").",
+          MessageIcon::Information,
+          MessageCode::NotUnpackable,
+          {why}};
 }
 
 std::string PlacementRefusal(ProjectDamage damage) {
@@ -144,8 +147,11 @@ Result<UnpackedSkin> UnpackSkinDatabase(std::span<const std::uint8_t> bytes) {
 Result<UnpackedSkin> UnpackSkinFile(const std::filesystem::path& path) {
   const FileBytes file = ReadWholeFile(path, kLongestSkin);
   if (file.failure && *file.failure == ReadFailure::NotFound)
-    return UserMessage{"Error : Cannot find pdb-file", MessageIcon::Exclamation};
-  if (file.failure) return UserMessage{"Error : Cannot open pdb-file", MessageIcon::Information};
+    return UserMessage{
+        "Error : Cannot find pdb-file", MessageIcon::Exclamation, MessageCode::FileNotFound, {"pdb"}};
+  if (file.failure)
+    return UserMessage{
+        "Error : Cannot open pdb-file", MessageIcon::Information, MessageCode::FileCannotOpen, {"pdb"}};
   return UnpackSkinDatabase(file.bytes);
 }
 
@@ -153,7 +159,7 @@ UserMessage NotMadeByThisEditorMessage() {
   return {
       "Error : This skin was not made by this editor or was changed afterwards: its project would build "
       "a different skin.",
-      MessageIcon::Information};
+      MessageIcon::Information, MessageCode::NotMadeByThisEditor};
 }
 
 }  // namespace vorlune
