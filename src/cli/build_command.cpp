@@ -9,10 +9,9 @@
 #include "cli/argument_checks.h"
 #include "cli/commands.h"
 #include "cli/file_message.h"
-#include "project/project_storage.h"
+#include "cli/project_editing.h"
 #include "skin/create_checks.h"
 #include "skin/database_info_texts.h"
-#include "skin/skin_database_writer.h"
 
 namespace vorlune::cli {
 
@@ -26,11 +25,6 @@ struct BuildArguments {
   std::optional<std::string> version;
   std::string time;  // empty: the clock
 };
-
-int Refuse(const UserMessage& message) {
-  std::fprintf(stderr, "%s\n", message.text.c_str());
-  return 1;
-}
 
 // Replaces `text` by the typed one when given; false after printing why the
 // edit would not take it.
@@ -49,11 +43,10 @@ int RunBuild(const BuildArguments& args) {
   std::optional<std::int64_t> fixedTime;
   if (!args.time.empty()) fixedTime = SecondsOf(args.time);
 
-  Result<SkinLayout> loaded = LoadProjectFile(args.project);
-  if (!loaded) return RefuseFile(args.project, loaded.error());
-  SkinLayout& layout = *loaded;
-
-  if (const auto missing = CheckPlayAndStopPlaced(layout)) return RefuseFile(args.project, *missing);
+  SkinDocument document;
+  if (!LoadProject(document, args.project)) return 1;
+  if (const auto missing = CheckPlayAndStopPlaced(document.Layout()))
+    return RefuseFile(args.project, *missing);
 
   const std::string fileName = std::filesystem::path(args.output).filename().string();
   const Result<std::string> databaseName = DatabaseNameFromFileName(fileName);
@@ -61,19 +54,17 @@ int RunBuild(const BuildArguments& args) {
 
   // As if the information dialog had been opened on the project's texts, the
   // given ones typed in, and closed with OK.
-  InfoTexts texts = InfoTextsOf(layout);
+  InfoTexts texts = InfoTextsOf(document.Layout());
   if (!Typed(args.name, TypedTitle, texts.title) || !Typed(args.author, TypedAuthor, texts.author) ||
       !Typed(args.version, TypedVersion, texts.version)) {
     return 1;
   }
-  StoreInfoTexts(layout, texts);
-  if (const auto empty = CheckInfoTexts(layout)) return RefuseFile(args.project, *empty);
+  document.SetDatabaseTexts(texts);
+  if (const auto empty = CheckInfoTexts(document.Layout())) return RefuseFile(args.project, *empty);
 
   const UnixClock clock =
       fixedTime ? UnixClock([t = *fixedTime] { return t; }) : UnixClock(SystemUnixSeconds);
-  const Status written =
-      WriteSkinDatabase(layout, *databaseName, args.output, static_cast<std::int32_t>(layout.placedCount),
-                        MakeSkinInfoRecord(layout), clock);
+  const Status written = document.CreateSkin(args.output, *databaseName, clock);
   if (!written) return RefuseFile(args.output, written.error());
   return 0;
 }

@@ -55,8 +55,8 @@ int RunImport(const ImportArguments& args) {
   Result<ImportedBackground> imported =
       exact ? ImportBackground(file.bytes) : ImportPicture(file.bytes, options.options());
   if (!imported) return RefuseFile(input, imported.error());
-  if (imported->reductionNoticeDue) PrintNote(ReductionNoticeMessage().text);
-  for (const auto& warning : imported->warnings) PrintNote(warning.text);
+  if (imported->reductionNoticeDue) PrintNote(CliText(ReductionNoticeMessage()));
+  for (const auto& warning : imported->warnings) PrintNote(CliText(warning));
 
   const std::vector<std::uint8_t> temporaryPicture = TemporaryPictureFileBytes(imported->reducedBmp);
   SkinLayout layout = NewSkinLayout();

@@ -46,7 +46,7 @@ std::int64_t ColoursInPixels(std::span<const std::uint8_t> file, const BmpFields
 }
 
 std::string ImportVerdict(const Result<BackgroundCheck>& check) {
-  if (!check) return "refused: " + check.error().text;
+  if (!check) return "refused: " + CliText(check.error());
   return check->reductionNoticeDue ? "accepted, reduced to 214 colours" : "accepted, colours kept";
 }
 
@@ -86,7 +86,7 @@ int DescribeBmp(const std::string& path, bool json) {
     out["colorsInPixels"] = colours >= 0 ? Json(colours) : Json(nullptr);
     out["importable"] = check.ok();
     out["reducedOnImport"] = check.ok() && check->reductionNoticeDue;
-    if (!check) out["refusal"] = check.error().text;
+    if (!check) out["refusal"] = CliText(check.error());
     PrintJson(out);
     return 0;
   }

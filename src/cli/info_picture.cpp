@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "cli/json_output.h"
 #include "cli/picture_options.h"
 #include "core/file_io.h"
@@ -40,7 +41,7 @@ int DescribePicture(const std::string& path, bool json) {
   const Result<PictureFacts> facts =
       decoded ? Result<PictureFacts>(decoded->facts) : InspectPicture(file.bytes);
   const std::int64_t colours = decoded ? DistinctColours(decoded->image) : -1;
-  std::string refusal = decoded ? "" : decoded.error().text;
+  std::string refusal = decoded ? "" : CliText(decoded.error());
 
   if (json) {
     Json out;

@@ -3,11 +3,12 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "cli/json_output.h"
-#include "cli/project_editing.h"
 #include "core/byte_order.h"
 #include "core/cp932.h"
 #include "project/project_file_format.h"
+#include "project/project_storage.h"
 
 namespace vorlune::cli {
 
@@ -120,8 +121,8 @@ void PrintText(const std::string& path, const SkinLayout& layout, const StoredBm
 }  // namespace
 
 int DescribeProject(const std::string& path, bool json) {
-  const auto layout = LoadProjectForEditing(path);
-  if (!layout) return 1;
+  const Result<SkinLayout> layout = LoadProjectFile(path);
+  if (!layout) return RefuseFile(path, layout.error());
   const StoredBmpHeader bmp = ReadStoredHeader(layout->picture);
   if (json) {
     PrintProjectJson(path, *layout, bmp);

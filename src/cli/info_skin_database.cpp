@@ -81,8 +81,8 @@ std::vector<std::string> RecordContents(const SkinDatabase& db) {
 // Whether `unpack` gives the project back, and if not, why.
 std::string UnpackText(std::span<const std::uint8_t> file) {
   const Result<UnpackedSkin> unpacked = UnpackSkinDatabase(file);
-  if (!unpacked) return "no: " + unpacked.error().text;
-  if (!unpacked->madeByThisEditor) return "only with --force: " + NotMadeByThisEditorMessage().text;
+  if (!unpacked) return "no: " + CliText(unpacked.error());
+  if (!unpacked->madeByThisEditor) return "only with --force: " + CliText(NotMadeByThisEditorMessage());
   return "yes";
 }
 
@@ -199,8 +199,7 @@ int DescribeSkinDatabase(const std::string& path, bool json) {
   }
   const Result<SkinDatabase> db = ReadSkinDatabase(file.bytes);
   if (!db) {
-    PrintFileMessage(path, db.error().text);
-    return 1;
+    return RefuseFile(path, db.error());
   }
   if (json) {
     PrintSkinJson(*db, file.bytes.size(), UnpackText(file.bytes));

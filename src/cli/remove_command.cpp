@@ -4,6 +4,7 @@
 
 #include "cli/argument_checks.h"
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "cli/project_editing.h"
 
 namespace vorlune::cli {
@@ -17,16 +18,14 @@ struct RemoveArguments {
 
 int RunRemove(const RemoveArguments& args) {
   const PartKind kind = KindOf(args.kind);
-  auto layout = LoadProjectForEditing(args.project);
-  if (!layout) return 1;
-  const std::string name(KindInfo(kind).name);
-  if (!layout->placed(kind)) return Refuse({"Error : " + name + " is not placed."});
-
-  layout->part(kind).x = -1;
-  layout->part(kind).y = -1;
-  const int status = SaveEditedProject(args.project, *layout);
-  if (status == 0)
-    std::printf("removed %s (kind %d); placed count %u\n", name.c_str(), kind, layout->placedCount);
+  SkinDocument document;
+  if (!LoadProject(document, args.project)) return 1;
+  if (const Status removed = document.RemovePart(kind); !removed) return Refuse(removed.error());
+  const int status = SaveProject(document, args.project);
+  if (status == 0) {
+    std::printf("removed %s (kind %d); placed count %u\n", std::string(KindInfo(kind).name).c_str(), kind,
+                document.Layout().placedCount);
+  }
   return status;
 }
 

@@ -5,8 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_message.h"
-#include "core/file_io.h"
-#include "project/project_file.h"
+#include "cli/project_editing.h"
 #include "project/skin_unpacking.h"
 
 namespace vorlune::cli {
@@ -20,17 +19,15 @@ struct UnpackArguments {
 };
 
 int RunUnpack(const UnpackArguments& args) {
-  const Result<UnpackedSkin> unpacked = UnpackSkinFile(args.skin);
-  if (!unpacked) return RefuseFile(args.skin, unpacked.error());
-  if (!unpacked->madeByThisEditor && !args.force) {
-    PrintFileMessage(args.skin, NotMadeByThisEditorMessage().text);
+  SkinDocument document;
+  const Result<bool> loaded = document.LoadSkin(args.skin, [&] { return args.force; });
+  if (!loaded) return RefuseFile(args.skin, loaded.error());
+  if (!*loaded) {
+    RefuseFile(args.skin, NotMadeByThisEditorMessage());
     std::fputs("vorlune-cli unpack: --force writes its project all the same.\n", stderr);
     return 1;
   }
-  if (const auto failure = WriteFileAtomically(args.project, WriteProjectFile(unpacked->layout))) {
-    return RefuseFile(args.project, {"Error : Cannot make hqd-file. (" + *failure + ")"});
-  }
-  return 0;
+  return SaveProject(document, args.project);
 }
 
 }  // namespace
