@@ -26,6 +26,15 @@ Command AddRemoveCommand(CLI::App& tool);
 Command AddBuildCommand(CLI::App& tool);
 Command AddRenderCommand(CLI::App& tool);
 Command AddUnpackCommand(CLI::App& tool);
+Command AddCheckCommand(CLI::App& tool);
+
+// The check command's work once its arguments are parsed.
+struct CheckOptions {
+  std::string file;
+  bool json = false;    // print the findings as JSON
+  bool strict = false;  // warnings fail too
+};
+int CheckSkinFileCommand(const CheckOptions& options);
 
 // What `info` prints for each kind of file; `json` selects machine-readable output.
 int DescribeBmp(const std::string& path, bool json);

@@ -35,10 +35,16 @@ int main(int argc, char** argv) {
   UseVorluneUsage(tool);
   tool.set_version_flag("-V,--version", std::string("vorlune-cli ") + vorlune::kVersion,
                         "Name the version and exit");
-  const std::vector<Command> commands{
-      AddImportCommand(tool), AddInfoCommand(tool),   AddPlaceCommand(tool),  AddRemoveCommand(tool),
-      AddBuildCommand(tool),  AddRenderCommand(tool), AddUnpackCommand(tool),
-  };
+  // In the order the help lists them; one line each.
+  std::vector<Command> commands;
+  commands.push_back(AddImportCommand(tool));
+  commands.push_back(AddInfoCommand(tool));
+  commands.push_back(AddPlaceCommand(tool));
+  commands.push_back(AddRemoveCommand(tool));
+  commands.push_back(AddBuildCommand(tool));
+  commands.push_back(AddRenderCommand(tool));
+  commands.push_back(AddUnpackCommand(tool));
+  commands.push_back(AddCheckCommand(tool));
   for (const Command& command : commands) command.app->group("Commands");
   tool.footer("'vorlune-cli COMMAND --help' describes a command.");
 

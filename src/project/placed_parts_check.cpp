@@ -4,20 +4,16 @@
 
 namespace vorlune {
 
-namespace {
-
-bool WhollyOnCanvas(PartKind k, const PartRecord& row) {
+bool PlacedWhollyOnCanvas(PartKind k, const PartRecord& row) {
   // Far-off coordinates are settled here, before any sum could overflow.
   if (row.x > kCanvasSize || row.y > kCanvasSize) return false;
   return LiesOnCanvas(k, {row.x, row.y});
 }
 
-}  // namespace
-
 std::optional<ProjectDamage> CheckPlacedParts(const SkinLayout& layout) {
   if (layout.placed(kNoKind)) return ProjectDamage::HalfPlaced;
   for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
-    if (layout.placed(k) && !WhollyOnCanvas(k, layout.part(k))) return ProjectDamage::OffCanvas;
+    if (layout.placed(k) && !PlacedWhollyOnCanvas(k, layout.part(k))) return ProjectDamage::OffCanvas;
   }
   for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
     if (!layout.placed(k)) continue;

@@ -12,4 +12,8 @@ namespace vorlune {
 // the canvas, at most one kind of each exclusive group, no two parts touching.
 std::optional<ProjectDamage> CheckPlacedParts(const SkinLayout& layout);
 
+// True when the placed row of kind k lies wholly on the canvas; far-off
+// coordinates of a damaged file are answered without overflow.
+bool PlacedWhollyOnCanvas(PartKind k, const PartRecord& row);
+
 }  // namespace vorlune

@@ -1,6 +1,7 @@
 #include "skin/skin_database_reader.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "core/byte_order.h"
 #include "skin/skin_info_record.h"
@@ -72,6 +73,13 @@ Result<SkinPartView> ReadDescriptor(std::span<const std::uint8_t> b, std::uint32
 }
 
 }  // namespace
+
+bool HasSkinDatabaseSignature(std::span<const std::uint8_t> bytes) {
+  constexpr std::string_view kSignature = "DataVrln";
+  constexpr std::size_t kAt = 60;
+  return bytes.size() >= kAt + kSignature.size() &&
+         std::equal(kSignature.begin(), kSignature.end(), bytes.begin() + kAt);
+}
 
 Result<SkinDatabase> ReadSkinDatabase(std::span<const std::uint8_t> b) {
   if (b.size() < kDatabaseHeaderSize) return Refusal("shorter than a database header");

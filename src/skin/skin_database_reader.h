@@ -92,6 +92,10 @@ struct SkinDatabase {
   }
 };
 
+// True when the bytes carry a skin database's type and creator ("DataVrln"),
+// which tells a skin from a project before either is read.
+bool HasSkinDatabaseSignature(std::span<const std::uint8_t> bytes);
+
 // Reads and checks a skin database; anything malformed is refused.
 Result<SkinDatabase> ReadSkinDatabase(std::span<const std::uint8_t> bytes);
 

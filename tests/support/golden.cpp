@@ -16,6 +16,7 @@
 
 #include "core/png_writer.h"
 #include "support/test_files.h"
+#include "support/text_golden.h"
 
 namespace vorlune::testing {
 namespace {
@@ -96,6 +97,30 @@ std::vector<std::string> Lines(std::string_view text) {
   return lines;
 }
 
+// Compares a text golden whole; a difference writes the text to `output` and
+// shows the diff.
+void CompareText(const std::filesystem::path& golden, const std::filesystem::path& output,
+                 const std::string& name, std::string_view text) {
+  if (WritingGoldens()) {
+    std::filesystem::create_directories(golden.parent_path());
+    std::ofstream(golden, std::ios::binary) << text;
+    return;
+  }
+  const bool exists = std::filesystem::is_regular_file(golden);
+  const std::string expected = exists ? ReadText(golden) : std::string();
+  if (expected == text) return;
+  std::filesystem::create_directories(output.parent_path());
+  std::ofstream(output, std::ios::binary) << text;
+  const std::string shown = std::filesystem::absolute(output).string();
+  if (!exists) {
+    ADD_FAILURE() << name << ": no golden " << golden.string() << "; the output is " << shown;
+    return;
+  }
+  ADD_FAILURE() << name << " differs from its golden output:\n  diff " << golden.string() << " " << shown
+                << "\n"
+                << ::testing::internal::edit_distance::CreateUnifiedDiff(Lines(expected), Lines(text), 3);
+}
+
 }  // namespace
 
 std::string Sha256(std::span<const std::uint8_t> bytes) {
@@ -120,27 +145,20 @@ void CheckGolden(const GoldenFolder& folder, const std::string& name, const RgbI
 }
 
 void CheckGolden(const char* manifest, const std::string& name, std::span<const std::uint8_t> bytes) {
-  CheckGolden(GoldenFolder{manifest, "test-output"}, name, bytes);
+  const std::string outputs =
+      (std::filesystem::path(VORLUNE_TEST_OUTPUT_ROOT) / std::filesystem::path(manifest).stem()).string();
+  CheckGolden(GoldenFolder{manifest, outputs.c_str()}, name, bytes);
 }
 
 void CheckTextGolden(const GoldenFolder& folder, const std::string& name, std::string_view text) {
-  const std::filesystem::path golden = TextGoldenPath(folder, name);
-  if (WritingGoldens()) {
-    std::filesystem::create_directories(golden.parent_path());
-    std::ofstream(golden, std::ios::binary) << text;
-    return;
-  }
-  const bool exists = std::filesystem::is_regular_file(golden);
-  const std::string expected = exists ? ReadText(golden) : std::string();
-  if (expected == text) return;
-  const std::string output = KeepOutput(folder, name, "txt", AsBytes(text));
-  if (!exists) {
-    ADD_FAILURE() << name << ": no golden " << golden.string() << "; the output is " << output;
-    return;
-  }
-  ADD_FAILURE() << name << " differs from its golden output:\n  diff " << golden.string() << " " << output
-                << "\n"
-                << ::testing::internal::edit_distance::CreateUnifiedDiff(Lines(expected), Lines(text), 3);
+  const std::filesystem::path output = std::filesystem::path(folder.outputs) / (FileKey(name) + ".txt");
+  CompareText(TextGoldenPath(folder, name), output, name, text);
+}
+
+void CheckTextGolden(const std::filesystem::path& golden, const std::string& actual) {
+  const std::filesystem::path output =
+      std::filesystem::path(VORLUNE_TEST_OUTPUT_ROOT) / golden.parent_path().filename() / golden.filename();
+  CompareText(golden, output, golden.filename().string(), actual);
 }
 
 }  // namespace vorlune::testing

@@ -31,6 +31,23 @@ SkinLayout SyntheticLayout() {
   return layout;
 }
 
+SkinLayout PaintedLayout(const std::vector<Patch>& patches) {
+  std::vector<Rgb> colours{{0, 0, 0}};
+  for (const Patch& p : patches) colours.push_back(p.colour);
+  const TestBmp bmp = Indexed(8, colours, static_cast<std::uint32_t>(colours.size()), [&](int x, int row) {
+    const int y = kCanvasSize - 1 - row;
+    std::uint8_t top = 0;
+    for (std::size_t i = 0; i < patches.size(); ++i) {
+      const Patch& p = patches[i];
+      if (x >= p.x0 && x < p.x1 && y >= p.y0 && y < p.y1) top = static_cast<std::uint8_t>(i + 1);
+    }
+    return top;
+  });
+  SkinLayout layout = NewSkinLayout();
+  ApplyImportedBackground(layout, *ImportBackground(bmp.Bytes()));
+  return layout;
+}
+
 void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors) {
   layout.part(k).x = x;
   layout.part(k).y = y;

@@ -15,6 +15,16 @@ inline constexpr std::int64_t kSomeTime = 1717243200;
 // BMP with a 910-byte header, its display form and palette, nothing placed.
 SkinLayout SyntheticLayout();
 
+// A rectangle of one colour, (x0, y0) .. (x1, y1) ends excluded.
+struct Patch {
+  int x0, y0, x1, y1;
+  Rgb colour;
+};
+
+// A layout right after importing an 8-bit picture painted with at most 214
+// patches, later ones over earlier ones, black where none lies.
+SkinLayout PaintedLayout(const std::vector<Patch>& patches);
+
 // Puts kind k at (x, y) with the given colours and recounts, as the editor does.
 void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
 
