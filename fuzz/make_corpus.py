@@ -4,7 +4,8 @@
 Pictures of every depth and header form, the known-bad ones, and (when a built
 vorlune-cli is given) projects and skin databases made from them. The
 project-to-skin harness starts from the project seeds (corpus/skin_from_project
-links to corpus/project_reader).
+links to corpus/project_reader). The player harness gets described skins and,
+once made, the skin databases.
 
 usage: make_corpus.py [path/to/vorlune-cli]
 """
@@ -132,6 +133,45 @@ def projects_and_skins(cli, good):
     write("project_reader", "short.hqd", bytes(12))
 
 
+def player_seed(slots, state, ms, scenario, lines, gif=True):
+    """A described skin for the player harness: the nine buttons and the six
+    groups (which, x / 2, y / 2, colours + 1), the state, the time, the scenario
+    (7 = none) and the title and settings, one a line; first the GIF flag."""
+    data = bytes([2 if gif else 0])
+    for slot in slots:
+        data += bytes(slot)
+    data += bytes(state) + struct.pack(">i", ms) + bytes([scenario])
+    return data + "\n".join(lines).encode("utf-8")
+
+
+def player():
+    buttons = [(1, 1 + 19 * i, 141, 10, 13, 0) for i in range(9)]
+    groups = [(1, 1, 120, 7, 15, 0), (1, 1, 1, 7, 15, 0), (1, 70, 1, 7, 15, 10),
+              (1, 70, 25, 15, 0, 0), (1, 70, 45, 15, 0, 0), (1, 1, 85, 16, 0, 0)]
+    others = [(choice, x, y, 7, 15, 10) for choice, x, y in
+              ((2, 150, 1), (3, 1, 1), (4, 100, 60), (3, 1, 120), (2, 100, 120), (3, 1, 145))]
+    playing = [1, 0, 0, 50, 10, 20, 30, 40, 50, 60, 70, 80, 40, 60, 70, 90, 0, 83, 3]
+    wild = [9, 31, 1, 255, 255, 0, 101, 200, 7, 0, 0, 0, 255, 17, 5, 3, 255, 255, 200]
+    long_title = "真夜中のハーモニクエスト ～ 遠い街の灯りを数えながら ～"
+    seeds = {
+        "every_group": player_seed(buttons + groups, playing, 2500, 7, ["夜明けのうた", "volume=80", "bogus=1"]),
+        "other_forms": player_seed(buttons + others, playing, 4000, 3, [long_title, "peak=100,100"]),
+        "nothing": player_seed([(0,) * 6] * 15, playing, 0, 7, [""], gif=False),
+        "no_colours": player_seed([(1, 1 + 19 * i, 141, 0, 0, 0) for i in range(9)] + [(1, 1, 85, 0, 0, 0)] * 6,
+                                  wild, 1, 7, ["x"], gif=False),
+        "wild_state": player_seed(buttons + others, wild, -1234567, 7, ["\xff\xfe bad", "time=99:59", "eq=1,2"]),
+        "seek": player_seed(buttons + groups, playing, 7000, 6, [long_title, "transport=rew", "pressed=Replay"]),
+    }
+    for name, data in seeds.items():
+        write("player", name, data)
+    # Whole skin databases, when the skins have been made.
+    folder = os.path.join(CORPUS, "skin_database_reader")
+    for name in ("parts.pdb", "header_only.pdb"):
+        if os.path.exists(os.path.join(folder, name)):
+            with open(os.path.join(folder, name), "rb") as f:
+                write("player", "skin_" + name, b"\x03" + f.read())
+
+
 def any_pictures():
     """Tiny pictures of every format the general import reads, made with ImageMagick."""
     made = {
@@ -178,6 +218,7 @@ def main():
     texts()
     if len(sys.argv) > 1:
         projects_and_skins(os.path.abspath(sys.argv[1]), good)
+    player()
 
 
 if __name__ == "__main__":

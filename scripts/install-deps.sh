@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
   libcli11-dev nlohmann-json3-dev
   libpng-dev libjpeg62-turbo-dev libwebp-dev libgif-dev libtiff-dev liblcms2-dev zlib1g-dev nettle-dev
-  fonts-ipafont-gothic
+  libfreetype-dev fonts-ipafont-gothic
   xvfb xauth imagemagick
   clang-format
   dpkg-dev file lintian desktop-file-utils appstream man-db shared-mime-info

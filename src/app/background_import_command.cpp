@@ -1,7 +1,6 @@
 #include <QGuiApplication>
 
 #include "core/file_io.h"
-#include "dialogs/modal_dialog.h"
 #include "dialogs/picture_import_dialog.h"
 #include "file_paths.h"
 #include "image/background_import.h"
@@ -83,7 +82,7 @@ void CSkinEditorDlg::ImportBackgroundFrom(const QString& path, bool askOptions) 
   }
   PictureImportDialog dialog(std::move(decoded->image), PictureImportOptions{}, this);
   wait.Hide();
-  if (dialog.DoModal() != kIdOk) return;
+  if (dialog.exec() != QDialog::Accepted) return;
   wait.Show();
   InstallBackground(dialog.Imported());
 }

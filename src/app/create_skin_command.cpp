@@ -1,9 +1,8 @@
 #include <QFileInfo>
 
-#include "dialogs/created_dialog.h"
 #include "dialogs/database_info_request.h"
 #include "dialogs/image_preview_dialog.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/skin_created_dialog.h"
 #include "file_paths.h"
 #include "skin/create_checks.h"
 #include "skin/skin_creation.h"
@@ -36,9 +35,9 @@ void CSkinEditorDlg::OnCreateSkin() {
     return;
   }
   {
-    CImagePreviewDlg preview(this);
+    ImagePreviewDialog preview(this);
     preview.SetPreviewLayout(m_layout);
-    if (preview.DoModal() != kIdOk) return;
+    if (preview.exec() != QDialog::Accepted) return;
   }
   QString path;
   std::string databaseName;
@@ -56,8 +55,8 @@ void CSkinEditorDlg::OnCreateSkin() {
     ShowMessage(written.error());
     return;
   }
-  CCreatedDlg created(this);
-  created.DoModal();
+  SkinCreatedDialog created(this);
+  created.exec();
 }
 
 }  // namespace vorlune

@@ -25,6 +25,7 @@ Command AddPlaceCommand(CLI::App& tool);
 Command AddRemoveCommand(CLI::App& tool);
 Command AddBuildCommand(CLI::App& tool);
 Command AddRenderCommand(CLI::App& tool);
+Command AddAnimateCommand(CLI::App& tool);
 Command AddUnpackCommand(CLI::App& tool);
 Command AddCheckCommand(CLI::App& tool);
 

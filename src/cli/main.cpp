@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
   commands.push_back(AddRemoveCommand(tool));
   commands.push_back(AddBuildCommand(tool));
   commands.push_back(AddRenderCommand(tool));
+  commands.push_back(AddAnimateCommand(tool));
   commands.push_back(AddUnpackCommand(tool));
   commands.push_back(AddCheckCommand(tool));
   for (const Command& command : commands) command.app->group("Commands");

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_message.h"
+#include "cli/player_render.h"
 #include "core/file_io.h"
 #include "core/png_writer.h"
 #include "project/project_file.h"
@@ -17,6 +18,7 @@ namespace {
 struct RenderArguments {
   std::string in;
   std::string out;
+  PlayerOptionTexts player;
 };
 
 bool IsSkinDatabase(const std::vector<std::uint8_t>& b) {
@@ -31,6 +33,10 @@ int Fail(const std::string& text) {
 int RunRender(const RenderArguments& args) {
   const std::string& in = args.in;
   const std::string& out = args.out;
+  PlayerOptions player;
+  if (const Status read = ReadPlayerOptions(args.player, player); !read) return Fail(read.error().text);
+  // With no player option the picture stays the still one it always was.
+  if (player.any()) return RenderPlayerPicture(in, out, player);
 
   const FileBytes file = ReadWholeFile(in);
   if (file.failure) {
@@ -68,12 +74,16 @@ Command AddRenderCommand(CLI::App& tool) {
                           "    that has colours, drawn from its mask in its colours;\n"
                           "  a skin database (.pdb): the skin as the handheld shows it, the background\n"
                           "    strips and each part's first state bitmap (index 0 transparent).\n"
-                          "The kind of file is told from its content.");
+                          "The kind of file is told from its content.\n\n"
+                          "With player options the skin is drawn as the handheld shows it while music\n"
+                          "plays (any project is first made into its skin in memory).");
   command->add_option("FILE", args->in, "the project or skin database")->required();
   command->add_option("OUT.png", args->out, "the picture to write")->required();
+  AddPlayerOptions(*command, args->player, true);
   command->footer(
       "Exit status 0 when the picture was written, 1 when the file cannot be read or\n"
-      "the picture cannot be saved.");
+      "the picture cannot be saved.\n" +
+      std::string(kPlayerRefusalNote));
   return {command, [args] { return RunRender(*args); }};
 }
 

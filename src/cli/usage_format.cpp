@@ -56,7 +56,9 @@ std::string UsageFormatter::make_usage(const CLI::App* app, std::string name) co
       continue;
     std::string word = "[" + option->get_name(false, false);
     if (!option->get_type_name().empty()) word += " " + option->get_type_name();
-    words.push_back(word + "]");
+    // An option that may be given again, such as --set.
+    const bool again = option->get_expected_max() > 1;
+    words.push_back(word + (again ? "]..." : "]"));
   }
   return Wrapped(words, std::string("usage: ").size() + name.size() + 1) + "\n";
 }

@@ -2,87 +2,78 @@
 
 #include <array>
 
-#include "dialogs/dialog_units.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/dialog_setup.h"
+#include "layout/part_colors.h"
 
 namespace vorlune {
 
 namespace {
 
 constexpr std::array<PickerRow, 2> kRows{{
-    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), QRect(30, 30, 34, 8), QPoint(100, 60)},
-    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), QRect(30, 55, 34, 8), QPoint(100, 100)},
+    {QT_TRANSLATE_NOOP("Dialogs", "オフ状態色"), 0, 15},
+    {QT_TRANSLATE_NOOP("Dialogs", "オン状態色"), 2, 18},
 }};
 
-constexpr PickerDialogTemplate kTemplate{136,
-                                         QT_TRANSLATE_NOOP("Dialogs", "ボタン設定"),
-                                         QSize(231, 135),
-                                         kRows,
-                                         QPoint(320, 10),
-                                         QRect(160, 105, 50, 14)};
+constexpr PickerDialogContents kContents{
+    QT_TRANSLATE_NOOP("Dialogs", "ボタン設定"), QMargins(26, 10, 37, 24), 26, 34, 5, kRows, 3, 404};
 
-// Cyan off, red on: what a button gets when it first becomes one with image.
-constexpr ColorTriple kWithImageDefaults{14, 9, kNoColor};
-
-QCheckBox* AddCheckBox(QWidget* parent, const char* text, int id, QRect units) {
+QCheckBox* NewCheckBox(QWidget* parent, const char* text, const char* name) {
   auto* box = new QCheckBox(DialogText(text), parent);
-  box->setObjectName(QStringLiteral("control%1").arg(id));
-  const QRect rect = DialogUnitRect(units.x(), units.y(), units.width(), units.height());
-  box->setGeometry(rect.x(), rect.y(), std::max(rect.width(), box->sizeHint().width()),
-                   std::max(rect.height(), box->sizeHint().height()));
-  box->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+  box->setObjectName(QLatin1String(name));
   return box;
 }
 
 }  // namespace
 
-CButtonSettingDlg::CButtonSettingDlg(QWidget* parent)
-    : PickerDialog(kTemplate, parent),
-      m_btnWithImage(AddCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像付きボタンを配置"), kWithImageId,
-                                 QRect(15, 15, 79, 10))),
-      m_btnWithoutImage(AddCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像なしボタンを配置"),
-                                    kWithoutImageId, QRect(15, 90, 78, 10))) {
-  connect(m_btnWithImage, &QCheckBox::clicked, this, [this] { OnWithImage(); });
-  connect(m_btnWithoutImage, &QCheckBox::clicked, this, [this] { OnWithoutImage(); });
+ButtonSettingDialog::ButtonSettingDialog(QWidget* parent)
+    : PickerDialog(kContents, parent),
+      withImageBox_(NewCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像付きボタンを配置"), "withImage")),
+      withoutImageBox_(
+          NewCheckBox(this, QT_TRANSLATE_NOOP("Dialogs", "画像なしボタンを配置"), "withoutImage")) {
+  HeaderSlot()->addSpacing(12);
+  HeaderSlot()->addWidget(withImageBox_);
+  HeaderSlot()->addStretch();
+  FooterSlot()->addSpacing(15);
+  FooterSlot()->addWidget(withoutImageBox_, 0, Qt::AlignLeft);
+  // Top to bottom, as they are shown.
+  setTabOrder(withImageBox_, Row(0));
+  setTabOrder(Row(0), Row(1));
+  setTabOrder(Row(1), withoutImageBox_);
+  setTabOrder(withoutImageBox_, OkButton());
+  connect(withImageBox_, &QCheckBox::clicked, this, [this] { ChooseWithImage(); });
+  connect(withoutImageBox_, &QCheckBox::clicked, this, [this] { ChooseWithoutImage(); });
 }
 
-void CButtonSettingDlg::SetColors(std::int32_t kind, PickerIndex first, PickerIndex second,
-                                  PickerIndex third) {
-  m_nKind = kind;
-  m_color = {first, second, third};
-  m_bWithImage = first >= 0 ? 1 : 0;
+void ButtonSettingDialog::SetColors(PartKind kind, const ColorTriple& colors) {
+  kind_ = kind;
+  colors_ = colors;
+  withImage_ = colors[0] >= 0;
 }
 
-void CButtonSettingDlg::GetColors(PickerIndex& first, PickerIndex& second, PickerIndex& third) const {
-  if (m_bWithImage != 0) {
-    first = m_color[0];
-    second = m_color[1];
-    third = m_color[2];
-  } else {
-    first = second = third = kNoColor;
-  }
+ColorTriple ButtonSettingDialog::Colors() const {
+  return withImage_ ? colors_ : ColorTriple{kNoColor, kNoColor, kNoColor};
 }
 
-void CButtonSettingDlg::OnInitDialog() {
-  m_btnWithImage->setChecked(m_bWithImage != 0);
-  m_btnWithoutImage->setChecked(m_bWithImage == 0);
+void ButtonSettingDialog::UpdateControls() {
+  withImageBox_->setChecked(withImage_);
+  withoutImageBox_->setChecked(!withImage_);
+  // Without image the strips take no colour, so Tab passes them by.
+  for (int row = 0; row < 2; ++row) Row(row)->setFocusPolicy(withImage_ ? Qt::TabFocus : Qt::NoFocus);
 }
 
-void CButtonSettingDlg::OnWithImage() {
-  m_bWithImage = 1;
+void ButtonSettingDialog::ChooseWithImage() {
+  withImage_ = true;
   // Colours held from before (a switch to without image and back) are kept.
-  if (m_color[0] < 0) {
-    m_color = kWithImageDefaults;
-    RepaintPreviews();
+  if (colors_[0] < 0) {
+    colors_ = DefaultColors(DialogFamily::Button);
+    ShowColors();
   }
-  m_btnWithoutImage->setChecked(false);
-  m_btnWithImage->setChecked(true);
+  UpdateControls();
 }
 
-void CButtonSettingDlg::OnWithoutImage() {
-  m_bWithImage = 0;
-  m_btnWithImage->setChecked(false);
-  m_btnWithoutImage->setChecked(true);
+void ButtonSettingDialog::ChooseWithoutImage() {
+  withImage_ = false;
+  UpdateControls();
 }
 
 }  // namespace vorlune

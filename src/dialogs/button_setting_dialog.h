@@ -6,36 +6,35 @@
 
 namespace vorlune {
 
-// The button setting dialog (template 136, "ボタン設定") for the button kinds:
-// either a button with image, with an off and an on colour chosen on two
-// picker rows, or a button without image, which has no colours at all.
-class CButtonSettingDlg : public PickerDialog {
- public:
-  static constexpr int kWithImageId = 1034;
-  static constexpr int kWithoutImageId = 1035;
+// The button setting dialog ("ボタン設定") for the button kinds: either a
+// button with image, with an off and an on colour chosen on two picker rows,
+// or a button without image, which has no colours at all.
+class ButtonSettingDialog : public PickerDialog {
+  Q_OBJECT
 
-  explicit CButtonSettingDlg(QWidget* parent = nullptr);
+ public:
+  explicit ButtonSettingDialog(QWidget* parent = nullptr);
 
   // A first index that is not negative means a button with image. The
   // indexes are kept as given; defaults come only with a click on "with image".
-  void SetColors(std::int32_t kind, PickerIndex first, PickerIndex second, PickerIndex third);
+  void SetColors(PartKind kind, const ColorTriple& colors);
   // Without image the button has no colours: -1 for all three.
-  void GetColors(PickerIndex& first, PickerIndex& second, PickerIndex& third) const;
+  ColorTriple Colors() const;
 
-  QCheckBox* WithImageBox() const { return m_btnWithImage; }
-  QCheckBox* WithoutImageBox() const { return m_btnWithoutImage; }
+  QCheckBox* WithImageBox() const { return withImageBox_; }
+  QCheckBox* WithoutImageBox() const { return withoutImageBox_; }
 
  protected:
-  bool PickerActive() const override { return m_bWithImage != 0; }
-  void OnInitDialog() override;
+  bool PickerActive() const override { return withImage_; }
+  void UpdateControls() override;
 
  private:
-  void OnWithImage();
-  void OnWithoutImage();
+  void ChooseWithImage();
+  void ChooseWithoutImage();
 
-  std::uint8_t m_bWithImage = 0;
-  QCheckBox* m_btnWithImage;
-  QCheckBox* m_btnWithoutImage;
+  bool withImage_ = false;
+  QCheckBox* withImageBox_;
+  QCheckBox* withoutImageBox_;
 };
 
 }  // namespace vorlune

@@ -1,24 +1,27 @@
 #include "dialogs/database_info_dialog.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QShowEvent>
 #include <algorithm>
 
 #include "core/cp932.h"
 #include "dialogs/cp932_text_validator.h"
-#include "dialogs/dialog_units.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/dialog_setup.h"
 
 namespace vorlune {
 
 namespace {
 
-constexpr Qt::Alignment kFieldLabel = Qt::AlignRight | Qt::AlignVCenter;
+constexpr const char* kNameLabel = QT_TRANSLATE_NOOP("Dialogs", "データベース名");
+constexpr const char* kAuthorLabel = QT_TRANSLATE_NOOP("Dialogs", "制作者");
+constexpr const char* kVersionLabel = QT_TRANSLATE_NOOP("Dialogs", "バージョン");
 
-QLineEdit* AddEdit(QDialog* parent, int id, QRect units, std::size_t maxBytes, bool digitsOnly) {
+QLineEdit* NewEdit(QDialog* parent, const char* name, std::size_t maxBytes, bool digitsOnly) {
   auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QStringLiteral("control%1").arg(id));
-  edit->setGeometry(DialogUnitRect(units.x(), units.y(), units.width(), units.height()));
+  edit->setObjectName(QLatin1String(name));
   edit->setValidator(new Cp932TextValidator(maxBytes, digitsOnly, edit));
   return edit;
 }
@@ -44,44 +47,69 @@ QString ToEditText(const std::string& cp932) {
 
 }  // namespace
 
-CDatabaseInfoDlg::CDatabaseInfoDlg(UserPrompts* prompts, QWidget* parent)
+DatabaseInfoDialog::DatabaseInfoDialog(UserPrompts* prompts, QWidget* parent)
     : QDialog(parent),
       ownPrompts_(prompts ? nullptr : std::make_unique<QtUserPrompts>()),
-      prompts_(prompts ? *prompts : *ownPrompts_) {
-  SetUpTemplateWindow(*this, QT_TRANSLATE_NOOP("Dialogs", "データベース情報設定"), 243, 149, true);
-  nameEdit_ = AddEdit(this, kNameId, QRect(75, 25, 145, 15), kNameLimit, false);
-  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "データベース名"), QRect(20, 25, 50, 15), kFieldLabel);
-  authorEdit_ = AddEdit(this, kAuthorId, QRect(75, 50, 145, 15), kAuthorLimit, false);
-  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "制作者"), QRect(20, 50, 50, 15), kFieldLabel);
-  versionEdit_ = AddEdit(this, kVersionId, QRect(75, 75, 75, 15), kVersionLimit, true);
-  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "バージョン"), QRect(20, 75, 50, 15), kFieldLabel);
-  AddStaticText(this, QT_TRANSLATE_NOOP("Dialogs", "（６桁数字）"), QRect(155, 75, 65, 15),
-                Qt::AlignLeft | Qt::AlignVCenter);
-  AddPushButton(this, "OK", QRect(140, 115, 50, 14), kIdOk, true);
-  AddPushButton(this, QT_TRANSLATE_NOOP("Dialogs", "ｷｬﾝｾﾙ"), QRect(50, 115, 50, 14), kIdCancel, false);
+      prompts_(prompts ? *prompts : *ownPrompts_),
+      nameEdit_(NewEdit(this, "name", kNameLimit, false)),
+      authorEdit_(NewEdit(this, "author", kAuthorLimit, false)),
+      versionEdit_(NewEdit(this, "version", kVersionLimit, true)) {
+  SetUpDialogWindow(*this, DialogText(QT_TRANSLATE_NOOP("Dialogs", "データベース情報設定")), true);
+  auto* grid = new QGridLayout(this);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+  grid->setContentsMargins(35, 37, 41, 30);
+  grid->setHorizontalSpacing(9);
+  grid->setVerticalSpacing(0);
+  const struct {
+    QLineEdit* edit;
+    const char* label;
+    int columns;
+  } fields[] = {{nameEdit_, kNameLabel, 2}, {authorEdit_, kAuthorLabel, 2}, {versionEdit_, kVersionLabel, 1}};
+  for (int i = 0; i < 3; ++i) {
+    auto* label = new QLabel(DialogText(fields[i].label), this);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(fields[i].edit);
+    fields[i].edit->setAccessibleName(label->text());
+    grid->addWidget(label, 2 * i, 0);
+    grid->addWidget(fields[i].edit, 2 * i, 1, 1, fields[i].columns);
+  }
+  grid->addWidget(new QLabel(DialogText(QT_TRANSLATE_NOOP("Dialogs", "（６桁数字）")), this), 4, 2);
+  // The distances and widths the dialog has always had at the default font.
+  grid->setRowMinimumHeight(1, 16);
+  grid->setRowMinimumHeight(3, 15);
+  grid->setRowMinimumHeight(5, 38);
+  grid->setColumnMinimumWidth(0, 87);
+  grid->setColumnMinimumWidth(1, 131);
+  grid->setColumnMinimumWidth(2, 113);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(0);
+  buttons->addStretch();
+  buttons->addWidget(
+      NewDialogButton(*this, DialogText(QT_TRANSLATE_NOOP("Dialogs", "ｷｬﾝｾﾙ")), QDialog::Rejected, false));
+  buttons->addSpacing(71);
+  buttons->addWidget(NewDialogButton(*this, QStringLiteral("OK"), QDialog::Accepted, true));
+  buttons->addStretch();
+  grid->addLayout(buttons, 6, 0, 1, 3);
 }
 
-CDatabaseInfoDlg::~CDatabaseInfoDlg() = default;
+DatabaseInfoDialog::~DatabaseInfoDialog() = default;
 
-void CDatabaseInfoDlg::SetInfoTexts(std::string_view name, std::string_view author,
-                                    std::string_view version) {
+void DatabaseInfoDialog::SetInfoTexts(std::string_view name, std::string_view author,
+                                      std::string_view version) {
   name_ = Limited(name, kNameLimit);
   author_ = Limited(author, kAuthorLimit);
   version_ = Limited(version, kVersionLimit);
 }
 
-void CDatabaseInfoDlg::GetInfoTexts(std::span<char> name, std::span<char> author,
-                                    std::span<char> version) const {
+void DatabaseInfoDialog::GetInfoTexts(std::span<char> name, std::span<char> author,
+                                      std::span<char> version) const {
   CopyTerminated(name_, name);
   CopyTerminated(author_, author);
   CopyTerminated(version_, version);
 }
 
-int CDatabaseInfoDlg::DoModal() {
-  return RunModal(*this);
-}
-
-void CDatabaseInfoDlg::showEvent(QShowEvent* event) {
+void DatabaseInfoDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     nameEdit_->setText(ToEditText(name_));
     authorEdit_->setText(ToEditText(author_));
@@ -90,17 +118,16 @@ void CDatabaseInfoDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void CDatabaseInfoDlg::accept() {
+void DatabaseInfoDialog::accept() {
   struct Field {
     QLineEdit* edit;
     const char* label;
     std::size_t limit;
     std::string* text;
   };
-  const Field fields[] = {
-      {nameEdit_, QT_TRANSLATE_NOOP("Dialogs", "データベース名"), kNameLimit, &name_},
-      {authorEdit_, QT_TRANSLATE_NOOP("Dialogs", "制作者"), kAuthorLimit, &author_},
-      {versionEdit_, QT_TRANSLATE_NOOP("Dialogs", "バージョン"), kVersionLimit, &version_}};
+  const Field fields[] = {{nameEdit_, kNameLabel, kNameLimit, &name_},
+                          {authorEdit_, kAuthorLabel, kAuthorLimit, &author_},
+                          {versionEdit_, kVersionLabel, kVersionLimit, &version_}};
   std::string taken[3];
   for (std::size_t i = 0; i < 3; ++i) {
     const QString text = fields[i].edit->text();

@@ -11,28 +11,25 @@
 
 namespace vorlune {
 
-// The database information of Create (template 170, "データベース情報設定"):
+// The database information of Create ("データベース情報設定"):
 // the skin's title, author and version as the handheld shows them. The texts
 // are CP932 byte strings, limited in bytes: 30, 30 and 6 decimal digits.
-class CDatabaseInfoDlg : public QDialog {
+class DatabaseInfoDialog : public QDialog {
+  Q_OBJECT
+
  public:
-  static constexpr int kNameId = 1037;
-  static constexpr int kAuthorId = 1038;
-  static constexpr int kVersionId = 1039;
   static constexpr std::size_t kNameLimit = 30;
   static constexpr std::size_t kAuthorLimit = 30;
   static constexpr std::size_t kVersionLimit = 6;
 
   // Messages go to prompts, or to message boxes when none is given.
-  explicit CDatabaseInfoDlg(UserPrompts* prompts = nullptr, QWidget* parent = nullptr);
-  ~CDatabaseInfoDlg() override;
+  explicit DatabaseInfoDialog(UserPrompts* prompts = nullptr, QWidget* parent = nullptr);
+  ~DatabaseInfoDialog() override;
 
   // Takes each text up to its terminator, cut to its limit at a character boundary.
   void SetInfoTexts(std::string_view name, std::string_view author, std::string_view version);
   // Writes each text with its terminator; the bytes after it keep what they held.
   void GetInfoTexts(std::span<char> name, std::span<char> author, std::span<char> version) const;
-
-  int DoModal();
 
   QLineEdit* NameEdit() const { return nameEdit_; }
   QLineEdit* AuthorEdit() const { return authorEdit_; }

@@ -1,7 +1,5 @@
 #include "dialogs/database_info_request.h"
 
-#include "dialogs/modal_dialog.h"
-
 namespace vorlune {
 
 namespace {
@@ -22,11 +20,11 @@ const char* FirstMissingText(const SkinLayout& layout) {
 
 bool RequestDatabaseInfo(SkinLayout& layout, UserPrompts& prompts, QWidget* parent,
                          const InfoDialogRunner& run) {
-  CDatabaseInfoDlg dialog(&prompts, parent);
+  DatabaseInfoDialog dialog(&prompts, parent);
   dialog.SetInfoTexts(Text(layout.databaseName), Text(layout.databaseAuthor), Text(layout.databaseVersion));
   for (;;) {
-    const int answer = run ? run(dialog) : dialog.DoModal();
-    if (answer != kIdOk) return false;
+    const int answer = run ? run(dialog) : dialog.exec();
+    if (answer != QDialog::Accepted) return false;
     dialog.GetInfoTexts(layout.databaseName, layout.databaseAuthor, layout.databaseVersion);
     const char* missing = FirstMissingText(layout);
     if (!missing) return true;

@@ -13,8 +13,8 @@ inline constexpr const char* kEmptyTitleMessage = "データベースタイト�
 inline constexpr const char* kEmptyAuthorMessage = "データベース作者名を入力してください。";
 inline constexpr const char* kEmptyVersionMessage = "データベースバージョンを入力してください。";
 
-// Runs the dialog modally; tests put their own answers in its place.
-using InfoDialogRunner = std::function<int(CDatabaseInfoDlg&)>;
+// Runs the dialog modally (QDialog::exec); tests put their own answers in its place.
+using InfoDialogRunner = std::function<int(DatabaseInfoDialog&)>;
 
 // Asks for the database name, author and version of Create. Every OK stores
 // the texts in the layout, also when one is empty; an empty text is named in a

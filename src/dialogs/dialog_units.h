@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QFont>
 #include <QPoint>
 #include <QRect>
 
+#include "dialogs/dialog_font.h"
+
 namespace vorlune {
 
-// Dialog templates are laid out in dialog units; the canvas, the indicator, the
-// picker rows and the pictures are in pixels. A 9-point dialog font has base
-// units of 7 x 12 pixels, so one unit is 7/4 pixel across and 3/2 pixel down.
+// The editor's main window and About box are still placed in dialog units: a
+// 9-point dialog font has base units of 7 x 12 pixels, so one unit is 7/4
+// pixel across and 3/2 pixel down. The dialogs themselves use Qt layouts.
 inline int DialogUnitsToPixelsX(int x) {
   return x * 7 / 4;
 }
@@ -21,8 +22,5 @@ inline QPoint DialogUnitPoint(int x, int y) {
 inline QRect DialogUnitRect(int x, int y, int w, int h) {
   return {DialogUnitsToPixelsX(x), DialogUnitsToPixelsY(y), DialogUnitsToPixelsX(w), DialogUnitsToPixelsY(h)};
 }
-
-// "ＭＳ Ｐゴシック" 9 point where it exists, else a metric-compatible Japanese face.
-QFont DialogFont();
 
 }  // namespace vorlune

@@ -1,32 +1,28 @@
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 
+#include "dialogs/picture_view.h"
 #include "layout/skin_layout.h"
 
 namespace vorlune {
 
-// The Create preview (template 169, "イメージ表示"): the background with every
-// coloured part on a grey ground. "作　成" goes on with Create, "ｷｬﾝｾﾙ" stops it.
-class CImagePreviewDlg : public QDialog {
+// The Create preview ("イメージ表示"): the background with every coloured part
+// on a grey ground. "作　成" goes on with Create, "ｷｬﾝｾﾙ" stops it.
+class ImagePreviewDialog : public QDialog {
+  Q_OBJECT
+
  public:
-  explicit CImagePreviewDlg(QWidget* parent = nullptr);
+  explicit ImagePreviewDialog(QWidget* parent = nullptr);
 
   // Renders the layout once; the dialog keeps only the picture.
   void SetPreviewLayout(const SkinLayout& layout);
 
-  int DoModal();
-
-  // Where the 320 x 320 picture lands in the client area, and its grey ground.
-  static constexpr QPoint kPictureOrigin{20, 20};
-  static constexpr QRect kGround{15, 15, 330, 330};
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
+  // The grey ground with the 320 x 320 picture 5 pixels inside it.
+  PictureView* Picture() const { return picture_; }
 
  private:
-  QImage preview_;
+  PictureView* picture_;
 };
 
 }  // namespace vorlune

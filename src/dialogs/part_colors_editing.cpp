@@ -1,8 +1,7 @@
 #include "dialogs/part_colors_editing.h"
 
 #include "dialogs/button_setting_dialog.h"
-#include "dialogs/color_setting_dialogs.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/part_color_dialogs.h"
 
 namespace vorlune {
 
@@ -11,9 +10,9 @@ namespace {
 template <class Dialog>
 bool Edit(PartKind kind, ColorTriple& colors, QWidget* parent) {
   Dialog dialog(parent);
-  dialog.SetColors(kind, colors[0], colors[1], colors[2]);
-  if (dialog.DoModal() != kIdOk) return false;
-  dialog.GetColors(colors[0], colors[1], colors[2]);
+  dialog.SetColors(kind, colors);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  colors = dialog.Colors();
   return true;
 }
 
@@ -23,13 +22,13 @@ bool EditPartColors(PartKind kind, ColorTriple& colors, QWidget* parent) {
   if (!IsPartKind(kind)) return false;
   switch (DialogFamilyOf(kind)) {
     case DialogFamily::Button:
-      return Edit<CButtonSettingDlg>(kind, colors, parent);
+      return Edit<ButtonSettingDialog>(kind, colors, parent);
     case DialogFamily::TwoColor:
-      return Edit<CColorSettingDlg>(kind, colors, parent);
+      return Edit<TwoColorDialog>(kind, colors, parent);
     case DialogFamily::ThreeColor:
-      return Edit<CColor3SettingDlg>(kind, colors, parent);
+      return Edit<ThreeColorDialog>(kind, colors, parent);
     case DialogFamily::TextColor:
-      return Edit<CTextColorDlg>(kind, colors, parent);
+      return Edit<TextColorDialog>(kind, colors, parent);
   }
   return false;
 }

@@ -1,61 +1,114 @@
 #include "dialogs/picker_dialog.h"
 
+#include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QShowEvent>
 
-#include "dialogs/modal_dialog.h"
-#include "dialogs/picker_palette.h"
+#include "dialogs/dialog_setup.h"
 #include "dialogs/qt_image.h"
-#include "palette_strip.h"
 #include "part_pictures.h"
 
 namespace vorlune {
 
-PickerDialog::PickerDialog(const PickerDialogTemplate& dialogTemplate, QWidget* parent)
-    : QDialog(parent), template_(dialogTemplate) {
-  SetUpTemplateWindow(*this, template_.title, template_.sizeUnits.width(), template_.sizeUnits.height(),
-                      false);
-  for (const PickerRow& row : template_.rows) AddStaticText(this, row.label, row.labelUnits);
-  AddPushButton(this, "OK", template_.okUnits, kIdOk, true);
+namespace {
+
+// A widget after a fixed indent, left-aligned in a row of its own.
+void AddIndented(QVBoxLayout* column, int indent, QWidget* widget) {
+  auto* row = new QHBoxLayout;
+  row->addSpacing(indent);
+  row->addWidget(widget);
+  row->addStretch();
+  column->addLayout(row);
 }
 
-int PickerDialog::DoModal() {
-  return RunModal(*this);
+}  // namespace
+
+PickerDialog::PickerDialog(const PickerDialogContents& contents, QWidget* parent)
+    : QDialog(parent),
+      header_(new QVBoxLayout),
+      footer_(new QVBoxLayout),
+      partPicture_(new PictureView(QSize(kButtonPictureWidth, kButtonPictureHeight), this)) {
+  SetUpDialogWindow(*this, DialogText(contents.title), false);
+  auto* column = new QVBoxLayout(this);
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  column->setContentsMargins(contents.margins);
+  column->setSpacing(0);
+
+  auto* top = new QHBoxLayout;
+  top->setSpacing(0);
+  header_->setSpacing(0);
+  top->addLayout(header_);
+  top->addStretch();
+  top->addWidget(partPicture_, 0, Qt::AlignTop);
+  top->addSpacing(contents.pictureRightGap);
+  column->addLayout(top);
+
+  for (const PickerRow& row : contents.rows) {
+    column->addSpacing(row.gapAbove);
+    auto* label = new QLabel(DialogText(row.label), this);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumHeight(row.labelHeight);
+    AddIndented(column, contents.labelIndent, label);
+    auto* palette = new PaletteRow(this);
+    palette->setAccessibleName(label->text());
+    label->setBuddy(palette);
+    const int index = static_cast<int>(rows_.size());
+    connect(palette, &PaletteRow::colorChosen, this, [this, index](int color) { ChooseColor(index, color); });
+    AddIndented(column, contents.rowIndent, palette);
+    rows_.push_back(palette);
+  }
+  footer_->setSpacing(0);
+  column->addLayout(footer_);
+
+  column->addSpacing(contents.okGap);
+  ok_ = NewDialogButton(*this, QStringLiteral("OK"), QDialog::Accepted, true);
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch();
+  bottom->addWidget(ok_);
+  column->addLayout(bottom);
+  // The width the dialog has always had at the default font.
+  column->addSpacerItem(
+      new QSpacerItem(contents.width - contents.margins.left() - contents.margins.right(), 0));
+  // Enter and Space answer OK until the user moves on.
+  ok_->setFocus();
+}
+
+std::optional<PickerHit> PickerDialog::SwatchAt(QPoint point) const {
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (const auto index = PaletteRow::SwatchAt(point - rows_[i]->pos()))
+      return PickerHit{static_cast<int>(i), *index};
+  }
+  return std::nullopt;
+}
+
+QPoint PickerDialog::SwatchCenter(int row, int index) const {
+  return Row(row)->pos() + PaletteRow::SwatchRect(index).center();
+}
+
+void PickerDialog::ShowColors() {
+  for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i]->SetColor(colors_[i]);
+}
+
+void PickerDialog::ChooseColor(int row, int index) {
+  if (!PickerActive()) return;
+  colors_[static_cast<std::size_t>(row)] = static_cast<PickerIndex>(index);
+  Row(row)->SetColor(static_cast<PickerIndex>(index));
 }
 
 void PickerDialog::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) OnInitDialog();
+  if (!event->spontaneous()) {
+    partPicture_->SetPicture(IsPartKind(kind_) ? ToQImage(PartButtonPicture(kind_, ButtonPictureState::Down))
+                                                     .copy(0, 0, kButtonPictureWidth, kButtonPictureHeight)
+                                               : QImage());
+    ShowColors();
+    UpdateControls();
+  }
   QDialog::showEvent(event);
 }
 
-void PickerDialog::RepaintPreviews() {
-  QRegion previews;
-  for (const PickerRow& row : template_.rows) previews += PreviewRect(row);
-  repaint(previews);
-}
-
-void PickerDialog::paintEvent(QPaintEvent* event) {
-  (void)event;
-  QPainter painter(this);
-  for (std::size_t i = 0; i < template_.rows.size(); ++i) {
-    painter.fillRect(PreviewRect(template_.rows[i]), ToQColor(PreviewPaletteRGB(m_color[i])));
-  }
-  if (IsPartKind(m_nKind)) {
-    painter.drawImage(template_.partPicture, ToQImage(PartButtonPicture(m_nKind, ButtonPictureState::Down)),
-                      QRect(0, 0, kButtonPictureWidth, kButtonPictureHeight));
-  }
-  static const QImage strip = ToQImage(PaletteStrip());
-  for (const PickerRow& row : template_.rows) painter.drawImage(row.strip, strip);
-}
-
 void PickerDialog::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && PickerActive()) {
-    const std::optional<PickerHit> hit = HitPickerRows(template_.rows, event->position().toPoint());
-    if (hit && m_color[static_cast<std::size_t>(hit->row)] != hit->index) {
-      m_color[static_cast<std::size_t>(hit->row)] = static_cast<PickerIndex>(hit->index);
-      repaint(PreviewRect(template_.rows[static_cast<std::size_t>(hit->row)]));
-    }
+  if (event->button() == Qt::LeftButton) {
+    if (const auto hit = SwatchAt(event->position().toPoint())) ChooseColor(hit->row, hit->index);
   }
   QDialog::mousePressEvent(event);
 }

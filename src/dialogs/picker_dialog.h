@@ -1,59 +1,92 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QDialog>
-#include <QRect>
-#include <QSize>
-#include <cstdint>
+#include <QMargins>
+#include <QPushButton>
+#include <optional>
 #include <span>
+#include <vector>
 
-#include "dialogs/picker_rows.h"
+#include "dialogs/palette_row.h"
+#include "dialogs/picture_view.h"
 #include "layout/skin_layout.h"
 
 namespace vorlune {
 
-// What distinguishes one property dialog from another: its template and the
-// rows of its palette picker.
-struct PickerDialogTemplate {
-  int id;
-  const char* title;  // UTF-8
-  QSize sizeUnits;
-  std::span<const PickerRow> rows;
-  QPoint partPicture;  // client pixels of the 42 x 35 picture of the kind
-  QRect okUnits;
+// A row of a palette picker and the room above its strip, in pixels at the
+// default font: row i edits entry i of the colours.
+struct PickerRow {
+  const char* label;  // UTF-8
+  int gapAbove;       // between the label and what is above it
+  int labelHeight;    // from the top of the label to the strip
 };
 
-// The palette picker shared by the property dialogs. It is painted into the
-// dialog's own client area and hit-tested there: one row per colour, each a
-// preview square and the palette strip; the kind's part picture beside them.
-// A left click on a swatch makes it the row's colour and repaints the preview
-// at once.
-class PickerDialog : public QDialog {
- public:
-  // The modal run: kIdOk through OK or Enter, kIdCancel through Escape.
-  int DoModal();
+// What distinguishes one property dialog from another. Its distances keep the
+// look the dialogs have always had at the default font; a larger font or a
+// longer text moves things apart, never closer.
+struct PickerDialogContents {
+  const char* title;  // UTF-8
+  QMargins margins;
+  int labelIndent;      // from the left margin
+  int rowIndent;        // of the colour squares, from the left margin
+  int pictureRightGap;  // between the part picture and the right margin
+  std::span<const PickerRow> rows;
+  int okGap;  // above OK
+  int width;  // of the dialog at the default font
+};
 
-  const PickerDialogTemplate& Template() const { return template_; }
+// A click that lands on a swatch: which row and which picker index.
+struct PickerHit {
+  int row;
+  int index;
+};
+
+// The dialog of a part's colours: the kind's part picture at the top right,
+// under it one palette row per colour, each under its name, and OK. A left
+// click on a swatch makes it the row's colour and repaints the row's square at
+// once. OK or Enter accept, Escape rejects.
+class PickerDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The swatch under a point of the dialog, as the strips lie now.
+  std::optional<PickerHit> SwatchAt(QPoint point) const;
+  // The middle of a swatch in dialog coordinates.
+  QPoint SwatchCenter(int row, int index) const;
+
+  PaletteRow* Row(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+  QPushButton* OkButton() const { return ok_; }
 
  protected:
-  PickerDialog(const PickerDialogTemplate& dialogTemplate, QWidget* parent);
+  PickerDialog(const PickerDialogContents& contents, QWidget* parent);
 
-  // Whether clicks on the strips choose colours.
+  // Whether the strips choose colours.
   virtual bool PickerActive() const { return true; }
   // Sets the controls from the members each time the dialog is shown.
-  virtual void OnInitDialog() {}
+  virtual void UpdateControls() {}
 
-  // Repaints every row's preview before returning.
-  void RepaintPreviews();
+  // Where subclasses put controls: left of the part picture, and under the rows.
+  QVBoxLayout* HeaderSlot() const { return header_; }
+  QVBoxLayout* FooterSlot() const { return footer_; }
 
-  void paintEvent(QPaintEvent* event) override;
+  // Shows the colours held in the rows, repainting their squares at once.
+  void ShowColors();
+  // Makes `index` the colour of a row (when the picker is active).
+  void ChooseColor(int row, int index);
+
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
-  std::int32_t m_nKind = kNoKind;
-  ColorTriple m_color{kNoColor, kNoColor, kNoColor};
+  PartKind kind_ = kNoKind;
+  ColorTriple colors_{kNoColor, kNoColor, kNoColor};
 
  private:
-  const PickerDialogTemplate& template_;
+  QVBoxLayout* header_;
+  QVBoxLayout* footer_;
+  PictureView* partPicture_;
+  std::vector<PaletteRow*> rows_;
+  QPushButton* ok_;
 };
 
 }  // namespace vorlune

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+#include "dialogs/picture_view.h"
 #include "image/picture_import.h"
 
 namespace vorlune {
@@ -21,8 +22,6 @@ class PictureImportDialog : public QDialog {
  public:
   PictureImportDialog(RgbImage original, const PictureImportOptions& options, QWidget* parent = nullptr);
 
-  int DoModal();
-
   const PictureImportOptions& Options() const { return options_; }
   // The import of the picture with the options shown.
   const ImportedBackground& Imported() const { return imported_; }
@@ -31,13 +30,6 @@ class PictureImportDialog : public QDialog {
   QComboBox* ReductionBox() const { return reduction_; }
   QCheckBox* DitherBox() const { return dither_; }
 
-  // Where the two pictures are drawn, in pixels.
-  static constexpr QPoint kOriginalAt{14, 36};
-  static constexpr QPoint kResultAt{354, 36};
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
  private:
   void Refresh();
 
@@ -45,8 +37,8 @@ class PictureImportDialog : public QDialog {
   PictureImportOptions options_;
   std::array<std::optional<RgbImage>, 3> fitted_;  // per fit, made when first shown
   ImportedBackground imported_;
-  QImage originalView_;
-  QImage resultView_;
+  PictureView* originalView_;
+  PictureView* resultView_;
   QComboBox* fit_ = nullptr;
   QComboBox* reduction_ = nullptr;
   QCheckBox* dither_ = nullptr;

@@ -10,23 +10,27 @@ class QWidget;
 
 namespace vorlune {
 
-// What a file dialog asks for: the filter ("bitmap (*.bmp)") and the extension
-// added to a typed name that has none.
 // The answers to "変更を保存しますか?".
 enum class UnsavedChangesAnswer { Save, Discard, Cancel };
 
+// What a file dialog asks for: the filter ("bitmap (*.bmp)"), the extension
+// added to a typed name that has none, the name it offers, further filters
+// and the filter it opens on.
 struct FileDialogRequest {
   // A constructor rather than an aggregate, so that requests of three parts stay valid.
-  FileDialogRequest(QString filterText = {}, QString extension = {}, QString name = {}, QString more = {})
+  FileDialogRequest(QString filterText = {}, QString extension = {}, QString name = {}, QString more = {},
+                    QString selected = {})
       : filter(std::move(filterText)),
         defaultExtension(std::move(extension)),
         initialName(std::move(name)),
-        moreFilters(std::move(more)) {}
+        moreFilters(std::move(more)),
+        selectedFilter(std::move(selected)) {}
 
   QString filter;
   QString defaultExtension;
   QString initialName;
-  QString moreFilters;  // further filters after the first, ";;" between them
+  QString moreFilters;     // further filters after the first, ";;" between them
+  QString selectedFilter;  // one of the filters; empty: the first
 };
 
 // The editor's questions to the user: message boxes and file dialogs. The

@@ -21,18 +21,21 @@ MaskPicture DrawStrip(const DigitTypeface& face) {
 }  // namespace
 
 const MaskPicture& DigitStrip(int typeface) {
-  // Drawn once, on first use: the outlines are sampled finely, which is too
-  // slow to repeat for every skin written.
-  static const MaskPicture heavy = DrawStrip(HeavySansFigures());
-  static const MaskPicture squared = DrawStrip(SquaredFigures());
-  static const MaskPicture serif = DrawStrip(BookSerifFigures());
+  // Drawn once, on first use of each typeface: the outlines are sampled
+  // finely, which is too slow to repeat for every skin written.
   switch (typeface) {
-    case 1:
+    case 1: {
+      static const MaskPicture heavy = DrawStrip(HeavySansFigures());
       return heavy;
-    case 2:
+    }
+    case 2: {
+      static const MaskPicture squared = DrawStrip(SquaredFigures());
       return squared;
-    case 3:
+    }
+    case 3: {
+      static const MaskPicture serif = DrawStrip(BookSerifFigures());
       return serif;
+    }
     default:
       throw std::out_of_range("digit typeface must be 1, 2 or 3");
   }

@@ -1,5 +1,6 @@
 #include <array>
 #include <initializer_list>
+#include <mutex>
 
 #include "skin/mask_picture.h"
 #include "skin/rule_masks.h"
@@ -38,13 +39,14 @@ MaskPicture BuildMask(PartKind k) {
 }  // namespace
 
 const MaskPicture& PartShapeMask(PartKind k) {
-  static const std::array<MaskPicture, kLayoutRows> masks = [] {
-    std::array<MaskPicture, kLayoutRows> all;
-    for (PartKind kind = kFirstKind; kind <= kLastKind; ++kind)
-      all[static_cast<std::size_t>(kind)] = BuildMask(kind);
-    return all;
-  }();
-  return masks.at(static_cast<std::size_t>(k));
+  // Each kind's mask is drawn on its first use: a skin without title displays
+  // never pays for their sampled outlines.
+  static std::array<MaskPicture, kLayoutRows> masks;
+  static std::array<std::once_flag, kLayoutRows> drawn;
+  MaskPicture& mask = masks.at(static_cast<std::size_t>(k));
+  if (k >= kFirstKind)
+    std::call_once(drawn[static_cast<std::size_t>(k)], [&mask, k] { mask = BuildMask(k); });
+  return mask;
 }
 
 }  // namespace vorlune

@@ -21,12 +21,12 @@
 #include "app/temporary_picture_folder.h"
 #include "core/version.h"
 #include "dialogs/button_setting_dialog.h"
-#include "dialogs/color_setting_dialogs.h"
 #include "dialogs/core_texts.h"
-#include "dialogs/created_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/image_preview_dialog.h"
+#include "dialogs/part_color_dialogs.h"
 #include "dialogs/picture_import_dialog.h"
+#include "dialogs/skin_created_dialog.h"
 #include "session_support.h"
 
 namespace vorlune {
@@ -124,13 +124,13 @@ TEST(LanguageRun, EnglishIsChosenInTheMenuAndSpokenEverywhere) {
   EXPECT_EQ(english.window().UndoText(), "Undo Import Background");
   ExpectEnglishAndWhole(english.window());
   const std::unique_ptr<QWidget> dialogs[] = {
-      std::make_unique<CButtonSettingDlg>(),
-      std::make_unique<CColorSettingDlg>(),
-      std::make_unique<CColor3SettingDlg>(),
-      std::make_unique<CTextColorDlg>(),
-      std::make_unique<CDatabaseInfoDlg>(),
-      std::make_unique<CImagePreviewDlg>(),
-      std::make_unique<CCreatedDlg>(),
+      std::make_unique<ButtonSettingDialog>(),
+      std::make_unique<TwoColorDialog>(),
+      std::make_unique<ThreeColorDialog>(),
+      std::make_unique<TextColorDialog>(),
+      std::make_unique<DatabaseInfoDialog>(),
+      std::make_unique<ImagePreviewDialog>(),
+      std::make_unique<SkinCreatedDialog>(),
       std::make_unique<CAboutDlg>(),
       std::make_unique<PictureImportDialog>(RgbImage(400, 300, Rgb{0, 90, 200}), PictureImportOptions{})};
   for (const auto& dialog : dialogs) ExpectEnglishAndWhole(*dialog);

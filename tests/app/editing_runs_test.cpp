@@ -14,7 +14,6 @@
 #include "app/recovery_copy.h"
 #include "dialogs/image_preview_dialog.h"
 #include "dialogs/picker_dialog.h"
-#include "dialogs/picker_rows.h"
 #include "session_support.h"
 #include "support/golden.h"
 
@@ -166,8 +165,7 @@ TEST(EditingRun, APersonLaysOutASkinWithMouseAndKeys) {
   // A right click on a part re-colours it on OK only; beside it nothing opens.
   script.Then(ChooseColours({{0, 3}})).Then(ChooseColours({{0, 15}})).Then([](QWidget* dialog) {
     auto* picker = dynamic_cast<PickerDialog*>(dialog);
-    QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier,
-                      SwatchRect(picker->Template().rows[0], 5).center());
+    QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier, picker->SwatchCenter(0, 5));
     PressEscape(dialog);
   });
   s.Place(21, 20, 200);
@@ -221,7 +219,7 @@ TEST(EditingRun, APersonLaysOutASkinWithMouseAndKeys) {
   // Ctrl+E works after a part placed by mouse, wherever the click left the focus.
   bool previewOpened = false;
   script.Then(ChooseColours({})).Then([&](QWidget* dialog) {
-    previewOpened = dynamic_cast<CImagePreviewDlg*>(dialog) != nullptr;
+    previewOpened = dynamic_cast<ImagePreviewDialog*>(dialog) != nullptr;
     PressEscape(dialog);
   });
   s.Place(30, 250, 200);

@@ -54,7 +54,7 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   });
   s.Click(IDC_CREATE);
   EXPECT_EQ(script.Titles().back(), "イメージ表示");
-  EXPECT_GOLDEN("Create preview", Pixels(preview.copy(CImagePreviewDlg::kGround)));
+  EXPECT_GOLDEN("Create preview", Pixels(preview.copy(QRect(15, 15, 330, 330))));
   bool red = false;
   for (int y = 271; y < 301; ++y)
     for (int x = 40; x < 76; ++x) red = red || preview.pixel(x, y) == qRgb(255, 0, 0);
@@ -77,7 +77,7 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   s.prompts.requests.clear();
   QString kept;
   script.Then(PressEnter).Then(FillInfo("夜空スキン", "", "102")).Then([&](QWidget* dialog) {
-    kept = static_cast<CDatabaseInfoDlg*>(dialog)->NameEdit()->text();
+    kept = static_cast<DatabaseInfoDialog*>(dialog)->NameEdit()->text();
     FillInfo(kept, "Mika", "")(dialog);
   });
   script.Then(FillInfo("夜空スキン", "Mika", "102")).Then(PressEnter);  // the notice

@@ -12,7 +12,6 @@
 #include "dialogs/button_setting_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/picker_dialog.h"
-#include "dialogs/picker_rows.h"
 
 namespace vorlune::testing {
 
@@ -30,11 +29,10 @@ ModalScript::Step ChooseColours(std::initializer_list<std::pair<int, int>> rowAn
       PressEscape(widget);
       return;
     }
-    if (auto* button = dynamic_cast<CButtonSettingDlg*>(picker); button && !clicks.empty())
+    if (auto* button = dynamic_cast<ButtonSettingDialog*>(picker); button && !clicks.empty())
       QTest::mouseClick(button->WithImageBox(), Qt::LeftButton);
     for (const auto& [row, index] : clicks) {
-      const PickerRow& r = picker->Template().rows[static_cast<std::size_t>(row)];
-      QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier, SwatchRect(r, index).center());
+      QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier, picker->SwatchCenter(row, index));
     }
     PressEnter(picker);
   };
@@ -42,7 +40,7 @@ ModalScript::Step ChooseColours(std::initializer_list<std::pair<int, int>> rowAn
 
 ModalScript::Step FillInfo(const QString& name, const QString& author, const QString& version) {
   return [=](QWidget* widget) {
-    auto* info = dynamic_cast<CDatabaseInfoDlg*>(widget);
+    auto* info = dynamic_cast<DatabaseInfoDialog*>(widget);
     if (info == nullptr) {
       ADD_FAILURE() << "not the information dialog: " << widget->windowTitle().toStdString();
       PressEscape(widget);

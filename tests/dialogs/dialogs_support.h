@@ -4,13 +4,20 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLayout>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "dialogs/palette_row.h"
+#include "dialogs/picture_view.h"
 
 namespace vorlune::testing {
 
@@ -19,8 +26,7 @@ struct QtApplication : ::testing::Environment {
   void SetUp() override { app = std::make_unique<QApplication>(argc, argv); }
   void TearDown() override { app.reset(); }
   int argc = 1;
-  char name[13] = "test_dialogs";
-  char* argv[2] = {name, nullptr};
+  char* argv[2] = {const_cast<char*>("test_dialogs"), nullptr};
   std::unique_ptr<QApplication> app;
 };
 inline ::testing::Environment* const kQtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
@@ -30,34 +36,72 @@ inline void Settle() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-// Shows the widget and waits until it has been painted.
-inline void ShowAndSettle(QWidget& widget) {
-  widget.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-  Settle();
+// Lays the dialog out as showing it would.
+inline void LayOut(QWidget& dialog) {
+  dialog.ensurePolished();
+  dialog.layout()->activate();
 }
 
-// What the widget paints itself, without its controls (whose text depends on
-// the fonts), as the bytes of a 32-bit picture.
+// What the widget and its picture and palette rows paint, without the
+// controls (whose text depends on the fonts), as the bytes of a 32-bit picture.
 inline std::vector<std::uint8_t> OwnPainting(QWidget& widget) {
+  LayOut(widget);
   QImage image(widget.size(), QImage::Format_RGB32);
   widget.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+  QPainter painter(&image);
+  for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (qobject_cast<PictureView*>(child) || qobject_cast<PaletteRow*>(child))
+      child->render(&painter, child->pos(), QRegion(), {});
+  }
+  painter.end();
   return {image.constBits(), image.constBits() + image.sizeInBytes()};
 }
 
-// The window's title, size and flags, then each control: class, name, text,
-// place and whether it is the default button.
-inline std::string LayoutText(const QWidget& window) {
+// A control's name, else its text, else its accessible name.
+inline QString ControlName(const QWidget& control) {
+  const QString text = control.property("text").toString();
+  return !control.objectName().isEmpty() ? control.objectName()
+         : !text.isEmpty()               ? text
+                                         : control.accessibleName();
+}
+
+// The window's title, size and flags; each control: class, name, text, place,
+// whether it is the default button, its accessible name; then the Tab order.
+inline std::string LayoutText(QWidget& window) {
+  LayOut(window);
   QString text = QString::asprintf("%s %dx%d flags %x\n", qUtf8Printable(window.windowTitle()),
                                    window.width(), window.height(), window.windowFlags().toInt());
   for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     const QRect r = control->geometry();
     text += QString::asprintf(
-        "%s %s '%s%s' %d,%d %dx%d\n", control->metaObject()->className(),
+        "%s %s '%s%s' %d,%d %dx%d%s\n", control->metaObject()->className(),
         qUtf8Printable(control->objectName()), qUtf8Printable(control->property("text").toString()),
-        control->property("default").toBool() ? " default" : "", r.x(), r.y(), r.width(), r.height());
+        control->property("default").toBool() ? " default" : "", r.x(), r.y(), r.width(), r.height(),
+        control->accessibleName().isEmpty() ? "" : qUtf8Printable(" named " + control->accessibleName()));
   }
-  return text.toStdString();
+  // From the control that has the focus on opening, round the Tab chain.
+  text += "tab:";
+  QWidget* first = window.focusWidget() ? window.focusWidget() : window.nextInFocusChain();
+  QWidget* w = first;
+  do {
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) text += " " + ControlName(*w);
+    w = w->nextInFocusChain();
+  } while (w != first);
+  return text.toStdString() + "\n";
+}
+
+// Compares a text with its golden file tests/data/dialogs/<name>.txt; a
+// different text is written under the build folder and named in the failure.
+// VORLUNE_WRITE_GOLDEN=1 writes the golden file instead.
+inline void ExpectTextGolden(const std::string& name, const std::string& actual) {
+  const std::string golden = VORLUNE_TEST_DATA "/tests/data/dialogs/" + name + ".txt";
+  const std::string written = QT_TESTCASE_BUILDDIR "/golden-actual/dialogs/" + name + ".txt";
+  const bool renew = qEnvironmentVariable("VORLUNE_WRITE_GOLDEN") == "1";
+  std::ifstream in(golden, std::ios::binary);
+  if (!renew && in && std::string(std::istreambuf_iterator<char>(in), {}) == actual) return;
+  std::filesystem::create_directories(std::filesystem::path(written).parent_path());
+  std::ofstream(renew ? golden : written, std::ios::binary) << actual;
+  if (!renew) ADD_FAILURE() << name << " differs from " << golden << "; what came out is in " << written;
 }
 
 inline void ClickButton(QWidget& dialog, const char* text) {
@@ -71,7 +115,7 @@ inline void ClickButton(QWidget& dialog, const char* text) {
 template <class Dialog>
 int AnswerModal(Dialog& dialog, std::function<void()> act) {
   QTimer::singleShot(0, &dialog, std::move(act));
-  return dialog.DoModal();
+  return dialog.exec();
 }
 
 }  // namespace vorlune::testing

@@ -2,19 +2,22 @@
 // of every dialog; the pictures of the create preview and the picture import.
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QTest>
+#include <QTranslator>
 
 #include "core/cp932.h"
 #include "dialogs/button_setting_dialog.h"
-#include "dialogs/color_setting_dialogs.h"
-#include "dialogs/created_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/database_info_request.h"
 #include "dialogs/image_preview_dialog.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/part_color_dialogs.h"
 #include "dialogs/picture_import_dialog.h"
+#include "dialogs/skin_created_dialog.h"
+#include "dialogs/user_prompts.h"
 #include "dialogs_support.h"
 #include "support/golden.h"
+#include "support/synthetic_layout.h"
 
 namespace vorlune {
 namespace {
@@ -38,7 +41,7 @@ class RecordingPrompts : public UserPrompts {
 };
 
 // The texts the dialog shows, between bars.
-QString Shown(const CDatabaseInfoDlg& dialog) {
+QString Shown(const DatabaseInfoDialog& dialog) {
   return dialog.NameEdit()->text() + "|" + dialog.AuthorEdit()->text() + "|" + dialog.VersionEdit()->text();
 }
 
@@ -48,14 +51,14 @@ void Retype(QLineEdit* edit, const QString& text) {
   for (QChar c : text) edit->insert(c);
 }
 
-using Step = std::function<void(CDatabaseInfoDlg&)>;
+using Step = std::function<void(DatabaseInfoDialog&)>;
 
 // Runs the request, answering each opening of the dialog with the next step
 // and noting the texts the dialog showed when it opened.
 struct InfoRequest {
   bool operator()(std::vector<Step> steps) {
     std::size_t opened = 0;
-    return RequestDatabaseInfo(layout, prompts, nullptr, [&](CDatabaseInfoDlg& d) {
+    return RequestDatabaseInfo(layout, prompts, nullptr, [&](DatabaseInfoDialog& d) {
       return testing::AnswerModal(d, [&] {
         shown.push_back(Shown(d));
         steps.at(opened++)(d);
@@ -68,7 +71,7 @@ struct InfoRequest {
 };
 
 Step Fill(QString name, QString author, QString version) {
-  return [=](CDatabaseInfoDlg& d) {
+  return [=](DatabaseInfoDialog& d) {
     Retype(d.NameEdit(), name);
     Retype(d.AuthorEdit(), author);
     Retype(d.VersionEdit(), version);
@@ -90,7 +93,7 @@ TEST(RequestDatabaseInfo, AsksUntilAllThreeTextsAreGiven) {
   std::copy_n("Old\0tail", 8, layout.databaseName.begin());
   std::copy_n("LongAuthor", 10, layout.databaseAuthor.begin());
   std::copy_n("1234567", 7, layout.databaseVersion.begin());  // no terminator
-  EXPECT_FALSE(request({[&](CDatabaseInfoDlg& d) {
+  EXPECT_FALSE(request({[&](DatabaseInfoDialog& d) {
     Retype(d.NameEdit(), QStringLiteral("Skin한"));
     testing::ClickButton(d, "OK");
     ASSERT_EQ(request.prompts.texts.size(), 1u);
@@ -102,7 +105,7 @@ TEST(RequestDatabaseInfo, AsksUntilAllThreeTextsAreGiven) {
   EXPECT_EQ(std::string(layout.databaseName.data(), 8), std::string("Old\0tail", 8));
   EXPECT_EQ(std::string(layout.databaseVersion.data(), 7), "1234567");
 
-  EXPECT_TRUE(request({[](CDatabaseInfoDlg& d) {
+  EXPECT_TRUE(request({[](DatabaseInfoDialog& d) {
     Retype(d.NameEdit(), QString(16, u'あ'));
     Retype(d.AuthorEdit(), QString(29, u'a') + QStringLiteral("作ｱ"));
     Retype(d.VersionEdit(), QStringLiteral("0a2.3-4１ 5x978"));
@@ -126,7 +129,7 @@ TEST(RequestDatabaseInfo, AsksUntilAllThreeTextsAreGiven) {
   EXPECT_EQ(std::string(layout.databaseVersion.data(), 3), std::string("20\0", 3));
 
   EXPECT_FALSE(
-      request({Fill("Zed", "", ""), [](CDatabaseInfoDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }}));
+      request({Fill("Zed", "", ""), [](DatabaseInfoDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }}));
   EXPECT_EQ(std::string(layout.databaseName.data(), 4), std::string("Zed\0", 4));
   EXPECT_EQ(request.prompts.texts.back(), kEmptyAuthorMessage);
 }
@@ -139,29 +142,74 @@ RgbImage Wide() {
   return image;
 }
 
-// Titles, sizes, close buttons, texts, places and default buttons.
-TEST(Dialogs, WindowsAndControlsMatchTheirGoldens) {
-  const std::pair<const char*, std::unique_ptr<QWidget>> dialogs[] = {
-      {"button", std::make_unique<CButtonSettingDlg>()},
-      {"color", std::make_unique<CColorSettingDlg>()},
-      {"color3", std::make_unique<CColor3SettingDlg>()},
-      {"text color", std::make_unique<CTextColorDlg>()},
-      {"database info", std::make_unique<CDatabaseInfoDlg>()},
-      {"preview", std::make_unique<CImagePreviewDlg>()},
-      {"created", std::make_unique<CCreatedDlg>()},
-      {"picture import", std::make_unique<PictureImportDialog>(Wide(), PictureImportOptions{})}};
-  for (const auto& [name, dialog] : dialogs)
-    EXPECT_GOLDEN(std::string("layout ") + name, testing::AsBytes(testing::LayoutText(*dialog)));
+// Every dialog, named after its golden file, owned by `owner`.
+std::vector<std::pair<std::string, QDialog*>> EveryDialog(QWidget& owner) {
+  SkinLayout layout = NewSkinLayout();
+  testing::Place(layout, 1, 10, 20, {9, 10, kNoColor});
+  auto* preview = new ImagePreviewDialog(&owner);
+  preview->SetPreviewLayout(layout);
+  return {{"button_setting", new ButtonSettingDialog(&owner)},
+          {"two_color", new TwoColorDialog(&owner)},
+          {"three_color", new ThreeColorDialog(&owner)},
+          {"text_color", new TextColorDialog(&owner)},
+          {"database_info", new DatabaseInfoDialog(nullptr, &owner)},
+          {"image_preview", preview},
+          {"skin_created", new SkinCreatedDialog(&owner)},
+          {"picture_import", new PictureImportDialog(Wide(), PictureImportOptions{}, &owner)}};
 }
 
-TEST(ImagePreviewDialog, PaintsTheRenderedLayoutOnAGreyGround) {
-  SkinLayout layout = NewSkinLayout();
-  layout.part(1).x = 10;
-  layout.part(1).y = 20;
-  layout.part(1).colors = {9, 10, kNoColor};
-  CImagePreviewDlg dialog;
-  dialog.SetPreviewLayout(layout);
-  EXPECT_GOLDEN("paint preview", testing::OwnPainting(dialog));
+// Title, size, close box, texts, places, default button, Tab order and
+// painting of every dialog match their goldens. At the default font and at one and a half
+// times its size, in Japanese and in English, every control has the room its
+// contents ask for, lies inside its dialog and covers no other.
+TEST(Dialogs, LayOutAsTheirGoldensAndFitAtALargerFontInBothLanguages) {
+  QTranslator english;
+  ASSERT_TRUE(english.load(QT_TESTCASE_BUILDDIR "/../src/app/vorlune_en.qm"))
+      << "the English translation is built with the editor (target vorlune_app_lrelease)";
+  const QFont normal = QApplication::font();
+  for (const bool inEnglish : {false, true}) {
+    if (inEnglish) QCoreApplication::installTranslator(&english);
+    for (const double scale : {1.0, 1.5}) {
+      QFont font = normal;
+      font.setPointSizeF(normal.pointSizeF() * scale);
+      QApplication::setFont(font);
+      QWidget owner;
+      for (const auto& [name, dialog] : EveryDialog(owner)) {
+        if (!inEnglish && scale == 1.0) {
+          testing::ExpectTextGolden(name, testing::LayoutText(*dialog));
+          EXPECT_GOLDEN("paint " + name, testing::OwnPainting(*dialog));
+        }
+        testing::LayOut(*dialog);
+        const QList<QWidget*> controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+          const QWidget& c = *controls[i];
+          SCOPED_TRACE(name + (inEnglish ? " en " : " ja ") + std::to_string(scale) + " " +
+                       testing::ControlName(c).toStdString());
+          EXPECT_TRUE(dialog->rect().contains(c.geometry()));
+          EXPECT_GE(c.width(), c.sizeHint().width());
+          EXPECT_GE(c.height(), c.sizeHint().height());
+          for (qsizetype j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(c.geometry().intersects(controls[j]->geometry()))
+                << testing::ControlName(*controls[j]).toStdString();
+        }
+      }
+    }
+  }
+  QApplication::setFont(normal);
+  QCoreApplication::removeTranslator(&english);
+}
+
+// The file dialog opens on the filter asked for.
+TEST(QtUserPrompts, TheFileDialogOpensOnTheFilterAskedFor) {
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    shown = dialog->selectedNameFilter();
+    dialog->reject();
+  });
+  QtUserPrompts().ChooseFileToOpen(nullptr,
+                                   {"bitmap (*.bmp)", "bmp", {}, "pictures (*.png)", "pictures (*.png)"});
+  EXPECT_EQ(shown, "pictures (*.png)");
 }
 
 // A run of the import dialog over its choices: the fitted original and the
@@ -169,7 +217,6 @@ TEST(ImagePreviewDialog, PaintsTheRenderedLayoutOnAGreyGround) {
 // reduction gives 24 bits and leaves no dithering to choose.
 TEST(PictureImportDialog, ShowsTheOriginalAndTheResultForEveryChoice) {
   PictureImportDialog dialog(Wide(), PictureImportOptions{});
-  EXPECT_GOLDEN("paint import cover", testing::OwnPainting(dialog));
   EXPECT_EQ(dialog.Imported().bitsPerPixel, 8u);
   dialog.FitBox()->setCurrentIndex(1);
   EXPECT_EQ(dialog.Options().fit, FitMode::Contain);

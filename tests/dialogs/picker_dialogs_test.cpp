@@ -7,10 +7,8 @@
 #include <QTest>
 
 #include "dialogs/button_setting_dialog.h"
-#include "dialogs/color_setting_dialogs.h"
-#include "dialogs/modal_dialog.h"
+#include "dialogs/part_color_dialogs.h"
 #include "dialogs/part_colors_editing.h"
-#include "dialogs/picker_rows.h"
 #include "dialogs_support.h"
 #include "support/golden.h"
 
@@ -22,21 +20,16 @@ constexpr ColorTriple kNone{kNoColor, kNoColor, kNoColor};
 // For each pixel of the dialog: 0 off the strips, else 1 + row * 16 + swatch.
 std::vector<std::uint8_t> HitMap(const PickerDialog& dialog) {
   std::vector<std::uint8_t> map;
-  for (int y = 0; y < dialog.height(); ++y) {
+  for (int y = 0; y < dialog.height(); ++y)
     for (int x = 0; x < dialog.width(); ++x) {
-      const std::optional<PickerHit> hit = HitPickerRows(dialog.Template().rows, QPoint(x, y));
+      const std::optional<PickerHit> hit = dialog.SwatchAt(QPoint(x, y));
       map.push_back(hit ? static_cast<std::uint8_t>(1 + hit->row * 16 + hit->index) : 0);
     }
-  }
   return map;
 }
 
 void Click(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
   QTest::mouseClick(&widget, button, Qt::NoModifier, at);
-}
-
-void ClickBox(QCheckBox* box) {
-  Click(*box, QPoint(6, box->height() / 2));
 }
 
 // Each family's dialog, its painting (previews in the colours held, damaged
@@ -47,52 +40,52 @@ TEST(EditPartColors, EachFamilyGetsItsDialogAndColours) {
   const struct {
     PartKind kind;
     ColorTriple held;
-    int templateId;
+    std::string dialog;
     ColorTriple after;
   } cases[] = {
-      {1, kNone, 136, kNone},
-      {30, {0, 12, 7}, 136, {0, 12, 7}},
-      {12, kNone, 166, {6, 14, kNoColor}},
-      {13, {-1, 3, 4}, 166, {6, 14, kNoColor}},
-      {17, kNone, 167, {6, 14, 9}},
-      {20, {15, 0, 7}, 167, {15, 0, 7}},
-      {19, {16, 100, 127}, 167, {16, 100, 127}},
-      {21, kNone, 168, {14, kNoColor, kNoColor}},
-      {29, {-1, 3, 4}, 168, {14, kNoColor, kNoColor}},
-      {0, kNone, 0, kNone},  // no dialog for a kind outside the table
+      {1, kNone, "ButtonSettingDialog", kNone},
+      {30, {0, 12, 7}, "ButtonSettingDialog", {0, 12, 7}},
+      {12, kNone, "TwoColorDialog", {6, 14, kNoColor}},
+      {13, {-1, 3, 4}, "TwoColorDialog", {6, 14, kNoColor}},
+      {17, kNone, "ThreeColorDialog", {6, 14, 9}},
+      {20, {15, 0, 7}, "ThreeColorDialog", {15, 0, 7}},
+      {19, {16, 100, 127}, "ThreeColorDialog", {16, 100, 127}},
+      {21, kNone, "TextColorDialog", {14, kNoColor, kNoColor}},
+      {29, {-1, 3, 4}, "TextColorDialog", {14, kNoColor, kNoColor}},
+      {0, kNone, "", kNone},  // no dialog for a kind outside the table
   };
   for (const auto& c : cases) {
     const std::string name = "kind " + std::to_string(c.kind) + " holding " + std::to_string(c.held[0]);
     SCOPED_TRACE(name);
-    int seen = 0;
+    std::string seen;
     QTimer::singleShot(0, [&] {
       if (auto* picker = dynamic_cast<PickerDialog*>(QApplication::activeModalWidget())) {
-        seen = picker->Template().id;
+        seen = picker->metaObject()->className() + std::string_view("vorlune::").size();
         EXPECT_GOLDEN("paint " + name, testing::OwnPainting(*picker));
-        EXPECT_GOLDEN("hits " + std::to_string(seen), HitMap(*picker));
+        EXPECT_GOLDEN("hits " + seen, HitMap(*picker));
         QTest::keyClick(picker, Qt::Key_Return);
       }
     });
     ColorTriple colors = c.held;
-    EXPECT_EQ(EditPartColors(c.kind, colors), c.templateId != 0);
+    EXPECT_EQ(EditPartColors(c.kind, colors), !c.dialog.empty());
     testing::Settle();
-    EXPECT_EQ(seen, c.templateId);
+    EXPECT_EQ(seen, c.dialog);
     EXPECT_EQ(colors, c.after);
   }
 }
 
-// The button dialog noting, per row, whether a paint covered the preview.
-struct LoggedButtonDialog : CButtonSettingDlg {
-  void paintEvent(QPaintEvent* event) override {
-    for (std::size_t i = 0; i < painted.size(); ++i)
-      if (event->rect().contains(PreviewRect(Template().rows[i]))) painted[i] = '1';
-    CButtonSettingDlg::paintEvent(event);
+// Notes, per palette row, whether a paint covered its colour square.
+struct PaintLog : QObject {
+  explicit PaintLog(const PickerDialog& d) : dialog(d) {
+    d.Row(0)->installEventFilter(this), d.Row(1)->installEventFilter(this);
   }
-  ColorTriple Colors() const {
-    ColorTriple c{};
-    GetColors(c[0], c[1], c[2]);
-    return c;
+  bool eventFilter(QObject* row, QEvent* event) override {
+    if (event->type() == QEvent::Paint &&
+        static_cast<QPaintEvent*>(event)->rect().contains(PaletteRow::kColorSquare))
+      painted[row == dialog.Row(1)] = '1';
+    return false;
   }
+  const PickerDialog& dialog;
   std::string painted = "00";
 };
 
@@ -101,51 +94,66 @@ struct LoggedButtonDialog : CButtonSettingDlg {
 // is not grey 8), other buttons and clicks beside the strip change nothing.
 // The boxes follow the colours on opening and act as a pair; with image brings
 // cyan and red; without image hands back no colours and ignores the strips but
-// keeps the colours held. Enter ends with OK right after a click on a box.
+// keeps the colours held. The keys choose colours on the row with the focus,
+// which Tab reaches only with image. Enter ends with OK right after a click on
+// a box.
 TEST(ButtonSettingDialog, AScriptedRun) {
-  LoggedButtonDialog dialog;
-  dialog.SetColors(0, 2, kNoColor, kNoColor);
-  testing::ShowAndSettle(dialog);
+  ButtonSettingDialog dialog;
+  dialog.SetColors(0, {2, kNoColor, kNoColor});
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  PaintLog log(dialog);
+  const auto keys = [&](std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys) QTest::keyClick(dialog.focusWidget(), key);
+  };
   std::string notes;
   auto run = [&](const char* step, const std::function<void()>& act) {
-    dialog.painted = "00";
+    log.painted = "00";
     act();
-    const std::string atOnce = dialog.painted;
+    const std::string atOnce = log.painted;
     testing::Settle();
     const ColorTriple c = dialog.Colors();
-    notes += QString::asprintf("%s: colours %d %d %d boxes %d%d previews ", step, c[0], c[1], c[2],
-                               dialog.WithImageBox()->isChecked(), dialog.WithoutImageBox()->isChecked())
-                 .toStdString() +
-             atOnce + " then " + dialog.painted + "\n";
+    notes += QString::asprintf("%s: colours %d %d %d boxes %d%d previews %s then %s focus %s\n", step, c[0],
+                               c[1], c[2], dialog.WithImageBox()->isChecked(),
+                               dialog.WithoutImageBox()->isChecked(), atOnce.c_str(), log.painted.c_str(),
+                               qUtf8Printable(testing::ControlName(*dialog.focusWidget())))
+                 .toStdString();
   };
   run("opened", [] {});
   run("second row, grey 8", [&] { Click(dialog, QPoint(230, 105)); });
   run("grey 8 again", [&] { Click(dialog, QPoint(230, 105)); });
   run("right button", [&] { Click(dialog, QPoint(200, 70), Qt::RightButton); });
-  run("middle button", [&] { Click(dialog, QPoint(200, 70), Qt::MiddleButton); });
   run("beside the strip", [&] { Click(dialog, QPoint(101, 70)); });
+  run("Tab twice, End", [&] { keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_End}); });
+  run("Left", [&] { keys({Qt::Key_Left}); });
+  run("Tab, Home", [&] { keys({Qt::Key_Tab, Qt::Key_Home}); });
+  EXPECT_GOLDEN("paint keys button", testing::OwnPainting(dialog));
+  run("Shift+Tab thrice", [&] { keys({Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Backtab}); });
   run("reopened without colours", [&] {
     dialog.hide();
-    dialog.SetColors(0, kNoColor, kNoColor, kNoColor);
-    testing::ShowAndSettle(dialog);
+    dialog.SetColors(0, kNone);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    testing::Settle();
   });
-  run("with image", [&] { ClickBox(dialog.WithImageBox()); });
-  run("with image again", [&] { ClickBox(dialog.WithImageBox()); });
+  run("with image", [&] { QTest::mouseClick(dialog.WithImageBox(), Qt::LeftButton); });
+  run("with image again", [&] { QTest::mouseClick(dialog.WithImageBox(), Qt::LeftButton); });
   run("first row, swatch 0", [&] { Click(dialog, QPoint(102, 70)); });
-  run("without image", [&] { ClickBox(dialog.WithoutImageBox()); });
-  run("without image again", [&] { ClickBox(dialog.WithoutImageBox()); });
+  run("without image", [&] { QTest::mouseClick(dialog.WithoutImageBox(), Qt::LeftButton); });
   run("second row while without", [&] { Click(dialog, QPoint(200, 110)); });
   EXPECT_GOLDEN("paint run button", testing::OwnPainting(dialog));
-  run("with image back", [&] { ClickBox(dialog.WithImageBox()); });
-  SCOPED_TRACE(notes);
-  EXPECT_GOLDEN("run button", testing::AsBytes(notes));
-  EXPECT_EQ(testing::AnswerModal(dialog,
-                                 [&] {
-                                   ClickBox(dialog.WithoutImageBox());
-                                   QTest::keyClick(static_cast<QWidget*>(nullptr),
-                                                   Qt::Key_Return);  // to the box
-                                 }),
-            kIdOk);
+  run("with image back", [&] { QTest::mouseClick(dialog.WithImageBox(), Qt::LeftButton); });
+  run("without image, Tab thrice", [&] {
+    QTest::mouseClick(dialog.WithoutImageBox(), Qt::LeftButton);
+    keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
+  });
+  testing::ExpectTextGolden("button_run", notes);
+  const int answer = testing::AnswerModal(dialog, [&] {
+    QTest::mouseClick(dialog.WithoutImageBox(), Qt::LeftButton);
+    QTest::keyClick(dialog.WithoutImageBox(), Qt::Key_Return);
+  });
+  EXPECT_EQ(answer, QDialog::Accepted);
   EXPECT_EQ(dialog.Colors(), kNone);
 }
 

@@ -16,12 +16,12 @@
 #include "core/cp932.h"
 #include "core/file_io.h"
 #include "dialogs/button_setting_dialog.h"
-#include "dialogs/color_setting_dialogs.h"
 #include "dialogs/core_texts.h"
-#include "dialogs/created_dialog.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/image_preview_dialog.h"
+#include "dialogs/part_color_dialogs.h"
 #include "dialogs/picture_import_dialog.h"
+#include "dialogs/skin_created_dialog.h"
 #include "dialogs/user_prompts.h"
 #include "session_support.h"
 
@@ -48,24 +48,24 @@ class Shooter {
 };
 
 void SaveDialogs(Shooter& shooter) {
-  CButtonSettingDlg button;
-  button.SetColors(1, 14, 9, -1);
+  ButtonSettingDialog button;
+  button.SetColors(1, {14, 9, -1});
   shooter.Save(button, "136_button_setting.png");
-  CColorSettingDlg two;
-  two.SetColors(13, 6, 14, -1);
+  TwoColorDialog two;
+  two.SetColors(13, {6, 14, -1});
   shooter.Save(two, "166_color_setting.png");
-  CColor3SettingDlg three;
-  three.SetColors(17, 6, -1, 9);
+  ThreeColorDialog three;
+  three.SetColors(17, {6, -1, 9});
   shooter.Save(three, "167_color3_setting.png");
-  CTextColorDlg text;
-  text.SetColors(21, 14, -1, -1);
+  TextColorDialog text;
+  text.SetColors(21, {14, -1, -1});
   shooter.Save(text, "168_text_color.png");
   testing::ScriptedPrompts prompts;
-  CDatabaseInfoDlg info(&prompts);
+  DatabaseInfoDialog info(&prompts);
   info.SetInfoTexts(Utf8ToCp932("夜空スキン Aurora").value_or("Aurora"), Utf8ToCp932("ミカ").value_or("Mika"),
                     "100");
   shooter.Save(info, "170_database_info.png");
-  CCreatedDlg created;
+  SkinCreatedDialog created;
   shooter.Save(created, "171_created.png");
   CAboutDlg about;
   shooter.Save(about, "about.png");
@@ -155,7 +155,7 @@ void SaveEditor(Shooter& shooter, const QString& picture) {
     QApplication::sendEvent(&window, &event);
   });
 
-  CImagePreviewDlg preview;
+  ImagePreviewDialog preview;
   preview.SetPreviewLayout(session.window().Layout());
   shooter.Save(preview, "169_image_preview.png");
   std::fprintf(stderr, "dialogs answered: %d, left: %zu\n", static_cast<int>(script.Titles().size()),

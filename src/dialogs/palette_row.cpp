@@ -1,0 +1,88 @@
+#include "dialogs/palette_row.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "dialogs/picker_palette.h"
+#include "dialogs/qt_image.h"
+#include "palette_strip.h"
+
+namespace vorlune {
+
+namespace {
+constexpr int kSwatchSize = 16;
+constexpr int kFrame = 2;
+constexpr int kSwatches = 16;
+}  // namespace
+
+PaletteRow::PaletteRow(QWidget* parent) : QWidget(parent) {
+  setFixedSize(sizeHint());
+  setFocusPolicy(Qt::TabFocus);
+  // The dialog hit-tests clicks over all its rows at once.
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QSize PaletteRow::sizeHint() const {
+  return {kStripLeft + kPaletteStripWidth, kPaletteStripHeight};
+}
+
+void PaletteRow::SetColor(PickerIndex index) {
+  if (index == color_) return;
+  color_ = index;
+  // The frame of the keyboard focus follows the colour.
+  if (hasFocus()) update();
+  repaint(kColorSquare);
+}
+
+std::optional<int> PaletteRow::SwatchAt(QPoint point) {
+  const int left = kStripLeft + kFrame;
+  if (point.x() < left || point.x() > left + kSwatches * kSwatchSize - 1) return std::nullopt;
+  if (point.y() < kFrame || point.y() > kFrame + kSwatchSize) return std::nullopt;
+  return (point.x() - left) / kSwatchSize;
+}
+
+QRect PaletteRow::SwatchRect(int index) {
+  return {kStripLeft + kFrame + kSwatchSize * index, kFrame, kSwatchSize, kSwatchSize};
+}
+
+void PaletteRow::paintEvent(QPaintEvent* event) {
+  (void)event;
+  QPainter painter(this);
+  painter.fillRect(kColorSquare, PreviewColor(color_));
+  static const QImage strip = ToQImage(PaletteStrip());
+  painter.drawImage(kStripLeft, 0, strip);
+  if (hasFocus()) {
+    // Black and white, so that it shows on every colour.
+    const QRect chosen =
+        color_ >= 0 && color_ < kSwatches ? SwatchRect(color_).adjusted(-2, -2, 2, 2) : kColorSquare;
+    painter.setPen(Qt::black);
+    painter.drawRect(chosen.adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::white);
+    painter.drawRect(chosen.adjusted(1, 1, -2, -2));
+  }
+}
+
+void PaletteRow::keyPressEvent(QKeyEvent* event) {
+  const bool none = color_ < 0 || color_ >= kSwatches;
+  int index = -1;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      index = none ? kSwatches - 1 : std::max(0, color_ - 1);
+      break;
+    case Qt::Key_Right:
+      index = none ? 0 : std::min(kSwatches - 1, color_ + 1);
+      break;
+    case Qt::Key_Home:
+      index = 0;
+      break;
+    case Qt::Key_End:
+      index = kSwatches - 1;
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  emit colorChosen(index);
+}
+
+}  // namespace vorlune
