@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
-    <name>CSkinEditorDlg</name>
-    <message>
-        <source>画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)</source>
-        <translation>Pictures (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)</translation>
-    </message>
-</context>
-<context>
     <name>Core</name>
     <message>
         <source>再生ボタンを配置します</source>
@@ -176,6 +169,130 @@ It may be at most 30 single-byte characters long, extension included.</translati
         <source>データベースバージョンを入力してください。</source>
         <translation>Please enter the database version.</translation>
     </message>
+    <message>
+        <source>先に背景画像を取り込んでください</source>
+        <translation>Import a background picture first</translation>
+    </message>
+    <message>
+        <source>再生ボタン</source>
+        <translation>Play button</translation>
+    </message>
+    <message>
+        <source>停止ボタン</source>
+        <translation>Stop button</translation>
+    </message>
+    <message>
+        <source>曲頭バックボタン</source>
+        <translation>Track Start button</translation>
+    </message>
+    <message>
+        <source>次曲送りボタン</source>
+        <translation>Next Track button</translation>
+    </message>
+    <message>
+        <source>巻き戻しボタン</source>
+        <translation>Rewind button</translation>
+    </message>
+    <message>
+        <source>早送りボタン</source>
+        <translation>Fast Forward button</translation>
+    </message>
+    <message>
+        <source>音量大ボタン</source>
+        <translation>Volume Up button</translation>
+    </message>
+    <message>
+        <source>音量小ボタン</source>
+        <translation>Volume Down button</translation>
+    </message>
+    <message>
+        <source>ボリュームレベル(横バー)</source>
+        <translation>Volume (horiz. bar)</translation>
+    </message>
+    <message>
+        <source>ボリュームレベル(縦バー)</source>
+        <translation>Volume (vert. bar)</translation>
+    </message>
+    <message>
+        <source>ボリュームレベル(横ドット)</source>
+        <translation>Volume (horiz. dots)</translation>
+    </message>
+    <message>
+        <source>ボリュームレベル(縦ドット)</source>
+        <translation>Volume (vert. dots)</translation>
+    </message>
+    <message>
+        <source>グライコ(横バー)</source>
+        <translation>Equaliser (horiz. bars)</translation>
+    </message>
+    <message>
+        <source>グライコ(縦バー)</source>
+        <translation>Equaliser (vert. bars)</translation>
+    </message>
+    <message>
+        <source>グライコ(横ドット)</source>
+        <translation>Equaliser (horiz. dots)</translation>
+    </message>
+    <message>
+        <source>グライコ(縦ドット)</source>
+        <translation>Equaliser (vert. dots)</translation>
+    </message>
+    <message>
+        <source>レベルメータ(横バー)</source>
+        <translation>Level meter (horiz. bar)</translation>
+    </message>
+    <message>
+        <source>レベルメータ(縦バー)</source>
+        <translation>Level meter (vert. bar)</translation>
+    </message>
+    <message>
+        <source>レベルメータ(横ドット)</source>
+        <translation>Level meter (horiz. dots)</translation>
+    </message>
+    <message>
+        <source>レベルメータ(縦ドット)</source>
+        <translation>Level meter (vert. dots)</translation>
+    </message>
+    <message>
+        <source>時間表示(１)</source>
+        <translation>Time display (1)</translation>
+    </message>
+    <message>
+        <source>時間表示(２)</source>
+        <translation>Time display (2)</translation>
+    </message>
+    <message>
+        <source>時間表示(３)</source>
+        <translation>Time display (3)</translation>
+    </message>
+    <message>
+        <source>トラック表示(１)</source>
+        <translation>Track display (1)</translation>
+    </message>
+    <message>
+        <source>トラック表示(２)</source>
+        <translation>Track display (2)</translation>
+    </message>
+    <message>
+        <source>トラック表示(３)</source>
+        <translation>Track display (3)</translation>
+    </message>
+    <message>
+        <source>タイトル表示(大)</source>
+        <translation>Title display (large)</translation>
+    </message>
+    <message>
+        <source>タイトル表示(中)</source>
+        <translation>Title display (medium)</translation>
+    </message>
+    <message>
+        <source>タイトル表示(小)</source>
+        <translation>Title display (small)</translation>
+    </message>
+    <message>
+        <source>リプレイボタン</source>
+        <translation>Replay button</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -261,6 +378,82 @@ Please use other characters.</translation>
         <source>作&#x3000;成</source>
         <translation>Create</translation>
     </message>
+    <message>
+        <source>黒</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>栗色</source>
+        <translation>maroon</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>オリーブ</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>紺</source>
+        <translation>navy</translation>
+    </message>
+    <message>
+        <source>紫</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>青緑</source>
+        <translation>teal</translation>
+    </message>
+    <message>
+        <source>銀</source>
+        <translation>silver</translation>
+    </message>
+    <message>
+        <source>灰色</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>ライム</source>
+        <translation>lime</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>赤紫</source>
+        <translation>fuchsia</translation>
+    </message>
+    <message>
+        <source>水色</source>
+        <translation>aqua</translation>
+    </message>
+    <message>
+        <source>白</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>背景とのコントラスト %1 (必要 %2)</source>
+        <translation>Contrast with the background %1 (needs %2)</translation>
+    </message>
+    <message>
+        <source>背景 %1 (部品の面積の %2 %)</source>
+        <translation>Background %1 (%2 % of the part&apos;s area)</translation>
+    </message>
+    <message>
+        <source>背景とのコントラスト (必要 %1):</source>
+        <translation>Contrast with the background (needs %1):</translation>
+    </message>
 </context>
 <context>
     <name>UserPrompts</name>
@@ -298,7 +491,7 @@ Restore it?</translation>
     </message>
 </context>
 <context>
-    <name>vorlune::CAboutDlg</name>
+    <name>vorlune::AboutDialog</name>
     <message>
         <source>Vorluneのﾊﾞｰｼﾞｮﾝ情報</source>
         <translation>About Vorlune</translation>
@@ -309,31 +502,7 @@ Restore it?</translation>
     </message>
 </context>
 <context>
-    <name>vorlune::CSkinEditorDlg</name>
-    <message>
-        <source>作&#x3000;成</source>
-        <translation>Create</translation>
-    </message>
-    <message>
-        <source>読み込み</source>
-        <translation>Load</translation>
-    </message>
-    <message>
-        <source>画&#x3000;像</source>
-        <translation>Image</translation>
-    </message>
-    <message>
-        <source>保&#x3000;存</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>言語の変更は次回の起動から有効になります。</source>
-        <translation>The new language applies from the next start.</translation>
-    </message>
-    <message>
-        <source>Vorlune のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
-        <translation>&amp;About Vorlune...</translation>
-    </message>
+    <name>vorlune::EditorActions</name>
     <message>
         <source>部品の配置</source>
         <translation>Place Part</translation>
@@ -359,6 +528,54 @@ Restore it?</translation>
         <translation>Change Database Info</translation>
     </message>
     <message>
+        <source>画像(&amp;I)...</source>
+        <translation>&amp;Image...</translation>
+    </message>
+    <message>
+        <source>画像を取り込む（オプション指定）...</source>
+        <translation>Import Picture with Options...</translation>
+    </message>
+    <message>
+        <source>読み込み(&amp;O)...</source>
+        <translation>&amp;Load...</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)...</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>作成(&amp;E)...</source>
+        <translation>&amp;Create...</translation>
+    </message>
+    <message>
+        <source>終了(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Vorlune のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
+        <translation>&amp;About Vorlune...</translation>
+    </message>
+    <message>
+        <source>最近使ったプロジェクト</source>
+        <translation>Recent Projects</translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
         <source>元に戻す: %1</source>
         <translation>Undo %1</translation>
     </message>
@@ -374,6 +591,33 @@ Restore it?</translation>
         <source>やり直し</source>
         <translation>Redo</translation>
     </message>
+</context>
+<context>
+    <name>vorlune::EditorWindow</name>
+    <message>
+        <source>画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)</translation>
+    </message>
+    <message>
+        <source>言語の変更は次回の起動から有効になります。</source>
+        <translation>The new language applies from the next start.</translation>
+    </message>
+    <message>
+        <source>画&#x3000;像</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>保&#x3000;存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>読み込み</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>作&#x3000;成</source>
+        <translation>Create</translation>
+    </message>
     <message>
         <source>このスキンは、このエディタで作られたものではないか、
 作成後に変更されています。
@@ -385,16 +629,8 @@ it will not be the same as the original skin.
 Open it?</translation>
     </message>
     <message>
-        <source>最近使ったプロジェクト</source>
-        <translation>Recent Projects</translation>
-    </message>
-    <message>
         <source>無題</source>
         <translation>Untitled</translation>
-    </message>
-    <message>
-        <source>画像を取り込む（オプション指定）...</source>
-        <translation>Import Picture with Options...</translation>
     </message>
 </context>
 <context>

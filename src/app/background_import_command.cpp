@@ -1,22 +1,23 @@
+// The Image command: a picture file checked, converted and handed to the document.
 #include <QGuiApplication>
 
 #include "core/file_io.h"
 #include "dialogs/picture_import_dialog.h"
+#include "editor_window.h"
 #include "file_paths.h"
 #include "image/background_import.h"
 #include "image/picture_import.h"
-#include "skin_editor_dlg.h"
 #include "wait_cursor.h"
 
 namespace vorlune {
 
 namespace {
 
-// The open dialog's filters: BMP first, as it always was, then every picture.
+// The open dialog's filters: BMP first, as it always was, then every picture,
+// which it opens on, so that no picture the editor takes is hidden.
 FileDialogRequest PictureFileRequest() {
-  return {QStringLiteral("bitmap (*.bmp)"), QStringLiteral("bmp"), QString(),
-          QCoreApplication::translate("CSkinEditorDlg",
-                                      "画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)")};
+  const QString pictures = EditorWindow::tr("画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)");
+  return {QStringLiteral("bitmap (*.bmp)"), QStringLiteral("bmp"), QString(), pictures, pictures};
 }
 
 // Pictures other than BMP may be large; a 100-megapixel one stored without
@@ -25,23 +26,23 @@ constexpr std::size_t kLargestPictureFile = std::size_t{512} << 20;
 
 }  // namespace
 
-void CSkinEditorDlg::OnImportBackground() {
+void EditorWindow::ImportBackground() {
   if (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) {
-    OnImportBackgroundWithOptions();
+    ImportBackgroundWithOptions();
     return;
   }
-  const std::optional<QString> chosen = m_prompts->ChooseFileToOpen(this, PictureFileRequest());
+  const std::optional<QString> chosen = prompts_->ChooseFileToOpen(this, PictureFileRequest());
   if (!chosen) return;
   ImportBackgroundFrom(*chosen);
 }
 
-void CSkinEditorDlg::OnImportBackgroundWithOptions() {
-  const std::optional<QString> chosen = m_prompts->ChooseFileToOpen(this, PictureFileRequest());
+void EditorWindow::ImportBackgroundWithOptions() {
+  const std::optional<QString> chosen = prompts_->ChooseFileToOpen(this, PictureFileRequest());
   if (!chosen) return;
   ImportBackgroundFrom(*chosen, true);
 }
 
-void CSkinEditorDlg::ImportBackgroundFrom(const QString& path, bool askOptions) {
+void EditorWindow::ImportBackgroundFrom(const QString& path, bool askOptions) {
   const bool namedBmp = path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
   const FileBytes file = ReadWholeFile(ToFileSystemPath(path), kLargestPictureFile);
   if (file.failure) {
@@ -62,7 +63,7 @@ void CSkinEditorDlg::ImportBackgroundFrom(const QString& path, bool askOptions) 
       ShowMessage(ReductionNoticeMessage());
       wait.Show();
     }
-    Result<ImportedBackground> imported = ImportBackground(file.bytes);
+    Result<ImportedBackground> imported = ::vorlune::ImportBackground(file.bytes);
     if (!imported) {
       wait.Hide();
       ShowMessage(imported.error());
@@ -87,28 +88,11 @@ void CSkinEditorDlg::ImportBackgroundFrom(const QString& path, bool askOptions) 
   InstallBackground(dialog.Imported());
 }
 
-void CSkinEditorDlg::InstallBackground(ImportedBackground imported) {
+void EditorWindow::InstallBackground(ImportedBackground imported) {
   WaitCursor wait;
-  // The file is replaced whole or not at all, so a failed write keeps the
-  // previous background in force.
-  if (const auto failure = m_temporaryFolder.WritePicture(TemporaryPictureFileBytes(imported.reducedBmp))) {
-    wait.Hide();
-    ShowMessage(
-        {"Error : Cannot write the temporary picture file (" + *failure + ").", MessageIcon::Exclamation});
-    return;
-  }
-  const std::vector<UserMessage> warnings = imported.warnings;
-  // A part lifted for a move is let go first, as its own step, so that undoing
-  // the import brings back the picture alone.
-  if (m_placement.movingFlag != 0) EndPlacement();
-  ApplyImportedBackground(m_layout, std::move(imported));
+  const std::vector<UserMessage> warnings = document_.InstallBackground(std::move(imported));
   wait.Hide();
   for (const UserMessage& warning : warnings) ShowMessage(warning);
-
-  // Back to idle: edit 1033 and the indicator follow, and a part lifted for a
-  // move stays removed, so its group is free again.
-  ApplyPlacementEffects(m_placementEditor.BackgroundReplaced());
-  RecordLayoutChange();
 }
 
 }  // namespace vorlune

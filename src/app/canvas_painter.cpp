@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "main_window_template.h"
 #include "qt_pictures.h"
 
 namespace vorlune {
@@ -11,10 +10,19 @@ namespace {
 const QColor kGrey(128, 128, 128);
 }
 
-QImage LoadTemporaryPicture(const QString& path) {
-  QImage picture;
-  if (!picture.load(path, "BMP")) return {};
-  return picture.convertToFormat(QImage::Format_RGB32);
+QImage BackgroundImage(const SkinLayout& layout) {
+  const std::size_t rows = layout.pixelOffset + std::size_t{kCanvasSize} * kCanvasSize;
+  if (!layout.backgroundLoaded || layout.picture.size() < rows) return {};
+  QImage image(kCanvasSize, kCanvasSize, QImage::Format_RGB32);
+  const std::uint8_t* index = layout.picture.data() + layout.pixelOffset;
+  for (int y = 0; y < kCanvasSize; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < kCanvasSize; ++x, ++index) {
+      const Rgb c = layout.palette[*index];
+      row[x] = qRgb(c.r, c.g, c.b);
+    }
+  }
+  return image;
 }
 
 void CombineByExclusiveOr(QImage& target, const QImage& picture, int x, int y) {
@@ -26,34 +34,37 @@ void CombineByExclusiveOr(QImage& target, const QImage& picture, int x, int y) {
   }
 }
 
-void PaintCanvas(QImage& client, const SkinLayout& layout, const PlacementState& placement,
-                 const QImage& background) {
-  {
-    QPainter painter(&client);
-    painter.fillRect(kCanvasFrameArea, kGrey);
-    painter.fillRect(kIndicatorArea, kGrey);
-    if (layout.backgroundLoaded && !background.isNull())
-      painter.drawImage(kCanvasArea.topLeft(), background, QRect(0, 0, kCanvasSize, kCanvasSize));
+QImage SkinImage(const SkinLayout& layout, const PlacementState& placement, const QImage& background) {
+  QImage skin = background;
+  if (!layout.backgroundLoaded || background.isNull()) {
+    skin = QImage(kCanvasSize, kCanvasSize, QImage::Format_RGB32);
+    skin.fill(kGrey);
   }
-  if (layout.backgroundLoaded) {
-    for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
-      const PartRecord& part = layout.part(k);
-      if (part.x == -1 && part.y == -1) continue;
-      CombineByExclusiveOr(client, CanvasBitmapImage(k), part.x + kCanvasArea.left(),
-                           part.y + kCanvasArea.top());
-    }
-    // A preview at x or y 0 is not drawn; the mouse handler does not erase it either.
-    const PartKind current = placement.currentKind;
-    if (current >= kFirstKind && placement.preview.x >= 1 && placement.preview.y >= 1) {
-      CombineByExclusiveOr(client, CanvasBitmapImage(current), placement.preview.x + kCanvasArea.left(),
-                           placement.preview.y + kCanvasArea.top());
-    }
+  // Parts are drawn only on a background, even on the grey of a missing one.
+  if (!layout.backgroundLoaded) return skin;
+  for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
+    const PartRecord& part = layout.part(k);
+    if (part.x == -1 && part.y == -1) continue;
+    CombineByExclusiveOr(skin, CanvasBitmapImage(k), part.x, part.y);
   }
-  if (placement.currentKind >= kFirstKind) {
-    QPainter painter(&client);
-    painter.drawImage(kIndicatorArea.topLeft(),
-                      ButtonPictureImage(placement.currentKind, ButtonPictureState::Down));
-  }
+  const PartKind current = placement.currentKind;
+  if (IsPartKind(current) && placement.preview.x >= 1 && placement.preview.y >= 1)
+    CombineByExclusiveOr(skin, CanvasBitmapImage(current), placement.preview.x, placement.preview.y);
+  return skin;
+}
+
+void PaintCanvas(QPainter& painter, QPoint origin, const QImage& skin) {
+  const QRect frame(origin - QPoint(kCanvasFrameWidth, kCanvasFrameWidth),
+                    QSize(kCanvasSize + 2 * kCanvasFrameWidth, kCanvasSize + 2 * kCanvasFrameWidth));
+  painter.fillRect(frame, kGrey);
+  painter.drawImage(origin, skin);
+}
+
+QImage IndicatorImage(PartKind k) {
+  if (IsPartKind(k)) return ButtonPictureImage(k, ButtonPictureState::Down);
+  QImage grey(kButtonPictureWidth, kButtonPictureHeight, QImage::Format_RGB32);
+  grey.fill(kGrey);
+  return grey;
 }
 
 }  // namespace vorlune

@@ -1,24 +1,22 @@
+// The Create command: checks, preview, file, database texts, then the skin.
 #include <QFileInfo>
 
 #include "dialogs/database_info_request.h"
 #include "dialogs/image_preview_dialog.h"
 #include "dialogs/skin_created_dialog.h"
+#include "editor_window.h"
 #include "file_paths.h"
 #include "skin/create_checks.h"
-#include "skin/skin_creation.h"
-#include "skin_editor_dlg.h"
 #include "wait_cursor.h"
 
 namespace vorlune {
 
-bool CSkinEditorDlg::ChooseSkinFile(QString& path, std::string& databaseName) {
+bool EditorWindow::ChooseSkinFile(QString& path, std::string& databaseName) {
   const FileDialogRequest request{QStringLiteral("Database for Harmoniquest (*.pdb)"), QStringLiteral("pdb"),
                                   QString()};
   for (;;) {
-    const std::optional<QString> chosen = m_prompts->ChooseFileToSave(this, request);
+    const std::optional<QString> chosen = prompts_->ChooseFileToSave(this, request);
     if (!chosen) return false;
-    // The path stays chosen whatever follows; Save offers the same field.
-    m_layout.filePath = ToFileSystemPath(*chosen).string();
     Result<std::string> name = DatabaseNameFromFileName(QFileInfo(*chosen).fileName().toStdString());
     if (name) {
       path = *chosen;
@@ -29,27 +27,35 @@ bool CSkinEditorDlg::ChooseSkinFile(QString& path, std::string& databaseName) {
   }
 }
 
-void CSkinEditorDlg::OnCreateSkin() {
-  if (const auto missing = CheckPlayAndStopPlaced(m_layout)) {
+bool EditorWindow::RequestDatabaseTexts() {
+  // The dialog works on the three fields alone; the document takes what its
+  // last OK left, as one step, also when a text is missing.
+  SkinLayout texts;
+  texts.databaseName = document_.Layout().databaseName;
+  texts.databaseAuthor = document_.Layout().databaseAuthor;
+  texts.databaseVersion = document_.Layout().databaseVersion;
+  const bool given = RequestDatabaseInfo(texts, *prompts_, this);
+  document_.SetDatabaseFields(texts);
+  return given;
+}
+
+void EditorWindow::CreateSkin() {
+  if (const auto missing = CheckPlayAndStopPlaced(document_.Layout())) {
     ShowMessage(*missing);
     return;
   }
   {
     ImagePreviewDialog preview(this);
-    preview.SetPreviewLayout(m_layout);
+    preview.SetPreviewLayout(document_.Layout());
     if (preview.exec() != QDialog::Accepted) return;
   }
   QString path;
   std::string databaseName;
   if (!ChooseSkinFile(path, databaseName)) return;
-  // Every OK of the dialog stores its texts in the layout, even when Create
-  // goes no further.
-  const bool infoGiven = RequestDatabaseInfo(m_layout, *m_prompts, this);
-  RecordLayoutChange();  // the texts are part of the project
-  if (!infoGiven) return;
+  if (!RequestDatabaseTexts()) return;
 
   WaitCursor wait;
-  const Status written = CreateSkinFile(m_layout, databaseName, ToFileSystemPath(path), m_clock);
+  const Status written = document_.CreateSkin(ToFileSystemPath(path), databaseName, clock_);
   wait.Hide();
   if (!written) {
     ShowMessage(written.error());

@@ -1,6 +1,7 @@
 #include "language_choice.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 
@@ -10,6 +11,7 @@ namespace {
 
 const QString kSettingsKey = QStringLiteral("language");
 const QString kTranslatorName = QStringLiteral("vorluneTranslation");
+const QString kQtTranslatorName = QStringLiteral("qtTranslation");
 Language runningLanguage = Language::Japanese;
 
 }  // namespace
@@ -42,9 +44,19 @@ void RememberLanguage(Language language) {
 
 bool InstallTranslation(QCoreApplication& application, Language language) {
   // Japanese is the source language: taking away the translation restores it.
-  qDeleteAll(application.findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly));
+  for (const QString& name : {kTranslatorName, kQtTranslatorName})
+    qDeleteAll(application.findChildren<QTranslator*>(name, Qt::FindDirectChildrenOnly));
   runningLanguage = Language::Japanese;
-  if (language == Language::Japanese) return true;
+  if (language == Language::Japanese) {
+    // Qt's own texts (the buttons and the file dialog) come in English unless
+    // Qt's Japanese translation is installed; without it they stay English.
+    auto* qt = new QTranslator(&application);
+    qt->setObjectName(kQtTranslatorName);
+    if (!qt->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(qt))
+      delete qt;
+    return true;
+  }
   // The translations are built into the program; the translator lives as long
   // as the application.
   auto* translator = new QTranslator(&application);

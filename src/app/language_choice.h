@@ -26,8 +26,9 @@ QString RememberedLanguage();
 void RememberLanguage(Language language);
 
 // Puts the translation of the language into the application in place of any
-// earlier one (none for Japanese). False when it cannot be loaded; the editor
-// then stays Japanese.
+// earlier one: for Japanese none of the editor's own, but Qt's Japanese
+// translation (qtbase_ja) for the standard buttons and dialogs. False when the
+// editor's translation cannot be loaded; the editor then stays Japanese.
 bool InstallTranslation(QCoreApplication& application, Language language);
 // The language of the texts the editor shows now.
 Language RunningLanguage();

@@ -1,9 +1,10 @@
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 #include "command_line.h"
+#include "editor_window.h"
 #include "language_choice.h"
-#include "skin_editor_app.h"
 
 namespace {
 
@@ -36,7 +37,14 @@ int main(int argc, char** argv) {
       commandLine.language, qEnvironmentVariable("VORLUNE_LANG"), vorlune::RememberedLanguage());
   if (!vorlune::InstallTranslation(application, language))
     std::fputs("vorlune: the English translation cannot be loaded; the editor stays in Japanese\n", stderr);
-  vorlune::CSkinEditorApp editor;
-  editor.InitInstance(commandLine.file);
-  return 0;
+
+  vorlune::EditorWindow window;
+  window.show();
+  // Once the window shows, so that its messages have their owner on screen: the
+  // work of an editor that ended without closing, then the file of the command line.
+  QTimer::singleShot(0, &window, [&window, file = commandLine.file] {
+    window.OfferRecoveryCopies();
+    if (!file.isEmpty()) window.OpenFile(file);
+  });
+  return QApplication::exec();
 }

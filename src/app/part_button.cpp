@@ -1,30 +1,48 @@
 #include "part_button.h"
 
+#include <QEvent>
 #include <QPainter>
 
+#include "part_names.h"
 #include "qt_pictures.h"
 
 namespace vorlune {
 
-CBitmapButton::CBitmapButton(QWidget* parent) : QAbstractButton(parent) {}
-
-void CBitmapButton::AutoLoad(PartKind k) {
-  m_up = ButtonPictureImage(k, ButtonPictureState::Up);
-  m_down = ButtonPictureImage(k, ButtonPictureState::Down);
-  m_disabled = ButtonPictureImage(k, ButtonPictureState::Disabled);
-  setText(QStringLiteral("IDB_ITEM%1").arg(k));
-  resize(sizeHint());
-  update();
+PartButton::PartButton(PartKind k, QWidget* parent)
+    : QAbstractButton(parent),
+      kind_(k),
+      up_(ButtonPictureImage(k, ButtonPictureState::Up)),
+      down_(ButtonPictureImage(k, ButtonPictureState::Down)),
+      disabled_(ButtonPictureImage(k, ButtonPictureState::Disabled)) {
+  setObjectName(QStringLiteral("part%1").arg(k));
+  setFixedSize(sizeHint());
+  NameAfterKind();
 }
 
-QSize CBitmapButton::sizeHint() const {
+QSize PartButton::sizeHint() const {
   return {kButtonPictureWidth, kButtonPictureHeight};
 }
 
-void CBitmapButton::paintEvent(QPaintEvent*) {
+void PartButton::NameAfterKind() {
+  const QString name = PartKindName(kind_);
+  setText(name);
+  setToolTip(name);
+  setAccessibleName(name);
+}
+
+void PartButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) NameAfterKind();
+  QAbstractButton::changeEvent(event);
+}
+
+void PartButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QImage& picture = !isEnabled() ? m_disabled : isDown() ? m_down : m_up;
-  painter.drawImage(0, 0, picture);
+  painter.drawImage(0, 0, !isEnabled() ? disabled_ : isDown() ? down_ : up_);
+  if (!hasFocus()) return;
+  // The pictures have no focus state: a frame in the highlight colour, seen on
+  // the black and the silver grounds alike.
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 }  // namespace vorlune

@@ -7,26 +7,30 @@
 
 namespace vorlune {
 
-// A part button: shows its kind's up picture, the down picture while pressed and
-// the disabled picture while disabled; it takes the 42 x 35 size of its pictures.
-class CBitmapButton : public QAbstractButton {
+// The button of one part kind: the kind's up picture, the down picture while
+// pressed and the disabled picture while disabled, 42 x 35 pixels. It is
+// named after its kind for tooltips and assistive tools, and shows a frame
+// while it has the keyboard focus.
+class PartButton : public QAbstractButton {
   Q_OBJECT
 
  public:
-  explicit CBitmapButton(QWidget* parent = nullptr);
+  explicit PartButton(PartKind k, QWidget* parent = nullptr);
 
-  // Loads the three pictures of kind k and sizes the button to them.
-  void AutoLoad(PartKind k);
-
+  PartKind Kind() const { return kind_; }
   QSize sizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
-  QImage m_up;
-  QImage m_down;
-  QImage m_disabled;
+  void NameAfterKind();
+
+  PartKind kind_;
+  QImage up_;
+  QImage down_;
+  QImage disabled_;
 };
 
 }  // namespace vorlune

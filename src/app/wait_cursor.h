@@ -14,18 +14,18 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
 
   void Show() {
-    if (m_shown) return;
+    if (shown_) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_shown = true;
+    shown_ = true;
   }
   void Hide() {
-    if (!m_shown) return;
+    if (!shown_) return;
     QApplication::restoreOverrideCursor();
-    m_shown = false;
+    shown_ = false;
   }
 
  private:
-  bool m_shown = false;
+  bool shown_ = false;
 };
 
 }  // namespace vorlune

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "checks/contrast.h"
 #include "dialogs/picker_palette.h"
 #include "dialogs/qt_image.h"
 #include "palette_strip.h"
@@ -13,6 +14,17 @@ namespace {
 constexpr int kSwatchSize = 16;
 constexpr int kFrame = 2;
 constexpr int kSwatches = 16;
+
+// A check in the lower right corner of a swatch, in black or white, whichever
+// stands out more from the swatch's colour.
+void DrawCheck(QPainter& painter, QRect swatch, Rgb color) {
+  const bool black = ContrastRatio(color, Rgb{0, 0, 0}) >= ContrastRatio(color, Rgb{255, 255, 255});
+  painter.setPen(QPen(black ? Qt::black : Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  const QPoint at = swatch.topLeft();
+  const QPoint check[] = {at + QPoint(7, 10), at + QPoint(9, 12), at + QPoint(13, 6)};
+  painter.drawPolyline(check, 3);
+}
+
 }  // namespace
 
 PaletteRow::PaletteRow(QWidget* parent) : QWidget(parent) {
@@ -34,6 +46,12 @@ void PaletteRow::SetColor(PickerIndex index) {
   repaint(kColorSquare);
 }
 
+void PaletteRow::SetMarkedSwatches(std::bitset<16> marked) {
+  if (marked == marked_) return;
+  marked_ = marked;
+  update();
+}
+
 std::optional<int> PaletteRow::SwatchAt(QPoint point) {
   const int left = kStripLeft + kFrame;
   if (point.x() < left || point.x() > left + kSwatches * kSwatchSize - 1) return std::nullopt;
@@ -51,6 +69,10 @@ void PaletteRow::paintEvent(QPaintEvent* event) {
   painter.fillRect(kColorSquare, PreviewColor(color_));
   static const QImage strip = ToQImage(PaletteStrip());
   painter.drawImage(kStripLeft, 0, strip);
+  for (int i = 0; i < kSwatches; ++i) {
+    if (marked_[static_cast<std::size_t>(i)])
+      DrawCheck(painter, SwatchRect(i), kPickerColors[static_cast<std::size_t>(i)]);
+  }
   if (hasFocus()) {
     // Black and white, so that it shows on every colour.
     const QRect chosen =

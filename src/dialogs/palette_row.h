@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QWidget>
+#include <bitset>
 #include <optional>
 
 #include "layout/skin_layout.h"
@@ -12,7 +13,8 @@ namespace vorlune {
 // 20 pixels to its right, the strip of the 16 picker colours. Clicks on the
 // strip are taken by the dialog (PickerDialog::SwatchAt), so that they land
 // where they always have; with the keyboard focus, the arrow keys, Home and
-// End choose a colour, and a frame shows the colour chosen.
+// End choose a colour, and a frame shows the colour chosen. Swatches whose
+// colour stands out enough from the background under the part carry a check.
 class PaletteRow : public QWidget {
   Q_OBJECT
 
@@ -22,6 +24,8 @@ class PaletteRow : public QWidget {
   PickerIndex Color() const { return color_; }
   // Repaints the square before returning.
   void SetColor(PickerIndex index);
+  // Bit i: swatch i gets a check mark. None by default.
+  void SetMarkedSwatches(std::bitset<16> marked);
 
   // The swatch under a point of the row. The band of swatches takes in the
   // frame line under them but not the columns left and right nor the line above.
@@ -43,6 +47,7 @@ class PaletteRow : public QWidget {
 
  private:
   PickerIndex color_ = kNoColor;
+  std::bitset<16> marked_;
 };
 
 }  // namespace vorlune

@@ -8,9 +8,11 @@ namespace vorlune {
 namespace {
 
 template <class Dialog>
-bool Edit(PartKind kind, ColorTriple& colors, QWidget* parent) {
+bool Edit(PartKind kind, ColorTriple& colors, QWidget* parent,
+          const std::optional<std::array<ContrastMark, 16>>& marks) {
   Dialog dialog(parent);
   dialog.SetColors(kind, colors);
+  dialog.SetContrastMarks(marks);
   if (dialog.exec() != QDialog::Accepted) return false;
   colors = dialog.Colors();
   return true;
@@ -18,17 +20,18 @@ bool Edit(PartKind kind, ColorTriple& colors, QWidget* parent) {
 
 }  // namespace
 
-bool EditPartColors(PartKind kind, ColorTriple& colors, QWidget* parent) {
+bool EditPartColors(PartKind kind, ColorTriple& colors, QWidget* parent,
+                    const std::optional<std::array<ContrastMark, 16>>& marks) {
   if (!IsPartKind(kind)) return false;
   switch (DialogFamilyOf(kind)) {
     case DialogFamily::Button:
-      return Edit<ButtonSettingDialog>(kind, colors, parent);
+      return Edit<ButtonSettingDialog>(kind, colors, parent, marks);
     case DialogFamily::TwoColor:
-      return Edit<TwoColorDialog>(kind, colors, parent);
+      return Edit<TwoColorDialog>(kind, colors, parent, marks);
     case DialogFamily::ThreeColor:
-      return Edit<ThreeColorDialog>(kind, colors, parent);
+      return Edit<ThreeColorDialog>(kind, colors, parent, marks);
     case DialogFamily::TextColor:
-      return Edit<TextColorDialog>(kind, colors, parent);
+      return Edit<TextColorDialog>(kind, colors, parent, marks);
   }
   return false;
 }

@@ -3,7 +3,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QShowEvent>
+#include <QToolTip>
+#include <bitset>
 
+#include "dialogs/contrast_texts.h"
 #include "dialogs/dialog_setup.h"
 #include "dialogs/qt_image.h"
 #include "part_pictures.h"
@@ -27,7 +30,9 @@ PickerDialog::PickerDialog(const PickerDialogContents& contents, QWidget* parent
     : QDialog(parent),
       header_(new QVBoxLayout),
       footer_(new QVBoxLayout),
-      partPicture_(new PictureView(QSize(kButtonPictureWidth, kButtonPictureHeight), this)) {
+      partPicture_(new PictureView(QSize(kButtonPictureWidth, kButtonPictureHeight), this)),
+      contrastSlot_(new QVBoxLayout),
+      labelIndent_(contents.labelIndent) {
   SetUpDialogWindow(*this, DialogText(contents.title), false);
   auto* column = new QVBoxLayout(this);
   column->setSizeConstraint(QLayout::SetFixedSize);
@@ -57,6 +62,8 @@ PickerDialog::PickerDialog(const PickerDialogContents& contents, QWidget* parent
     AddIndented(column, contents.rowIndent, palette);
     rows_.push_back(palette);
   }
+  contrastSlot_->setSpacing(0);
+  column->addLayout(contrastSlot_);
   footer_->setSpacing(0);
   column->addLayout(footer_);
 
@@ -85,14 +92,45 @@ QPoint PickerDialog::SwatchCenter(int row, int index) const {
   return Row(row)->pos() + PaletteRow::SwatchRect(index).center();
 }
 
+void PickerDialog::SetContrastMarks(const std::optional<std::array<ContrastMark, 16>>& marks) {
+  marks_ = marks;
+  std::bitset<16> passing;
+  for (std::size_t i = 0; marks && i < passing.size(); ++i) passing[i] = (*marks)[i].passes;
+  for (PaletteRow* row : rows_) row->SetMarkedSwatches(passing);
+  if (marks && !contrastLine_) {
+    contrastLine_ = new QLabel(this);
+    contrastLine_->setObjectName(QStringLiteral("contrastLine"));
+    contrastLine_->setTextFormat(Qt::PlainText);
+    // Apart from the strip above, level with the rows' names.
+    contrastLine_->setContentsMargins(labelIndent_, 8, 0, 0);
+    contrastSlot_->addWidget(contrastLine_, 0, Qt::AlignLeft);
+  }
+  if (contrastLine_) contrastLine_->setVisible(marks.has_value());
+  ShowContrastLine();
+}
+
+QString PickerDialog::SwatchToolTip(int index) const {
+  return vorlune::SwatchToolTip(
+      index, marks_ ? std::optional((*marks_)[static_cast<std::size_t>(index)]) : std::nullopt);
+}
+
+void PickerDialog::ShowContrastLine() {
+  if (!contrastLine_ || !marks_) return;
+  std::vector<ContrastLineRow> rows;
+  for (std::size_t i = 0; i < rows_.size(); ++i) rows.push_back({rows_[i]->accessibleName(), colors_[i]});
+  contrastLine_->setText(ContrastLineText(*marks_, rows));
+}
+
 void PickerDialog::ShowColors() {
   for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i]->SetColor(colors_[i]);
+  ShowContrastLine();
 }
 
 void PickerDialog::ChooseColor(int row, int index) {
   if (!PickerActive()) return;
   colors_[static_cast<std::size_t>(row)] = static_cast<PickerIndex>(index);
   Row(row)->SetColor(static_cast<PickerIndex>(index));
+  ShowContrastLine();
 }
 
 void PickerDialog::showEvent(QShowEvent* event) {
@@ -104,6 +142,19 @@ void PickerDialog::showEvent(QShowEvent* event) {
     UpdateControls();
   }
   QDialog::showEvent(event);
+}
+
+bool PickerDialog::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QDialog::event(event);
+  // The rows let the mouse through (see PaletteRow), so their tooltips are the dialog's.
+  const auto* help = static_cast<QHelpEvent*>(event);
+  if (const auto hit = SwatchAt(help->pos())) {
+    const QRect swatch = PaletteRow::SwatchRect(hit->index).translated(Row(hit->row)->pos());
+    QToolTip::showText(help->globalPos(), SwatchToolTip(hit->index), this, swatch);
+  } else {
+    QToolTip::hideText();
+  }
+  return true;
 }
 
 void PickerDialog::mousePressEvent(QMouseEvent* event) {

@@ -2,12 +2,15 @@
 
 #include <QBoxLayout>
 #include <QDialog>
+#include <QLabel>
 #include <QMargins>
 #include <QPushButton>
+#include <array>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "checks/picker_contrast.h"
 #include "dialogs/palette_row.h"
 #include "dialogs/picture_view.h"
 #include "layout/skin_layout.h"
@@ -45,7 +48,9 @@ struct PickerHit {
 // The dialog of a part's colours: the kind's part picture at the top right,
 // under it one palette row per colour, each under its name, and OK. A left
 // click on a swatch makes it the row's colour and repaints the row's square at
-// once. OK or Enter accept, Escape rejects.
+// once. OK or Enter accept, Escape rejects. With contrast marks, the swatches
+// that stand out enough from the background under the part carry a check, and
+// a line under the rows gives the contrast of the colours held.
 class PickerDialog : public QDialog {
   Q_OBJECT
 
@@ -57,6 +62,15 @@ class PickerDialog : public QDialog {
 
   PaletteRow* Row(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
   QPushButton* OkButton() const { return ok_; }
+
+  // The contrast of each picker colour with the background under the part, as
+  // PickerContrast gives it; none (the default) shows neither marks nor the
+  // line, and leaves the dialog as it has always been.
+  void SetContrastMarks(const std::optional<std::array<ContrastMark, 16>>& marks);
+  // The tooltip over swatch `index`: its colour and, with marks, its contrast.
+  QString SwatchToolTip(int index) const;
+  // The line under the rows; made by the first marks, null before.
+  QLabel* ContrastLine() const { return contrastLine_; }
 
  protected:
   PickerDialog(const PickerDialogContents& contents, QWidget* parent);
@@ -77,6 +91,7 @@ class PickerDialog : public QDialog {
 
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
 
   PartKind kind_ = kNoKind;
   ColorTriple colors_{kNoColor, kNoColor, kNoColor};
@@ -87,6 +102,13 @@ class PickerDialog : public QDialog {
   PictureView* partPicture_;
   std::vector<PaletteRow*> rows_;
   QPushButton* ok_;
+  // Under the rows; empty, and so taking no room, until marks come.
+  QVBoxLayout* contrastSlot_;
+  int labelIndent_;
+  QLabel* contrastLine_ = nullptr;
+  std::optional<std::array<ContrastMark, 16>> marks_;
+
+  void ShowContrastLine();
 };
 
 }  // namespace vorlune

@@ -26,7 +26,7 @@ enum class DialogFamily { Button, TwoColor, ThreeColor, TextColor };
 struct PartKindInfo {
   PartKind kind;
   std::string_view name;           // e.g. "Play", "LevelBarH"
-  std::string_view placementText;  // shown in edit 1033, UTF-8
+  std::string_view placementText;  // shown in the indicator line, UTF-8
   PartGroup group;
   int width;
   int height;

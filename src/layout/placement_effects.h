@@ -27,10 +27,9 @@ using PartButtonStates = std::array<bool, kLayoutRows>;
 
 inline constexpr std::string_view kTouchingPartText = "他の部品と重なっているため配置できません";
 
-// What the editor window does after one placement event, in this order: set
-// the text of edit 1033, set the part buttons, show the message ("Warning"
-// caption), run the property dialog, then invalidate the rectangles without
-// erasing and update the window at once.
+// What follows one placement event, in this order: the text of the indicator
+// line, the part buttons, the message ("Warning" caption), the property
+// dialog, then the rectangles to paint again.
 struct PlacementEffects {
   std::optional<std::string_view> placementText;  // empty clears the edit
   std::optional<PartButtonStates> partButtons;

@@ -1,24 +1,21 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStyle>
-#include <csignal>
 
-#include "app/about_dlg.h"
+#include "app/about_dialog.h"
 #include "app/command_line.h"
+#include "app/editor_actions.h"
 #include "app/language_choice.h"
-#include "app/skin_editor_app.h"
-#include "app/temporary_picture_folder.h"
 #include "core/version.h"
 #include "dialogs/button_setting_dialog.h"
 #include "dialogs/core_texts.h"
@@ -85,33 +82,63 @@ void ExpectEnglishAndWhole(QWidget& dialog) {
   }
 }
 
+QStringList Texts(const QList<QAction*>& actions) {
+  QStringList texts;
+  for (QAction* action : actions) texts << (action->isSeparator() ? "-" : action->text());
+  return texts;
+}
+
+// Every part button is named after its kind, for tooltips and assistive tools.
+void ExpectPartNames(EditorSession& s, const QString& play, const QString& replay) {
+  EXPECT_EQ(s.Part(1)->toolTip(), play);
+  EXPECT_EQ(s.Part(1)->accessibleName(), play);
+  EXPECT_EQ(s.Part(30)->accessibleName(), replay);
+  QStringList names;
+  for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
+    names << s.Part(k)->accessibleName();
+    EXPECT_EQ(s.Part(k)->toolTip(), names.back()) << k;
+    EXPECT_FALSE(names.back().contains("配置")) << k;
+  }
+  EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 30);
+}
+
 // The language menu remembers English for the next start; in English the
-// window, every placement text, the undo item and every dialog speak English
-// and their texts fit.
+// window, its menus, every placement text, the part names, the undo item and
+// every dialog speak English and their texts fit; in Japanese Qt's own
+// buttons are Japanese too.
 TEST(LanguageRun, EnglishIsChosenInTheMenuAndSpokenEverywhere) {
   EnsureApplication();
   QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   EditorSession s;
-  QStringList entries;
-  ModalScript script;
-  script.Then([&](QWidget* popup) {
-    auto* languages = popup->findChild<QMenu*>("languageMenu");
-    EXPECT_EQ(languages->title(), "Language / 言語");
-    for (QAction* action : languages->actions()) entries << action->text() + (action->isChecked() ? "*" : "");
-    languages->actions().back()->trigger();
-    popup->close();
-  });
-  QContextMenuEvent outside(QContextMenuEvent::Mouse, QPoint(100, 400),
-                            s.window().mapToGlobal(QPoint(100, 400)));
-  QApplication::sendEvent(&s.window(), &outside);
-  EXPECT_EQ(entries, QStringList({"日本語*", "English"}));
+  ExpectPartNames(s, "再生ボタン", "リプレイボタン");
+  auto* languages = s.window().findChild<QMenu*>("languageMenu");
+  emit languages->aboutToShow();
+  EXPECT_EQ(languages->title(), "Language / 言語");
+  EXPECT_EQ(Texts(languages->actions()), QStringList({"日本語", "English"}));
+  EXPECT_TRUE(languages->actions().front()->isChecked());
+  languages->actions().back()->trigger();
   EXPECT_EQ(RememberedLanguage(), "en");
   EXPECT_EQ(s.prompts.messages.at(0).text, "言語の変更は次回の起動から有効になります。");
 
+  // The window's menu beside the canvas keeps its entries.
+  QStringList entries;
+  ModalScript script;
+  script.Then([&](QWidget* popup) {
+    entries = Texts(popup->actions());
+    popup->close();
+  });
+  const QPoint beside(540, 300);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, beside, s.window().mapToGlobal(beside));
+  QApplication::sendEvent(&s.window(), &event);
+  EXPECT_EQ(entries, QStringList({"元に戻す", "やり直し", "最近使ったプロジェクト",
+                                  "画像を取り込む（オプション指定）...", "-", "Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)...",
+                                  "Language / 言語"}));
+
   ASSERT_TRUE(InstallTranslation(*qApp, Language::English));
   EditorSession english;
-  const QWidget* edit = english.window().Control(IDC_PLACEMENT_TEXT);
+  ExpectPartNames(english, "Play button", "Replay button");
+  const QWidget* edit = english.window().PlacementLine();
   for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
     english.PressPart(k);
     const QString text = english.EditText();
@@ -119,9 +146,17 @@ TEST(LanguageRun, EnglishIsChosenInTheMenuAndSpokenEverywhere) {
     // The edit keeps a few pixels of its own on each side.
     EXPECT_LE(edit->fontMetrics().horizontalAdvance(text) + 6, edit->width()) << text.toStdString();
   }
+  english.LeftClick({100, 100});
+  EXPECT_EQ(english.EditText(), "Import a background picture first");
   EXPECT_EQ(CoreText(kTouchingPartText), "Cannot place: touches another part");
   Import(english, RampPicture());
-  EXPECT_EQ(english.window().UndoText(), "Undo Import Background");
+  EXPECT_EQ(english.window().Actions().UndoText(), "Undo Import Background");
+  for (QAction* menu : english.window().menuBar()->actions()) {
+    EXPECT_FALSE(HasJapanese(menu->text())) << menu->text().toStdString();
+    if (menu->menu() == nullptr || menu->menu()->objectName() == "viewMenu") continue;
+    for (const QString& text : Texts(menu->menu()->actions()))
+      EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
+  }
   ExpectEnglishAndWhole(english.window());
   const std::unique_ptr<QWidget> dialogs[] = {
       std::make_unique<ButtonSettingDialog>(),
@@ -131,56 +166,13 @@ TEST(LanguageRun, EnglishIsChosenInTheMenuAndSpokenEverywhere) {
       std::make_unique<DatabaseInfoDialog>(),
       std::make_unique<ImagePreviewDialog>(),
       std::make_unique<SkinCreatedDialog>(),
-      std::make_unique<CAboutDlg>(),
+      std::make_unique<AboutDialog>(),
       std::make_unique<PictureImportDialog>(RgbImage(400, 300, Rgb{0, 90, 200}), PictureImportOptions{})};
   for (const auto& dialog : dialogs) ExpectEnglishAndWhole(*dialog);
-  InstallTranslation(*qApp, Language::Japanese);
-}
 
-// Each editor has a private temporary folder that goes with it: at Close, when
-// the application's window closes, and when the process is terminated.
-TEST(TemporaryFolder, GoesWithItsEditorHoweverItEnds) {
-  EnsureApplication();
-  QString ended;
-  ModalScript script;
-  script.Then([&](QWidget* window) {
-    ended = static_cast<CSkinEditorDlg*>(window)->TemporaryFolderPath();
-    window->close();
-  });
-  CSkinEditorApp application;
-  EXPECT_FALSE(application.InitInstance());
-  ASSERT_FALSE(ended.isEmpty());
-  EXPECT_FALSE(QDir(ended).exists());
-
-  ScriptedPrompts prompts;
-  CSkinEditorDlg first(&prompts);
-  CSkinEditorDlg second(&prompts);
-  EXPECT_NE(first.TemporaryFolderPath(), second.TemporaryFolderPath());
-  { CSkinEditorDlg third(&prompts); }
-  EXPECT_TRUE(QDir(first.TemporaryFolderPath()).exists());
-  EXPECT_TRUE(first.TemporaryPicturePath().endsWith("/harmoniquest0tempfile.$$$"));
-
-  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-    int channel[2];
-    ASSERT_EQ(pipe(channel), 0);
-    const pid_t child = fork();
-    if (child == 0) {
-      TemporaryPictureFolder doomed;
-      doomed.WritePicture(std::vector<std::uint8_t>{'B', 'M'});
-      const QByteArray name = QFile::encodeName(doomed.folderPath());
-      if (write(channel[1], name.constData(), static_cast<std::size_t>(name.size())) < 0) _exit(2);
-      std::raise(signal);
-      _exit(3);  // not reached: the signal ends the process
-    }
-    close(channel[1]);
-    char buffer[4096] = {};
-    const bool told = read(channel[0], buffer, sizeof buffer - 1) > 0;  // one short write arrives whole
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(told && WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
-    EXPECT_FALSE(QDir(QString::fromLocal8Bit(buffer)).exists()) << buffer;
-  }
+  ASSERT_TRUE(InstallTranslation(*qApp, Language::Japanese));
+  QMessageBox question(QMessageBox::Question, "Warning", "?", QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(question.button(QMessageBox::Yes)->text(), "はい(&Y)");
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QProcess>
 
+#include "app/file_paths.h"
+#include "app/kind_indicator.h"
+#include "document/recovery_copy_writer.h"
 #include "project/project_file.h"
 #include "session_support.h"
 #include "support/bmp_builder.h"
@@ -48,11 +53,11 @@ QByteArray ReadFileBytes(const QString& path) {
 
 void Import(EditorSession& s, const std::vector<std::uint8_t>& bytes, const QString& name) {
   s.prompts.files.push_back(WriteFile(s.Path(name), bytes));
-  s.Click(IDC_IMAGE);
+  s.Click(s.window().ImageButton());
 }
 
-std::vector<std::uint8_t> ProjectBytes(CSkinEditorDlg& window) {
-  return WriteProjectFile(window.Layout());
+std::vector<std::uint8_t> ProjectBytes(const EditorSession& s) {
+  return WriteProjectFile(s.layout());
 }
 
 std::vector<std::uint8_t> Pixels(const QImage& image) {
@@ -63,8 +68,19 @@ std::vector<std::uint8_t> Pixels(const QImage& image) {
   return bytes;
 }
 
-QImage Canvas(EditorSession& s) {
-  return s.Client().copy(kCanvasFrameArea.united(kIndicatorArea));
+QImage CanvasShot(const EditorSession& s) {
+  const QImage framed = s.Framed();
+  const QImage indicator = s.window().Indicator()->grab().toImage();
+  QImage shot(framed.width() + indicator.width(), framed.height(), QImage::Format_RGB32);
+  shot.fill(Qt::white);
+  QPainter painter(&shot);
+  painter.drawImage(0, 0, framed);
+  painter.drawImage(framed.width(), framed.height() - indicator.height(), indicator);
+  return shot;
+}
+
+QStringList RecoveryCopies() {
+  return QDir(FromFileSystemPath(RecoveryCopyWriter::DefaultFolder())).entryList({"*.hqd"});
 }
 
 int RunCli(const QStringList& arguments, std::string& error) {

@@ -15,9 +15,9 @@
 
 namespace vorlune::testing {
 
-QPoint ClientPointFor(PartKind k, int x, int y) {
+QPoint SkinPointFor(PartKind k, int x, int y) {
   const PartKindInfo& info = KindInfo(k);
-  return {x + kCanvasOrigin + info.width / 2, y + kCanvasOrigin + info.height / 2};
+  return {x + info.width / 2, y + info.height / 2};
 }
 
 ModalScript::Step ChooseColours(std::initializer_list<std::pair<int, int>> rowAndIndex) {
@@ -63,16 +63,32 @@ ModalScript::Step FillInfo(const QString& name, const QString& author, const QSt
 
 EditorSession::EditorSession() {
   EnsureApplication();
-  window_ = std::make_unique<CSkinEditorDlg>(&prompts);
+  window_ = std::make_unique<EditorWindow>(&prompts);
   window_->show();
 }
 
 EditorSession::~EditorSession() = default;
 
+PartButton* EditorSession::Part(PartKind k) const {
+  return window_->Palette()->Button(k);
+}
+
+QPoint EditorSession::ViewPoint(QPoint skin) const {
+  return Canvas()->ViewRect({skin.x(), skin.y(), skin.x() + 1, skin.y() + 1}).topLeft();
+}
+
+QImage EditorSession::Skin() const {
+  return Canvas()->grab(Canvas()->ViewRect(kWholeSkin)).toImage();
+}
+
+QImage EditorSession::Framed() const {
+  return Canvas()->grab(Canvas()->ViewRect(kWholeSkin).adjusted(-5, -5, 5, 5)).toImage();
+}
+
 void EditorSession::Place(PartKind k, int x, int y) {
   PressPart(k);
-  MoveTo(ClientPointFor(k, x, y));
-  LeftClick(ClientPointFor(k, x, y));
+  MoveTo(SkinPointFor(k, x, y));
+  LeftClick(SkinPointFor(k, x, y));
 }
 
 void EditorSession::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -100,13 +116,13 @@ bool EditorSession::Drop(const QStringList& paths) {
 }
 
 QString EditorSession::EditText() const {
-  return qobject_cast<QLineEdit*>(window_->Control(IDC_PLACEMENT_TEXT))->text();
+  return window_->PlacementLine()->text();
 }
 
 std::vector<bool> EditorSession::EnabledButtons() const {
   std::vector<bool> enabled(kLayoutRows, false);
   for (PartKind k = kFirstKind; k <= kLastKind; ++k)
-    enabled[static_cast<std::size_t>(k)] = window_->PartButton(k)->isEnabled();
+    enabled[static_cast<std::size_t>(k)] = Part(k)->isEnabled();
   return enabled;
 }
 

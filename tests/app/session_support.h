@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,8 +16,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window_template.h"
-#include "app/skin_editor_dlg.h"
+#include "app/canvas_view.h"
+#include "app/editor_window.h"
+#include "app/part_button.h"
+#include "app/part_palette.h"
 #include "dialogs/user_prompts.h"
 #include "layout/skin_palette.h"
 
@@ -98,8 +101,8 @@ class ModalScript {
 void PressEnter(QWidget* dialog);
 void PressEscape(QWidget* dialog);
 
-// The client point whose click puts a part of kind k at canvas (x, y).
-QPoint ClientPointFor(PartKind k, int x, int y);
+// The skin pixel whose click puts a part of kind k at (x, y): the part's centre.
+QPoint SkinPointFor(PartKind k, int x, int y);
 
 // A step for a property dialog: for a button, "with image" first; then a click
 // on swatch `index` of picker row `row` for each pair; then OK.
@@ -108,21 +111,31 @@ ModalScript::Step ChooseColours(std::initializer_list<std::pair<int, int>> rowAn
 // A step for the information dialog: the three texts typed, then OK.
 ModalScript::Step FillInfo(const QString& name, const QString& author, const QString& version);
 
-// One editor window with scripted file and message dialogs, driven with the mouse and keys.
+// One editor window with scripted file and message dialogs, driven with the
+// mouse and keys. Points on the canvas are skin pixels.
 class EditorSession {
  public:
   EditorSession();
   ~EditorSession();
 
-  CSkinEditorDlg& window() { return *window_; }
+  EditorWindow& window() const { return *window_; }
+  const SkinDocument& document() const { return window_->Document(); }
+  const SkinLayout& layout() const { return window_->Document().Layout(); }
   ScriptedPrompts prompts;
   QTemporaryDir files;
 
-  void Click(int id) { QTest::mouseClick(window_->Control(id), Qt::LeftButton); }
-  void PressPart(PartKind k) { QTest::mouseClick(window_->PartButton(k), Qt::LeftButton); }
-  void LeftClick(QPoint at) { QTest::mouseClick(window_.get(), Qt::LeftButton, Qt::NoModifier, at); }
-  void RightClick(QPoint at) { QTest::mouseClick(window_.get(), Qt::RightButton, Qt::NoModifier, at); }
-  void MoveTo(QPoint at) { QTest::mouseMove(window_.get(), at); }
+  void Click(QWidget* button, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mouseClick(button, Qt::LeftButton, modifiers);
+  }
+  PartButton* Part(PartKind k) const;
+  void PressPart(PartKind k) { Click(Part(k)); }
+  void LeftClick(QPoint skin) {
+    QTest::mouseClick(Canvas(), Qt::LeftButton, Qt::NoModifier, ViewPoint(skin));
+  }
+  void RightClick(QPoint skin) {
+    QTest::mouseClick(Canvas(), Qt::RightButton, Qt::NoModifier, ViewPoint(skin));
+  }
+  void MoveTo(QPoint skin) { QTest::mouseMove(Canvas(), ViewPoint(skin)); }
   // Part button k, the mouse over (x, y) and a left click there.
   void Place(PartKind k, int x, int y);
   // A key as a person types it: to whatever control of the active window has the focus.
@@ -131,11 +144,15 @@ class EditorSession {
   bool Drop(const QStringList& paths);
   QString Path(const QString& name) const { return files.filePath(name); }
   QString EditText() const;
-  QImage Client() { return window_->grab().toImage(); }
+  CanvasView* Canvas() const { return window_->Canvas(); }
+  QPoint ViewPoint(QPoint skin) const;
+  // The skin as the canvas shows it, 320 x 320, and with its frame.
+  QImage Skin() const;
+  QImage Framed() const;
   std::vector<bool> EnabledButtons() const;  // index = kind, entry 0 unused
 
  private:
-  std::unique_ptr<CSkinEditorDlg> window_;
+  std::unique_ptr<EditorWindow> window_;
 };
 
 // What only the test program builds (run_support.cpp), not the screenshots.
@@ -159,12 +176,15 @@ inline std::span<const std::uint8_t> Bytes(const QByteArray& bytes) {
 // Chooses `bytes`, written as `name`, in the open dialog of "画　像".
 void Import(EditorSession& s, const std::vector<std::uint8_t>& bytes, const QString& name = "picture.bmp");
 
-// The window's layout as a project file would hold it.
-std::vector<std::uint8_t> ProjectBytes(CSkinEditorDlg& window);
+// The document's layout as a project file would hold it.
+std::vector<std::uint8_t> ProjectBytes(const EditorSession& s);
 // The pixels of `image`, for golden checks.
 std::vector<std::uint8_t> Pixels(const QImage& image);
-// The canvas with its grey frame and the placement indicator.
-QImage Canvas(EditorSession& s);
+// The framed canvas with the current-kind indicator beside its lower right corner.
+QImage CanvasShot(const EditorSession& s);
+
+// The recovery copies in the folder every editor of the test run writes them to.
+QStringList RecoveryCopies();
 
 // Runs vorlune-cli; its exit code, its error output appended to `error`.
 int RunCli(const QStringList& arguments, std::string& error);

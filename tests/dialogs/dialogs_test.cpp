@@ -148,9 +148,16 @@ std::vector<std::pair<std::string, QDialog*>> EveryDialog(QWidget& owner) {
   testing::Place(layout, 1, 10, 20, {9, 10, kNoColor});
   auto* preview = new ImagePreviewDialog(&owner);
   preview->SetPreviewLayout(layout);
+  // With the contrast line at its tallest.
+  SkinLayout sky = testing::PaintedLayout({{0, 0, 320, 320, Rgb{135, 206, 235}}});
+  testing::Place(sky, 17, 100, 200, {0, 12, 9});
+  auto* marked = new ThreeColorDialog(&owner);
+  marked->SetColors(17, {0, 12, 9});
+  marked->SetContrastMarks(PickerContrast(sky, 17));
   return {{"button_setting", new ButtonSettingDialog(&owner)},
           {"two_color", new TwoColorDialog(&owner)},
           {"three_color", new ThreeColorDialog(&owner)},
+          {"three_color_marks", marked},
           {"text_color", new TextColorDialog(&owner)},
           {"database_info", new DatabaseInfoDialog(nullptr, &owner)},
           {"image_preview", preview},

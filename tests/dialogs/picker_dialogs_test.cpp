@@ -11,6 +11,7 @@
 #include "dialogs/part_colors_editing.h"
 #include "dialogs_support.h"
 #include "support/golden.h"
+#include "support/synthetic_layout.h"
 
 namespace vorlune {
 namespace {
@@ -72,6 +73,60 @@ TEST(EditPartColors, EachFamilyGetsItsDialogAndColours) {
     EXPECT_EQ(seen, c.dialog);
     EXPECT_EQ(colors, c.after);
   }
+}
+
+// A dialog of the part of `kind` holding `colors`, shown with the marks of the
+// part placed at (x, y) over the layout's background, as text: the swatches
+// marked, its layout and its contrast line. Its strips lie where they lie
+// without marks; with the marks taken away again it paints as without.
+template <class Dialog>
+std::string MarkedDialog(SkinLayout layout, PartKind kind, QPoint at, ColorTriple colors, Dialog& marked) {
+  testing::Place(layout, kind, at.x(), at.y(), colors);
+  const auto marks = PickerContrast(layout, kind);
+  Dialog plain;
+  for (Dialog* dialog : {&plain, &marked}) {
+    dialog->SetColors(kind, colors);
+    dialog->SetContrastMarks(dialog == &marked ? marks : std::nullopt);
+    dialog->show();
+  }
+  std::string text = "== " + std::string(marked.metaObject()->className()) + " " +
+                     std::string(KindInfo(kind).name) + "\nmarked:";
+  for (std::size_t c = 0; marks && c < marks->size(); ++c)
+    text += (*marks)[c].passes ? " " + std::to_string(c) : "";
+  text += "\n" + testing::LayoutText(marked) + marked.ContrastLine()->text().toStdString() + "\n";
+  EXPECT_EQ(marked.width(), plain.width());
+  for (int row = 0; row < static_cast<QWidget&>(plain).findChildren<PaletteRow*>().size(); ++row)
+    EXPECT_EQ(marked.Row(row)->geometry(), plain.Row(row)->geometry()) << text;
+  EXPECT_GOLDEN("paint marks " + std::string(KindInfo(kind).name), testing::OwnPainting(marked));
+  Dialog unmarked;
+  unmarked.SetColors(kind, colors);
+  unmarked.SetContrastMarks(marks);
+  unmarked.SetContrastMarks(std::nullopt);
+  unmarked.show();
+  EXPECT_EQ(testing::OwnPainting(unmarked), testing::OwnPainting(plain)) << text;
+  return text;
+}
+
+// Over one sky blue, the dialog of each family checks the colours that stand
+// out enough from it on every strip (3:1 for buttons and meters, 4.5:1 for
+// the displays); the tooltips and the line under the rows give the contrasts,
+// and the line follows a click.
+TEST(PickerDialog, MarksTheColoursThatStandOutFromTheBackground) {
+  const SkinLayout sky = testing::PaintedLayout({{0, 0, 320, 320, Rgb{135, 206, 235}}});
+  ButtonSettingDialog button;
+  TwoColorDialog two;
+  ThreeColorDialog three;
+  TextColorDialog display;
+  std::string text = MarkedDialog(sky, 1, {10, 10}, {15, 8, kNoColor}, button) +
+                     MarkedDialog(sky, 12, {100, 100}, {7, 4, kNoColor}, two) +
+                     MarkedDialog(sky, 17, {100, 200}, {0, 12, 9}, three) +
+                     MarkedDialog(sky, 21, {10, 260}, {15, kNoColor, kNoColor}, display);
+  text += "tooltips:\n" + display.SwatchToolTip(0).toStdString() + "\n" +
+          display.SwatchToolTip(15).toStdString() +
+          "\nunmarked: " + TwoColorDialog().SwatchToolTip(4).toStdString() + "\n";
+  Click(display, display.SwatchCenter(0, 4));
+  text += "after choosing navy:\n" + display.ContrastLine()->text().toStdString() + "\n";
+  testing::ExpectTextGolden("contrast_marks", text);
 }
 
 // Notes, per palette row, whether a paint covered its colour square.

@@ -5,14 +5,17 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
-#include "app/about_dlg.h"
+#include "app/about_dialog.h"
 #include "app/language_choice.h"
-#include "app/main_window_template.h"
 #include "core/cp932.h"
 #include "core/file_io.h"
 #include "dialogs/button_setting_dialog.h"
@@ -67,7 +70,7 @@ void SaveDialogs(Shooter& shooter) {
   shooter.Save(info, "170_database_info.png");
   SkinCreatedDialog created;
   shooter.Save(created, "171_created.png");
-  CAboutDlg about;
+  AboutDialog about;
   shooter.Save(about, "about.png");
   // The longest message, in the box the editor shows it in.
   QMessageBox message(
@@ -102,7 +105,7 @@ void SavePrompts(Shooter& shooter) {
   // The same text as the skin loading asks with.
   SaveShown(shooter, "prompt_foreign_skin.png", [&] {
     prompts.AskYesNo(nullptr, QCoreApplication::translate(
-                                  "vorlune::CSkinEditorDlg",
+                                  "vorlune::EditorWindow",
                                   "このスキンは、このエディタで作られたものではないか、\n"
                                   "作成後に変更されています。\n"
                                   "プロジェクトとして開いて作成し直すと、元のスキンと同じにはなりません。\n"
@@ -115,13 +118,13 @@ void SavePrompts(Shooter& shooter) {
 void SaveEditor(Shooter& shooter, const QString& picture) {
   EditorSession session;
   session.prompts.files = {picture};
-  QTest::mouseClick(session.window().Control(IDC_IMAGE), Qt::LeftButton);
+  session.Click(session.window().ImageButton());
   for (const UserMessage& message : session.prompts.messages)
     std::fprintf(stderr, "message: %s\n", message.text.c_str());
 
-  ModalScript script;
+  auto script = std::make_unique<ModalScript>();
   script
-      .Then(ChooseColours({{0, 15}, {1, 11}}))         // Play
+      ->Then(ChooseColours({{0, 15}, {1, 11}}))        // Play
       .Then(ChooseColours({{0, 15}, {1, 11}}))         // Stop
       .Then(ChooseColours({{0, 15}, {1, 11}}))         // Next track
       .Then(ChooseColours({}))                         // Replay, without image
@@ -142,24 +145,34 @@ void SaveEditor(Shooter& shooter, const QString& picture) {
   session.Place(24, 10, 52);
   session.Place(27, 40, 220);
   shooter.Save(session.window(), "102_editor.png");
+  std::fprintf(stderr, "dialogs answered: %d, left: %zu\n", static_cast<int>(script->Titles().size()),
+               script->Remaining());
+  script.reset();  // the menus below are shown, not answered
 
   session.PressPart(7);
-  session.MoveTo(testing::ClientPointFor(7, 190, 271));
+  session.MoveTo(testing::SkinPointFor(7, 190, 271));
   shooter.Save(session.window(), "102_editor_placing.png");
 
-  // The window's menu, with an undo of the last placement.
+  // The window's menu, with an undo of the last placement, and the menu bar's File menu.
   SaveShown(shooter, "window_menu.png", [&session] {
     QWidget& window = session.window();
     const QPoint at(window.width() - 8, window.height() / 2);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.mapToGlobal(at));
     QApplication::sendEvent(&window, &event);
   });
+  SaveShown(shooter, "menu_file.png", [&session] {
+    QMenu* file = session.window().findChild<QMenu*>(QStringLiteral("fileMenu"));
+    file->exec(session.window().menuBar()->mapToGlobal(QPoint(0, session.window().menuBar()->height())));
+  });
+  // Maximised as a window manager does it; a bare X server has none to ask.
+  const QSize normal = session.window().size();
+  session.window().resize(session.window().screen()->availableGeometry().size());
+  shooter.Save(session.window(), "102_editor_maximised.png");
+  session.window().resize(normal);
 
   ImagePreviewDialog preview;
-  preview.SetPreviewLayout(session.window().Layout());
+  preview.SetPreviewLayout(session.layout());
   shooter.Save(preview, "169_image_preview.png");
-  std::fprintf(stderr, "dialogs answered: %d, left: %zu\n", static_cast<int>(script.Titles().size()),
-               script.Remaining());
 }
 
 // The import options of a photograph, as Shift+Image shows them: the fine

@@ -1,13 +1,11 @@
+// Files dropped on the window or named on the command line.
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QPushButton>
-#include <QShortcut>
 #include <QUrl>
 
-#include "main_window_template.h"
-#include "skin_editor_dlg.h"
+#include "editor_window.h"
 
 namespace vorlune {
 
@@ -31,23 +29,7 @@ DroppedFile DroppedFileOf(const QMimeData* data, QString& path) {
 
 }  // namespace
 
-void CSkinEditorDlg::CreateShortcuts() {
-  const struct {
-    int id;
-    QKeySequence keys;
-    void (CSkinEditorDlg::*command)();
-  } shortcuts[] = {{IDC_LOAD, QKeySequence(Qt::CTRL | Qt::Key_O), &CSkinEditorDlg::OnLoadProject},
-                   {IDC_SAVE, QKeySequence(Qt::CTRL | Qt::Key_S), &CSkinEditorDlg::OnSaveProject},
-                   {IDC_IMAGE, QKeySequence(Qt::CTRL | Qt::Key_I), &CSkinEditorDlg::OnImportBackground},
-                   {IDC_CREATE, QKeySequence(Qt::CTRL | Qt::Key_E), &CSkinEditorDlg::OnCreateSkin}};
-  for (const auto& s : shortcuts) {
-    auto* shortcut = new QShortcut(s.keys, this);
-    connect(shortcut, &QShortcut::activated, this, s.command);
-    Control(s.id)->setToolTip(s.keys.toString(QKeySequence::NativeText));
-  }
-}
-
-void CSkinEditorDlg::OpenFile(const QString& path) {
+void EditorWindow::OpenFile(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix == QLatin1String("hqd") || suffix == QLatin1String("pdb")) {
     if (MaySetAsideChanges()) LoadProjectFrom(path);
@@ -56,17 +38,12 @@ void CSkinEditorDlg::OpenFile(const QString& path) {
   }
 }
 
-void CSkinEditorDlg::SetProjectPath(const QString& path) {
-  m_projectPath = path;
-  setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Vorlune"));
-}
-
-void CSkinEditorDlg::dragEnterEvent(QDragEnterEvent* event) {
+void EditorWindow::dragEnterEvent(QDragEnterEvent* event) {
   QString path;
   if (DroppedFileOf(event->mimeData(), path) != DroppedFile::None) event->acceptProposedAction();
 }
 
-void CSkinEditorDlg::dropEvent(QDropEvent* event) {
+void EditorWindow::dropEvent(QDropEvent* event) {
   QString path;
   const DroppedFile dropped = DroppedFileOf(event->mimeData(), path);
   if (dropped == DroppedFile::None) return;
