@@ -7,9 +7,11 @@
 
 #include <map>
 
+#include "document/skin_document.h"
 #include "layout/part_kind.h"
 #include "project/project_messages.h"
 #include "skin/create_checks.h"
+#include "support/synthetic_layout.h"
 #include "support/test_files.h"
 
 namespace vorlune {
@@ -56,6 +58,12 @@ TEST(MessageTexts, EnglishOfJapaneseMessagesIsTheEditorsTranslation) {
   layout.databaseAuthor[0] = 'A';
   japanese.push_back(*CheckInfoTexts(layout));
   for (PartKind k = kFirstKind; k <= kLastKind; ++k) japanese.push_back(PlacementMessage(k));
+  SkinDocument document;
+  document.LoadLayout(testing::SyntheticLayout(), "p.hqd");
+  ASSERT_TRUE(document.PlacePart(1, 0, 0).ok());
+  japanese.push_back(document.PlacePart(2, 10, 10).error());
+  japanese.push_back({std::string(kImportBackgroundFirstText), MessageIcon::Information,
+                      MessageCode::ImportBackgroundFirst});
 
   const std::map<std::string, std::string> translations = CoreTranslations();
   for (const UserMessage& message : japanese) {
