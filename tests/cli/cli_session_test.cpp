@@ -270,8 +270,10 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {build("light.hqd", "x.pdb",
                  {"--name", "T", "--author", "A", "--version", "1", "--time", "852120000"})},
           {build("last.hqd", "x.pdb", texts)},
-          {build("nostop.hqd", "x.pdb", texts),
-           Saved("nostop.hqd", [](SkinLayout& l) { testing::Place(l, 1, 10, 270, {9, 12, kNoColor}); })},
+          {build("nostop.hqd", "x.pdb", texts), Saved("nostop.hqd",
+                                                      [](SkinLayout& l) {
+                                                        testing::Place(l, 1, 10, 270, {9, 12, kNoColor});
+                                                      })},
           {build("light.hqd", "x.pdb", {"--name", std::string(31, 'n'), "--author", "A", "--version", "1"})},
           {build("light.hqd", "absent/x.pdb", texts)},
           {build("count.hqd", "skin.pdb", texts), Saved("count.hqd",
