@@ -1,4 +1,6 @@
+#include <CLI/CLI.hpp>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "cli/commands.h"
@@ -14,34 +16,12 @@ namespace vorlune::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorlune-cli import IN.bmp OUT.hqd [--reduced-bmp FILE]\n"
-    "       vorlune-cli import IN OUT.hqd [--fit cover|contain|stretch] [--reduce classic|fine]\n"
-    "                          [--dither fs|none] [--matte RRGGBB] [--reduced-bmp FILE]\n";
-
-void PrintHelp() {
-  std::fputs(kUsage, stdout);
-  std::puts(
-      "\nImports a picture as the background of a new skin and writes the project file that the\n"
-      "editor would save right after the import: nothing placed, no name, author or version.\n\n"
-      "A 320 x 320 BMP (1, 2, 4, 8 or 24 bits per pixel, uncompressed) is imported exactly:\n"
-      "pictures with more than 214 colours are reduced to 214 colours (a note says so on\n"
-      "standard error). Any BMP goes the same way unless --fit or --reduce fine is given.\n"
-      "Every other picture (PNG, JPEG, WebP, GIF's first frame, TIFF, BMP of any size) is\n"
-      "turned upright, converted to sRGB, laid over the matte colour where transparent,\n"
-      "fitted to 320 x 320 and reduced to at most 214 colours:\n\n"
-      "  --fit cover          scale to fill and crop the overhang equally (default)\n"
-      "  --fit contain        the whole picture, bars of the matte colour\n"
-      "  --fit stretch        scale to the square\n"
-      "  --reduce fine        214 colours chosen for the picture (default)\n"
-      "  --reduce classic     the 24-bit BMP reduction, applied to the fitted picture\n"
-      "  --dither fs|none     error diffusion of the fine reduction on (default) or off\n"
-      "  --matte RRGGBB       colour under transparent parts and of the bars (default FFFFFF)\n"
-      "  --reduced-bmp FILE   also write the reduced 8-bit picture as the editor keeps it\n"
-      "                       in its temporary picture file (103,312 bytes)\n\n"
-      "A picture the editor refuses gives its message on standard error and exit status 1;\n"
-      "no file is then created or changed.");
-}
+struct ImportArguments {
+  std::string input;
+  std::string output;
+  std::string reducedBmpPath;
+  PictureOptions picture;
+};
 
 // A note carries the editor's own text, line break included.
 void PrintNote(const std::string& text) {
@@ -56,39 +36,10 @@ bool WriteOutput(const std::string& path, const std::vector<std::uint8_t>& bytes
   return true;
 }
 
-int Usage() {
-  std::fputs(kUsage, stderr);
-  return 2;
-}
-
-}  // namespace
-
-int RunImport(const Arguments& args) {
-  if (WantsHelp(args)) {
-    PrintHelp();
-    return 0;
-  }
-  std::string input;
-  std::string output;
-  std::string reducedBmpPath;
-  PictureOptionsParser options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const bool hasValue = i + 1 < args.size();
-    if (args[i] == "--reduced-bmp") {
-      if (!hasValue) return Usage();
-      reducedBmpPath = args[++i];
-    } else if (options.Takes(args[i])) {
-      if (!hasValue || !options.Parse(args[i], args[i + 1])) return Usage();
-      ++i;
-    } else if (input.empty()) {
-      input = args[i];
-    } else if (output.empty()) {
-      output = args[i];
-    } else {
-      return Usage();
-    }
-  }
-  if (input.empty() || output.empty()) return Usage();
+int RunImport(const ImportArguments& args) {
+  const std::string& input = args.input;
+  const std::string& output = args.output;
+  const PictureOptions& options = args.picture;
 
   // Only the first bytes up to the picture buffer's size can matter to the
   // exact import; other pictures are read whole.
@@ -104,15 +55,45 @@ int RunImport(const Arguments& args) {
   Result<ImportedBackground> imported =
       exact ? ImportBackground(file.bytes) : ImportPicture(file.bytes, options.options());
   if (!imported) return RefuseFile(input, imported.error());
-  if (imported->reductionNoticeDue) PrintNote(ReductionNoticeMessage().text);
-  for (const auto& warning : imported->warnings) PrintNote(warning.text);
+  if (imported->reductionNoticeDue) PrintNote(CliText(ReductionNoticeMessage()));
+  for (const auto& warning : imported->warnings) PrintNote(CliText(warning));
 
   const std::vector<std::uint8_t> temporaryPicture = TemporaryPictureFileBytes(imported->reducedBmp);
   SkinLayout layout = NewSkinLayout();
   ApplyImportedBackground(layout, std::move(*imported));
   if (!WriteOutput(output, WriteProjectFile(layout))) return 1;
-  if (!reducedBmpPath.empty() && !WriteOutput(reducedBmpPath, temporaryPicture)) return 1;
+  if (!args.reducedBmpPath.empty() && !WriteOutput(args.reducedBmpPath, temporaryPicture)) return 1;
   return 0;
+}
+
+}  // namespace
+
+Command AddImportCommand(CLI::App& tool) {
+  auto args = std::make_shared<ImportArguments>();
+  CLI::App* command = tool.add_subcommand(
+      "import",
+      "Make a project from a picture.\n\n"
+      "Imports the picture as the background of a new skin and writes the project file\n"
+      "that the editor would save right after the import: nothing placed, no name,\n"
+      "author or version.\n\n"
+      "A 320 x 320 BMP (1, 2, 4, 8 or 24 bits per pixel, uncompressed) is imported exactly:\n"
+      "pictures with more than 214 colours are reduced to 214 colours (a note says so on\n"
+      "standard error). Any BMP goes the same way unless --fit or --reduce fine is given.\n"
+      "Every other picture (PNG, JPEG, WebP, GIF's first frame, TIFF, BMP of any size) is\n"
+      "turned upright, converted to sRGB, laid over the matte colour where transparent,\n"
+      "fitted to 320 x 320 and reduced to at most 214 colours.");
+  command->add_option("IN", args->input, "the picture")->required();
+  command->add_option("OUT.hqd", args->output, "the project to write")->required();
+  args->picture.AddTo(*command);
+  command
+      ->add_option("--reduced-bmp", args->reducedBmpPath,
+                   "also write the reduced 8-bit picture as the editor keeps it\n"
+                   "in its temporary picture file (103,312 bytes)")
+      ->type_name("FILE");
+  command->footer(
+      "A picture the editor refuses gives its message on standard error and exit status 1;\n"
+      "no file is then created or changed.");
+  return {command, [args] { return RunImport(*args); }};
 }
 
 }  // namespace vorlune::cli

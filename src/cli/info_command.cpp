@@ -1,5 +1,7 @@
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 
 #include "cli/commands.h"
 #include "core/file_io.h"
@@ -7,39 +9,16 @@
 
 namespace vorlune::cli {
 
-bool WantsHelp(const Arguments& args) {
-  for (const auto& arg : args) {
-    if (arg == "--help" || arg == "-h") return true;
-  }
-  return false;
-}
+namespace {
 
-int RunInfo(const Arguments& args) {
-  if (WantsHelp(args)) {
-    std::puts(
-        "usage: vorlune-cli info FILE [--json]\n\n"
-        "Describes a background picture (.bmp), a project (.hqd) or a skin database (.pdb):\n"
-        "the header fields the editor reads or writes, and for a project its texts and parts;\n"
-        "for another picture (PNG, JPEG, WebP, GIF, TIFF) its format, size, orientation,\n"
-        "colour profile, transparency and colours.");
-    return 0;
-  }
-  bool json = false;
+struct InfoArguments {
   std::string path;
-  for (const auto& arg : args) {
-    if (arg == "--json") {
-      json = true;
-    } else if (path.empty()) {
-      path = arg;
-    } else {
-      std::fputs("vorlune-cli info: one file at a time\n", stderr);
-      return 2;
-    }
-  }
-  if (path.empty()) {
-    std::fputs("usage: vorlune-cli info FILE [--json]\n", stderr);
-    return 2;
-  }
+  bool json = false;
+};
+
+int RunInfo(const InfoArguments& args) {
+  const std::string& path = args.path;
+  const bool json = args.json;
   // Decide by content, not by name: "BM" is a picture, a Palm database has its
   // type and creator at offset 60, anything else is tried as a project.
   const FileBytes head = ReadWholeFile(path, 68);
@@ -54,6 +33,22 @@ int RunInfo(const Arguments& args) {
     return DescribeSkinDatabase(path, json);
   }
   return DescribeProject(path, json);
+}
+
+}  // namespace
+
+Command AddInfoCommand(CLI::App& tool) {
+  auto args = std::make_shared<InfoArguments>();
+  CLI::App* command =
+      tool.add_subcommand("info",
+                          "Describe a picture, a project (.hqd) or a skin database (.pdb).\n\n"
+                          "For a background picture (.bmp), a project or a skin: the header fields the\n"
+                          "editor reads or writes, and for a project its texts and parts; for another\n"
+                          "picture (PNG, JPEG, WebP, GIF, TIFF) its format, size, orientation, colour\n"
+                          "profile, transparency and colours. The kind of file is told from its content.");
+  command->add_option("FILE", args->path, "the file to describe")->required();
+  command->add_flag("--json", args->json, "print one JSON object instead of text");
+  return {command, [args] { return RunInfo(*args); }};
 }
 
 }  // namespace vorlune::cli

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/json_writer.h"
+#include "cli/file_message.h"
+#include "cli/json_output.h"
 #include "cli/picture_options.h"
 #include "core/file_io.h"
 #include "image/picture_decoding.h"
@@ -40,31 +41,25 @@ int DescribePicture(const std::string& path, bool json) {
   const Result<PictureFacts> facts =
       decoded ? Result<PictureFacts>(decoded->facts) : InspectPicture(file.bytes);
   const std::int64_t colours = decoded ? DistinctColours(decoded->image) : -1;
-  std::string refusal = decoded ? "" : decoded.error().text;
+  std::string refusal = decoded ? "" : CliText(decoded.error());
 
   if (json) {
-    JsonWriter out;
-    out.BeginObject();
-    out.Add("file", path);
-    out.Add("kind", "picture");
-    out.Add("size", static_cast<std::int64_t>(file.bytes.size()));
+    Json out;
+    out["file"] = path;
+    out["kind"] = "picture";
+    out["size"] = file.bytes.size();
     if (facts) {
-      out.Add("format", facts->format);
-      out.Add("width", facts->width);
-      out.Add("height", facts->height);
-      out.Add("orientation", facts->orientation);
-      out.Add("colorProfile", facts->hasProfile);
-      out.Add("alpha", facts->hasAlpha);
+      out["format"] = facts->format;
+      out["width"] = facts->width;
+      out["height"] = facts->height;
+      out["orientation"] = facts->orientation;
+      out["colorProfile"] = facts->hasProfile;
+      out["alpha"] = facts->hasAlpha;
     }
-    if (colours >= 0) {
-      out.Add("colorsInPixels", colours);
-    } else {
-      out.AddNull("colorsInPixels");
-    }
-    out.Add("importable", decoded.ok());
-    if (!decoded) out.Add("refusal", refusal);
-    out.EndObject();
-    std::printf("%s\n", out.text().c_str());
+    out["colorsInPixels"] = colours >= 0 ? Json(colours) : Json(nullptr);
+    out["importable"] = decoded.ok();
+    if (!decoded) out["refusal"] = refusal;
+    PrintJson(out);
     return 0;
   }
   std::printf("file:                %s\n", path.c_str());

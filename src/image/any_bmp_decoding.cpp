@@ -36,7 +36,7 @@ Result<RgbaPixels> DecodeAnyBmp(std::span<const std::uint8_t> file, bool headerO
   if (!PictureSizeAllowed(std::uint32_t(width), height)) return PictureTooLargeMessage();
   if (compression != 0 && compression != 3) {
     return UserMessage{"This bmp-file is compressed.\nPlease change non-compress bmp-file.",
-                       MessageIcon::Information};
+                       MessageIcon::Information, MessageCode::BmpCompressed};
   }
   const bool indexed = bits == 1 || bits == 2 || bits == 4 || bits == 8;
   if (!indexed && bits != 16 && bits != 24 && bits != 32) return DamagedPictureMessage("BMP");
