@@ -14,6 +14,7 @@
 #include "file_paths.h"
 #include "kind_indicator.h"
 #include "part_palette.h"
+#include "problems_panel.h"
 #include "qt_pictures.h"
 
 namespace vorlune {
@@ -34,6 +35,7 @@ EditorWindow::EditorWindow(UserPrompts* prompts, QWidget* parent)
   actions_->FillMenuBar(*menuBar());
   CreateWidgets();
   ConnectCommands();
+  CreateProblemsPanel();
   subscription_ = document_.Subscribe([this](const DocumentChange& change) { ShowChange(change); });
   ShowChange(DocumentChange{~0u, {}});
   // The placement keys reach the canvas whichever control has the focus.
@@ -46,6 +48,7 @@ EditorWindow::~EditorWindow() {
   // The views go while the document they watch is still there: Qt would
   // delete them only after the window's members.
   delete takeCentralWidget();
+  delete problems_;
 }
 
 void EditorWindow::ShowChange(const DocumentChange& change) {

@@ -19,6 +19,7 @@ class CanvasView;
 class EditorActions;
 class KindIndicator;
 class PartPalette;
+class ProblemsPanel;
 class WaitCursor;
 
 // The editor's main window: views of one SkinDocument. The canvas shows the
@@ -45,6 +46,7 @@ class EditorWindow : public QMainWindow {
   QPushButton* LoadButton() const { return loadButton_; }
   QPushButton* CreateButton() const { return createButton_; }
   EditorActions& Actions() const { return *actions_; }
+  ProblemsPanel* Problems() const { return problems_; }
   UserPrompts& Prompts() { return *prompts_; }
 
   // The clock that stamps the skins Create writes; tests pin it.
@@ -90,6 +92,8 @@ class EditorWindow : public QMainWindow {
   void CreateWidgets();
   QWidget* CreateCommandRow();
   void ConnectCommands();
+  // The problems dock below the canvas, its View-menu entry and its counter.
+  void CreateProblemsPanel();
 
   // Brings the controls and the title in line with what the document changed.
   void ShowChange(const DocumentChange& change);
@@ -124,6 +128,7 @@ class EditorWindow : public QMainWindow {
   QPushButton* saveButton_ = nullptr;
   QPushButton* loadButton_ = nullptr;
   QPushButton* createButton_ = nullptr;
+  ProblemsPanel* problems_ = nullptr;
   UnixClock clock_ = SystemUnixSeconds;
   int subscription_ = 0;
 };

@@ -152,7 +152,7 @@ TEST(WindowRun, TheMenuBarRunsEveryCommand) {
             QStringList(
                 {"ファイル(&F): 画像(&I)... Ctrl+I, 画像を取り込む（オプション指定）..., -, 読み込み(&O)... "
                  "Ctrl+O, 最近使ったプロジェクト, 保存(&S)... Ctrl+S, 作成(&E)... Ctrl+E, -, 終了(&Q) Ctrl+Q",
-                 "編集(&E): 元に戻す Ctrl+Z, やり直し Ctrl+Y", "表示(&V): Language / 言語",
+                 "編集(&E): 元に戻す Ctrl+Z, やり直し Ctrl+Y", "表示(&V): Language / 言語, 問題",
                  "ヘルプ(&H): Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)... F1"}));
   const auto run = [&](EditorActions::Command command) { w.Actions().Action(command)->trigger(); };
   ModalScript script;
@@ -183,8 +183,8 @@ TEST(WindowRun, TheMenuBarRunsEveryCommand) {
   EXPECT_EQ(script.Unexpected(), 0);
 }
 
-// Tab walks the commands, then the part buttons in their grid order; every
-// control that takes the focus shows it.
+// Tab walks the commands, the part buttons in their grid order, then the
+// problems list; every control that takes the focus shows it.
 TEST(WindowRun, TabWalksEveryControlAndFocusShows) {
   EditorSession s;
   EditorWindow& w = s.window();
@@ -193,8 +193,9 @@ TEST(WindowRun, TabWalksEveryControlAndFocusShows) {
   EXPECT_EQ(QApplication::focusWidget(), w.ImageButton());
   QStringList order{"imageButton", "saveButton", "loadButton", "createButton"}, walked;
   for (PartKind k = kFirstKind; k <= kLastKind; ++k) order << QStringLiteral("part%1").arg(k);
-  for (int i = 0; i <= 34; ++i, s.Key(Qt::Key_Tab)) walked << QApplication::focusWidget()->objectName();
-  EXPECT_EQ(walked, order << "imageButton");
+  for (int i = 0; i <= 35; ++i, s.Key(Qt::Key_Tab)) walked << QApplication::focusWidget()->objectName();
+  EXPECT_EQ(walked, order << "problemsList"
+                          << "imageButton");
   for (QWidget* control : w.findChildren<QWidget*>()) {
     if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisible()) continue;
     control->setFocus();
