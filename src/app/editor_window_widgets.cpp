@@ -165,6 +165,7 @@ void EditorWindow::CreateProblemsPanel() {
   statusBar()->addPermanentWidget(problems_->Counter());
   problems_->Counter()->show();
   connect(problems_, &ProblemsPanel::flashRequested, canvas_, &CanvasView::FlashArea);
+  resize(sizeHint());
 }
 
 }  // namespace vorlune

@@ -11,11 +11,26 @@
 
 namespace vorlune {
 
+namespace {
+
+// Room for a few rows below the canvas; a tree's own hint is far taller.
+class ProblemsList : public QTreeWidget {
+ public:
+  using QTreeWidget::QTreeWidget;
+  QSize sizeHint() const override {
+    constexpr int kRows = 5;
+    return {QTreeWidget::sizeHint().width(),
+            header()->sizeHint().height() + kRows * (fontMetrics().height() + 4) + 2 * frameWidth()};
+  }
+};
+
+}  // namespace
+
 ProblemsPanel::ProblemsPanel(SkinDocument& document, QWidget* parent)
     : QDockWidget(tr("問題"), parent), document_(document) {
   setObjectName(QStringLiteral("problemsPanel"));
   setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
-  list_ = new QTreeWidget(this);
+  list_ = new ProblemsList(this);
   list_->setObjectName(QStringLiteral("problemsList"));
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
