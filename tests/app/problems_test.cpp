@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QTreeWidget>
 
 #include "app/editor_actions.h"
@@ -69,6 +70,12 @@ TEST(ProblemsRun, FollowsEditsAndUndoAndFlashesThePart) {
   EXPECT_EQ(flashed.pixel(a.x + a.width + 5, a.y), before.pixel(a.x + a.width + 5, a.y));
   EXPECT_TRUE(QTest::qWaitFor([&] { return !s.Canvas()->Flashing(); }, 2000));
   EXPECT_EQ(s.Skin(), before);
+  // The View menu's entry closes the panel and brings it back.
+  QAction* entry = s.window().Actions().ViewMenu()->actions().back();
+  entry->trigger();
+  EXPECT_FALSE(panel.isVisible());
+  entry->trigger();
+  EXPECT_TRUE(panel.isVisible() && entry->isChecked());
   EXPECT_EQ(script.Unexpected(), 0);
 }
 
