@@ -456,6 +456,141 @@ Please use other characters.</translation>
     </message>
 </context>
 <context>
+    <name>Problems</name>
+    <message>
+        <source>黒</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>栗色</source>
+        <translation>maroon</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>オリーブ</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>紺</source>
+        <translation>navy</translation>
+    </message>
+    <message>
+        <source>紫</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>青緑</source>
+        <translation>teal</translation>
+    </message>
+    <message>
+        <source>銀</source>
+        <translation>silver</translation>
+    </message>
+    <message>
+        <source>灰</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>ライム</source>
+        <translation>lime</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>赤紫</source>
+        <translation>fuchsia</translation>
+    </message>
+    <message>
+        <source>水色</source>
+        <translation>aqua</translation>
+    </message>
+    <message>
+        <source>白</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>オフ状態色</source>
+        <translation>off colour</translation>
+    </message>
+    <message>
+        <source>オン状態色</source>
+        <translation>on colour</translation>
+    </message>
+    <message>
+        <source>最大状態色</source>
+        <translation>maximum colour</translation>
+    </message>
+    <message>
+        <source>文字色</source>
+        <translation>text colour</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>背景画像がありません。背景画像がないとスキンを作成できません</source>
+        <translation>No background picture; a skin cannot be written without one</translation>
+    </message>
+    <message>
+        <source>配置されていません。作成には再生ボタンと停止ボタンが必要です</source>
+        <translation>Not placed; Create needs both the play and the stop button</translation>
+    </message>
+    <message>
+        <source>320 x 320 のスキンからはみ出しています</source>
+        <translation>Lies outside the 320 x 320 skin</translation>
+    </message>
+    <message>
+        <source>同じグループの %1 と一緒に配置されています。配置できるのは一つだけです</source>
+        <translation>Placed together with %1 of the same group; only one of them may be</translation>
+    </message>
+    <message>
+        <source>%1 と重なっています</source>
+        <translation>Overlaps %1</translation>
+    </message>
+    <message>
+        <source>%1 と接しています。部品の間には 1 ピクセルの隙間が必要です</source>
+        <translation>Touches %1; parts need a free pixel between them</translation>
+    </message>
+    <message>
+        <source>ファイルの配置数は %1 ですが、配置されている部品は %2 個です。スキンを書き出せません</source>
+        <translation>The file counts %1 placed parts, but %2 are placed; the skin writer refuses that</translation>
+    </message>
+    <message>
+        <source>背景とのコントラストが低い: %1 %2 (必要 %3, 背景色 %4 が面積の %5 %)</source>
+        <translation>Low contrast against the background: %1 %2 (needs %3; background colour %4 covers %5 % of the area)</translation>
+    </message>
+    <message>
+        <source>%1と%2のコントラストが低い: %3 と %4 %5 (必要 %6)</source>
+        <translation>Low contrast between %1 and %2: %3 against %4 %5 (needs %6)</translation>
+    </message>
+    <message>
+        <source>。点灯と消灯の区別がつきません</source>
+        <translation>; a lit unit cannot be told from an unlit one</translation>
+    </message>
+</context>
+<context>
     <name>UserPrompts</name>
     <message>
         <source>変更を保存しますか?</source>
@@ -772,6 +907,38 @@ Open it?</translation>
     <message>
         <source>再生シミュレーション</source>
         <translation>Player simulation</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::ProblemCounter</name>
+    <message numerus="yes">
+        <source>エラー %n</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>警告 %n</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::ProblemsPanel</name>
+    <message>
+        <source>問題</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <source>部品</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Message</translation>
     </message>
 </context>
 </TS>

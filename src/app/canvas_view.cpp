@@ -14,6 +14,11 @@ namespace {
 
 constexpr int kFramedSize = kCanvasSize + 2 * kCanvasFrameWidth;
 
+// A flash: three times inverted and back, 170 ms each.
+constexpr int kFlashPhases = 6;
+constexpr int kFlashPhaseMs = 170;
+constexpr int kFlashOutline = 2;
+
 QRect ToQRect(const SkinRect& area) {
   return {area.left, area.top, area.right - area.left, area.bottom - area.top};
 }
@@ -26,6 +31,8 @@ CanvasView::CanvasView(SkinDocument& document, QWidget* parent)
   setMouseTracking(true);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   subscription_ = document_.Subscribe([this](const DocumentChange& change) { ShowChange(change); });
+  flashTimer_.setInterval(kFlashPhaseMs);
+  connect(&flashTimer_, &QTimer::timeout, this, &CanvasView::FlashStep);
 }
 
 CanvasView::~CanvasView() {
@@ -64,6 +71,32 @@ void CanvasView::ShowChange(const DocumentChange& change) {
 void CanvasView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintCanvas(painter, SkinOrigin(), SkinImage(document_.Layout(), document_.Placement(), background_));
+  if (flashPhases_ > 0 && flashPhases_ % 2 == 0) {
+    const QRect area = FlashRect().adjusted(kFlashOutline, kFlashOutline, -kFlashOutline, -kFlashOutline);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.fillRect(area, Qt::white);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kFlashOutline));
+    painter.drawRect(area.adjusted(-1, -1, 0, 0));
+  }
+}
+
+void CanvasView::FlashArea(const QRect& skinArea) {
+  if (flashPhases_ > 0) update(FlashRect());
+  flash_ = skinArea;
+  flashPhases_ = kFlashPhases;
+  update(FlashRect());
+  flashTimer_.start();
+}
+
+void CanvasView::FlashStep() {
+  if (--flashPhases_ <= 0) flashTimer_.stop();
+  update(FlashRect());
+}
+
+QRect CanvasView::FlashRect() const {
+  const QRect area = ViewRect({flash_.left(), flash_.top(), flash_.right() + 1, flash_.bottom() + 1});
+  return area.adjusted(-kFlashOutline, -kFlashOutline, kFlashOutline, kFlashOutline);
 }
 
 void CanvasView::PressAt(QPointF at, Qt::MouseButton button) {

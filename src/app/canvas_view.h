@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include "document/skin_document.h"
@@ -33,6 +34,11 @@ class CanvasView : public QWidget {
   // moved, whichever control has the focus; true when the key was taken.
   bool PlacementKey(QKeyEvent* event);
 
+  // Draws attention to an area of the skin (canvas pixels): shown inverted
+  // and outlined three times over about a second, then as before.
+  void FlashArea(const QRect& skinArea);
+  bool Flashing() const { return flashPhases_ > 0; }
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -54,6 +60,12 @@ class CanvasView : public QWidget {
   SkinDocument& document_;
   int subscription_ = 0;
   QImage background_;  // built once for each background
+
+  QRect FlashRect() const;
+  void FlashStep();
+  QTimer flashTimer_;
+  QRect flash_;          // in skin pixels
+  int flashPhases_ = 0;  // left to show; an even number shows the area inverted
 };
 
 }  // namespace vorlune

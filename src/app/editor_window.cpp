@@ -16,6 +16,7 @@
 #include "kind_indicator.h"
 #include "part_palette.h"
 #include "player_window.h"
+#include "problems_panel.h"
 #include "qt_pictures.h"
 
 namespace vorlune {
@@ -36,6 +37,7 @@ EditorWindow::EditorWindow(UserPrompts* prompts, QWidget* parent)
   actions_->FillMenuBar(*menuBar());
   CreateWidgets();
   ConnectCommands();
+  CreateProblemsPanel();
   subscription_ = document_.Subscribe([this](const DocumentChange& change) { ShowChange(change); });
   ShowChange(DocumentChange{~0u, {}});
   // The placement keys reach the canvas whichever control has the focus.
@@ -48,6 +50,7 @@ EditorWindow::~EditorWindow() {
   // The views go while the document they watch is still there: Qt would
   // delete them only after the window's members.
   delete takeCentralWidget();
+  delete problems_;
 }
 
 void EditorWindow::ShowChange(const DocumentChange& change) {

@@ -20,6 +20,7 @@ class EditorActions;
 class KindIndicator;
 class PartPalette;
 class PlayerWindow;
+class ProblemsPanel;
 class WaitCursor;
 
 // The editor's main window: views of one SkinDocument. The canvas shows the
@@ -46,6 +47,7 @@ class EditorWindow : public QMainWindow {
   QPushButton* LoadButton() const { return loadButton_; }
   QPushButton* CreateButton() const { return createButton_; }
   EditorActions& Actions() const { return *actions_; }
+  ProblemsPanel* Problems() const { return problems_; }
   UserPrompts& Prompts() { return *prompts_; }
 
   // The clock that stamps the skins Create writes; tests pin it.
@@ -94,6 +96,8 @@ class EditorWindow : public QMainWindow {
   void CreateWidgets();
   QWidget* CreateCommandRow();
   void ConnectCommands();
+  // The problems dock below the canvas, its View-menu entry and its counter.
+  void CreateProblemsPanel();
 
   // Brings the controls and the title in line with what the document changed.
   void ShowChange(const DocumentChange& change);
@@ -128,6 +132,7 @@ class EditorWindow : public QMainWindow {
   QPushButton* saveButton_ = nullptr;
   QPushButton* loadButton_ = nullptr;
   QPushButton* createButton_ = nullptr;
+  ProblemsPanel* problems_ = nullptr;
   UnixClock clock_ = SystemUnixSeconds;
   int subscription_ = 0;
   // Watches the document, so it goes before it.
