@@ -103,6 +103,8 @@ void CanvasView::paintEvent(QPaintEvent* event) {
                    static_cast<int>(std::floor(event->rect().y() * scale)),
                    static_cast<int>(std::ceil(event->rect().width() * scale)) + 2,
                    static_cast<int>(std::ceil(event->rect().height() * scale)) + 2);
+  // Nothing of the skin under the scroll bars or the corner between them.
+  painter.setClipRect(QRect(QPoint(0, 0), ViewportDeviceSize()));
   const QRect skinRect = ToQRect(SkinAreaDeviceRect(mapping, 0, 0, kCanvasSize, kCanvasSize));
   const int frame = DeviceLength(kCanvasFrameWidth, scale);
   painter.fillRect(skinRect.adjusted(-frame, -frame, frame, frame), QColor(128, 128, 128));
