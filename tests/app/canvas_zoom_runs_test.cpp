@@ -7,6 +7,7 @@
 
 #include "app/canvas_painter.h"
 #include "app/canvas_status.h"
+#include "app/qt_pictures.h"
 #include "session_support.h"
 
 namespace vorlune::testing {
@@ -39,6 +40,12 @@ TEST(CanvasZoomRun, DrawsEachSkinPixelAsAnExactBlockAtEveryZoom) {
   }
   s.Canvas()->ZoomToDefault();
   s.Canvas()->ShowGrid(true);
+  // The part buttons are drawn from the masks at the whole scale, not enlarged from scale 1.
+  const QImage button = s.Part(1)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  if (standard == s.Canvas()->devicePixelRatioF()) {
+    EXPECT_EQ(button,
+              ButtonPictureImage(1, ButtonPictureState::Up, standard).convertToFormat(QImage::Format_RGB32));
+  }
 }
 
 // A click lands on the same skin pixel at every zoom; a part shown at a
