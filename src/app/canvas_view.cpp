@@ -170,7 +170,7 @@ void CanvasView::MoveTo(QPointF at, Qt::KeyboardModifiers modifiers) {
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::MiddleButton) {
+  if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && spaceHeld_)) {
     panFrom_ = event->position();
     setCursor(Qt::ClosedHandCursor);
     return;
@@ -179,9 +179,13 @@ void CanvasView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::MiddleButton || !panFrom_) return;
+  if (!panFrom_ || (event->button() != Qt::MiddleButton && event->button() != Qt::LeftButton)) return;
   panFrom_.reset();
-  unsetCursor();
+  if (spaceHeld_) {
+    setCursor(Qt::OpenHandCursor);
+  } else {
+    unsetCursor();
+  }
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
@@ -209,6 +213,22 @@ void CanvasView::contextMenuEvent(QContextMenuEvent* event) {
     return;
   }
   event->ignore();
+}
+
+bool CanvasView::PanKey(QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  // While placing, Space puts the part down; away from the canvas it presses buttons.
+  if (key->key() != Qt::Key_Space || document_.Placing() || !underMouse()) return false;
+  if (key->isAutoRepeat()) return true;
+  spaceHeld_ = event->type() == QEvent::KeyPress;
+  if (spaceHeld_) {
+    setCursor(Qt::OpenHandCursor);
+  } else {
+    panFrom_.reset();
+    unsetCursor();
+  }
+  return true;
 }
 
 bool CanvasView::PlacementKey(QKeyEvent* event) {

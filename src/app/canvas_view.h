@@ -40,6 +40,9 @@ class CanvasView : public QWidget {
   // Arrow keys, Enter, Space and Escape while a part is being placed or
   // moved, whichever control has the focus; true when the key was taken.
   bool PlacementKey(QKeyEvent* event);
+  // Space held over the canvas while no part is placed: a left drag pans.
+  // True when the key press or release was taken.
+  bool PanKey(QEvent* event);
 
   // The zoom N (one of kZoomSteps); each change is remembered for the next start.
   int Zoom() const { return zoom_; }
@@ -110,6 +113,7 @@ class CanvasView : public QWidget {
   bool snapping_ = true;
   std::optional<SkinPoint> cursor_;
   std::optional<PlacementHelp> help_;
+  bool spaceHeld_ = false;
   std::optional<QPointF> panFrom_;  // while the middle button (or Space) drags the skin
 };
 

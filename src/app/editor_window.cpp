@@ -143,6 +143,7 @@ void EditorWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (canvas_->PanKey(event)) return true;
   if (event->type() == QEvent::KeyPress && canvas_->PlacementKey(static_cast<QKeyEvent*>(event))) return true;
   return QMainWindow::eventFilter(watched, event);
 }
