@@ -41,7 +41,10 @@ void PaintZoomedSkin(QPainter& painter, const QImage& skin, const CanvasMapping&
       continue;
     }
     const auto* skinRow = reinterpret_cast<const QRgb*>(source.constScanLine(deviceY / n));
-    for (int x = 0; x < target.width(); ++x) row[x] = skinRow[(target.x() + x - mapping.originX) / n];
+    // Each skin pixel n times along the row, without a division per device pixel.
+    int skinX = (target.x() - mapping.originX) / n, within = (target.x() - mapping.originX) % n;
+    for (int x = 0; x < target.width(); ++skinX, within = 0)
+      for (const QRgb colour = skinRow[skinX]; within < n && x < target.width(); ++within) row[x++] = colour;
   }
   painter.drawImage(target.topLeft(), zoomed);
 }
