@@ -637,6 +637,63 @@ Restore it?</translation>
     </message>
 </context>
 <context>
+    <name>vorlune::CanvasStatus</name>
+    <message>
+        <source>カーソル %1, %2</source>
+        <translation>Cursor %1, %2</translation>
+    </message>
+    <message>
+        <source>位置 %1, %2&#x3000;大きさ %3 × %4</source>
+        <translation>Position %1, %2  Size %3 × %4</translation>
+    </message>
+    <message>
+        <source>倍率 %1×</source>
+        <translation>Zoom %1×</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::CanvasView</name>
+    <message>
+        <source>%1が配置済みです</source>
+        <translation>The %1 is already placed</translation>
+    </message>
+    <message>
+        <source>画面からはみ出します</source>
+        <translation>Outside the skin</translation>
+    </message>
+    <message>
+        <source>%1と接しています</source>
+        <translation>Touches the %1</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::CanvasViewActions</name>
+    <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>標準の倍率(&amp;D)</source>
+        <translation>&amp;Default Zoom</translation>
+    </message>
+    <message>
+        <source>ウィンドウに合わせる(&amp;W)</source>
+        <translation>Fit to &amp;Window</translation>
+    </message>
+    <message>
+        <source>ピクセルグリッド(&amp;G)</source>
+        <translation>Pixel &amp;Grid</translation>
+    </message>
+    <message>
+        <source>実際の色で表示</source>
+        <translation>Show real colours</translation>
+    </message>
+</context>
+<context>
     <name>vorlune::EditorActions</name>
     <message>
         <source>部品の配置</source>

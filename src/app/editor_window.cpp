@@ -7,7 +7,9 @@
 #include <QLineEdit>
 
 #include "about_dialog.h"
+#include "canvas_status.h"
 #include "canvas_view.h"
+#include "canvas_view_actions.h"
 #include "checks/picker_contrast.h"
 #include "dialogs/core_texts.h"
 #include "dialogs/part_colors_editing.h"
@@ -38,6 +40,9 @@ EditorWindow::EditorWindow(UserPrompts* prompts, QWidget* parent)
   CreateWidgets();
   ConnectCommands();
   CreateProblemsPanel();
+  viewActions_ = new CanvasViewActions(*actions_->ViewMenu(), *canvas_);
+  status_ = new CanvasStatus(*canvas_, document_, *statusBar());
+  connect(canvas_, &CanvasView::statusChanged, this, &EditorWindow::ShowPlacementLine);
   subscription_ = document_.Subscribe([this](const DocumentChange& change) { ShowChange(change); });
   ShowChange(DocumentChange{~0u, {}});
   // The placement keys reach the canvas whichever control has the focus.
@@ -58,7 +63,7 @@ void EditorWindow::ShowChange(const DocumentChange& change) {
   if (change.Has(C::Placed) || change.Has(C::Placement)) palette_->ShowEnabled(document_.PartButtons());
   if (change.Has(C::Placement)) {
     indicator_->ShowKind(document_.Placement().currentKind);
-    placementLine_->setText(CoreText(document_.PlacementText()));
+    ShowPlacementLine();
   }
   if (change.Has(C::History) || change.Has(C::Placement)) {
     actions_->ShowHistory(document_.UndoAction(), document_.RedoAction(),
@@ -66,6 +71,12 @@ void EditorWindow::ShowChange(const DocumentChange& change) {
   }
   if (change.Has(C::Modified)) setWindowModified(document_.Modified());
   if (change.Has(C::Path)) ShowTitle();
+}
+
+void EditorWindow::ShowPlacementLine() {
+  // Why the part cannot go where it is shown, else what the document says.
+  const QString refusal = canvas_->RefusalLine();
+  placementLine_->setText(refusal.isEmpty() ? CoreText(document_.PlacementText()) : refusal);
 }
 
 void EditorWindow::ShowTitle() {
@@ -145,6 +156,7 @@ void EditorWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (canvas_->PanKey(event)) return true;
   if (event->type() == QEvent::KeyPress && canvas_->PlacementKey(static_cast<QKeyEvent*>(event))) return true;
   return QMainWindow::eventFilter(watched, event);
 }

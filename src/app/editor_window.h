@@ -15,7 +15,9 @@ class QPushButton;
 
 namespace vorlune {
 
+class CanvasStatus;
 class CanvasView;
+class CanvasViewActions;
 class EditorActions;
 class KindIndicator;
 class PartPalette;
@@ -48,6 +50,8 @@ class EditorWindow : public QMainWindow {
   QPushButton* CreateButton() const { return createButton_; }
   EditorActions& Actions() const { return *actions_; }
   ProblemsPanel* Problems() const { return problems_; }
+  CanvasViewActions& ViewActions() const { return *viewActions_; }
+  CanvasStatus& StatusReadout() const { return *status_; }
   UserPrompts& Prompts() { return *prompts_; }
 
   // The clock that stamps the skins Create writes; tests pin it.
@@ -102,6 +106,8 @@ class EditorWindow : public QMainWindow {
   // Brings the controls and the title in line with what the document changed.
   void ShowChange(const DocumentChange& change);
   void ShowTitle();
+  // The indicator line: the reason a shown position is refused, or the document's text.
+  void ShowPlacementLine();
   // Shows what a placement event asks of the user: its message, then the
   // property dialog, whose answer goes back to the document.
   void AnswerPlacement(const PlacementReply& reply);
@@ -125,6 +131,8 @@ class EditorWindow : public QMainWindow {
   UserPrompts* prompts_ = nullptr;
   EditorActions* actions_ = nullptr;
   CanvasView* canvas_ = nullptr;
+  CanvasViewActions* viewActions_ = nullptr;
+  CanvasStatus* status_ = nullptr;
   PartPalette* palette_ = nullptr;
   KindIndicator* indicator_ = nullptr;
   QLineEdit* placementLine_ = nullptr;

@@ -71,7 +71,8 @@ TEST(ProblemsRun, FollowsEditsAndUndoAndFlashesThePart) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return !s.Canvas()->Flashing(); }, 2000));
   EXPECT_EQ(s.Skin(), before);
   // The View menu's entry closes the panel and brings it back.
-  QAction* entry = s.window().Actions().ViewMenu()->actions().back();
+  QAction* entry = panel.toggleViewAction();
+  ASSERT_TRUE(s.window().Actions().ViewMenu()->actions().contains(entry));
   entry->trigger();
   EXPECT_FALSE(panel.isVisible());
   entry->trigger();

@@ -150,13 +150,17 @@ TEST(WindowRun, TheMenuBarRunsEveryCommand) {
     }
     menus << menu->text() + ": " + entries.join(", ");
   }
-  EXPECT_EQ(menus,
-            QStringList(
-                {"ファイル(&F): 画像(&I)... Ctrl+I, 画像を取り込む（オプション指定）..., -, 読み込み(&O)... "
-                 "Ctrl+O, 最近使ったプロジェクト, 保存(&S)... Ctrl+S, 作成(&E)... Ctrl+E, -, 終了(&Q) Ctrl+Q",
-                 "編集(&E): 元に戻す Ctrl+Z, やり直し Ctrl+Y",
-                 "表示(&V): Language / 言語, -, 再生シミュレーション(&P) Ctrl+P",
-                 "ヘルプ(&H): Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)... F1"}));
+  EXPECT_EQ(
+      menus,
+      QStringList(
+          {"ファイル(&F): 画像(&I)... Ctrl+I, 画像を取り込む（オプション指定）..., -, 読み込み(&O)... "
+           "Ctrl+O, 最近使ったプロジェクト, 保存(&S)... Ctrl+S, 作成(&E)... Ctrl+E, -, 終了(&Q) Ctrl+Q",
+           "編集(&E): 元に戻す Ctrl+Z, やり直し Ctrl+Y",
+           "表示(&V): Language / 言語, -, 再生シミュレーション(&P) Ctrl+P, 問題, -, 拡大(&I) Ctrl+=, "
+           "縮小(&O) Ctrl+-, "
+           "標準の倍率(&D) Ctrl+0, ウィンドウに合わせる(&W) Ctrl+9, -, ピクセルグリッド(&G), 実際の色で表示",
+           "ヘルプ(&H): Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)... F1"}))
+      << menus.join("\n").toStdString();
   const auto run = [&](EditorActions::Command command) { w.Actions().Action(command)->trigger(); };
   ModalScript script;
   run(EditorActions::Save);
