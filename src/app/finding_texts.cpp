@@ -6,6 +6,7 @@
 
 #include "checks/finding_text.h"
 #include "checks/state_colors.h"
+#include "dialogs/contrast_texts.h"
 #include "dialogs/core_texts.h"
 #include "part_names.h"
 
@@ -19,28 +20,10 @@ QString Tr(const char* text) {
   return QCoreApplication::translate("Problems", text);
 }
 
-constexpr const char* kColorNames[16] = {
-    QT_TRANSLATE_NOOP("Problems", "黒"),     QT_TRANSLATE_NOOP("Problems", "栗色"),
-    QT_TRANSLATE_NOOP("Problems", "緑"),     QT_TRANSLATE_NOOP("Problems", "オリーブ"),
-    QT_TRANSLATE_NOOP("Problems", "紺"),     QT_TRANSLATE_NOOP("Problems", "紫"),
-    QT_TRANSLATE_NOOP("Problems", "青緑"),   QT_TRANSLATE_NOOP("Problems", "銀"),
-    QT_TRANSLATE_NOOP("Problems", "灰"),     QT_TRANSLATE_NOOP("Problems", "赤"),
-    QT_TRANSLATE_NOOP("Problems", "ライム"), QT_TRANSLATE_NOOP("Problems", "黄"),
-    QT_TRANSLATE_NOOP("Problems", "青"),     QT_TRANSLATE_NOOP("Problems", "赤紫"),
-    QT_TRANSLATE_NOOP("Problems", "水色"),   QT_TRANSLATE_NOOP("Problems", "白")};
-
-QString Hex(Rgb c) {
-  return QStringLiteral("#%1%2%3")
-      .arg(c.r, 2, 16, QChar('0'))
-      .arg(c.g, 2, 16, QChar('0'))
-      .arg(c.b, 2, 16, QChar('0'))
-      .toUpper();
-}
-
 // "白 #FFFFFF"
 QString ColorText(PickerIndex c) {
   if (c < 0 || c > 15) return {};
-  return Tr(kColorNames[c]) + ' ' + Hex(PickerRgb(c));
+  return PickerColorName(c);
 }
 
 QString RoleText(ColorRole role) {
@@ -116,7 +99,7 @@ QString FindingText(const Finding& f) {
   if (f.code == code::kLowContrast)
     return Tr(QT_TRANSLATE_NOOP("Problems",
                                 "背景とのコントラストが低い: %1 %2 (必要 %3, 背景色 %4 が面積の %5 %)"))
-        .arg(CheckedColor(p), Ratio(p.ratio), Required(p.required), Hex(p.background))
+        .arg(CheckedColor(p), Ratio(p.ratio), Required(p.required), ColorValueText(p.background))
         .arg(std::lround(p.share * 100));
   const QString pair = Tr(QT_TRANSLATE_NOOP("Problems", "%1と%2のコントラストが低い: %3 と %4 %5 (必要 %6)"))
                            .arg(RoleText(p.role), RoleText(p.otherRole), ColorText(p.color),
