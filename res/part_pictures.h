@@ -10,7 +10,9 @@ enum class ButtonPictureState { Up, Down, Disabled };
 inline constexpr int kButtonPictureWidth = 42;
 inline constexpr int kButtonPictureHeight = 35;
 
-RgbImage PartButtonPicture(PartKind k, ButtonPictureState state);
+// At a scale above 1 the picture has scale times the pixels both ways, drawn
+// from the masks for a display of that many device pixels per pixel.
+RgbImage PartButtonPicture(PartKind k, ButtonPictureState state, int scale = 1);
 
 // The canvas bitmap of kind k (resource 135..164): a 16-colour picture of the
 // kind's size on a grey (128, 128, 128) ground, combined with the canvas by XOR.

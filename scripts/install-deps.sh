@@ -8,8 +8,8 @@ packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build make pkg-config
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  libcli11-dev nlohmann-json3-dev
   libpng-dev libjpeg62-turbo-dev libwebp-dev libgif-dev libtiff-dev liblcms2-dev zlib1g-dev nettle-dev
-  nlohmann-json3-dev
   libfreetype-dev fonts-ipafont-gothic
   xvfb xauth imagemagick
   clang-format

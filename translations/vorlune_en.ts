@@ -456,6 +456,77 @@ Please use other characters.</translation>
     </message>
 </context>
 <context>
+    <name>Problems</name>
+    <message>
+        <source>オフ状態色</source>
+        <translation>off colour</translation>
+    </message>
+    <message>
+        <source>オン状態色</source>
+        <translation>on colour</translation>
+    </message>
+    <message>
+        <source>最大状態色</source>
+        <translation>maximum colour</translation>
+    </message>
+    <message>
+        <source>文字色</source>
+        <translation>text colour</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>背景画像がありません。背景画像がないとスキンを作成できません</source>
+        <translation>No background picture; a skin cannot be written without one</translation>
+    </message>
+    <message>
+        <source>配置されていません。作成には再生ボタンと停止ボタンが必要です</source>
+        <translation>Not placed; Create needs both the play and the stop button</translation>
+    </message>
+    <message>
+        <source>320 x 320 のスキンからはみ出しています</source>
+        <translation>Lies outside the 320 x 320 skin</translation>
+    </message>
+    <message>
+        <source>同じグループの %1 と一緒に配置されています。配置できるのは一つだけです</source>
+        <translation>Placed together with %1 of the same group; only one of them may be</translation>
+    </message>
+    <message>
+        <source>%1 と重なっています</source>
+        <translation>Overlaps %1</translation>
+    </message>
+    <message>
+        <source>%1 と接しています。部品の間には 1 ピクセルの隙間が必要です</source>
+        <translation>Touches %1; parts need a free pixel between them</translation>
+    </message>
+    <message>
+        <source>ファイルの配置数は %1 ですが、配置されている部品は %2 個です。スキンを書き出せません</source>
+        <translation>The file counts %1 placed parts, but %2 are placed; the skin writer refuses that</translation>
+    </message>
+    <message>
+        <source>背景とのコントラストが低い: %1 %2 (必要 %3, 背景色 %4 が面積の %5 %)</source>
+        <translation>Low contrast against the background: %1 %2 (needs %3; background colour %4 covers %5 % of the area)</translation>
+    </message>
+    <message>
+        <source>%1と%2のコントラストが低い: %3 と %4 %5 (必要 %6)</source>
+        <translation>Low contrast between %1 and %2: %3 against %4 %5 (needs %6)</translation>
+    </message>
+    <message>
+        <source>。点灯と消灯の区別がつきません</source>
+        <translation>; a lit unit cannot be told from an unlit one</translation>
+    </message>
+</context>
+<context>
     <name>UserPrompts</name>
     <message>
         <source>変更を保存しますか?</source>
@@ -499,6 +570,63 @@ Restore it?</translation>
     <message>
         <source>Vorlune Version %1</source>
         <translation>Vorlune Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::CanvasStatus</name>
+    <message>
+        <source>カーソル %1, %2</source>
+        <translation>Cursor %1, %2</translation>
+    </message>
+    <message>
+        <source>位置 %1, %2&#x3000;大きさ %3 × %4</source>
+        <translation>Position %1, %2  Size %3 × %4</translation>
+    </message>
+    <message>
+        <source>倍率 %1×</source>
+        <translation>Zoom %1×</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::CanvasView</name>
+    <message>
+        <source>%1が配置済みです</source>
+        <translation>The %1 is already placed</translation>
+    </message>
+    <message>
+        <source>画面からはみ出します</source>
+        <translation>Outside the skin</translation>
+    </message>
+    <message>
+        <source>%1と接しています</source>
+        <translation>Touches the %1</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::CanvasViewActions</name>
+    <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>標準の倍率(&amp;D)</source>
+        <translation>&amp;Default Zoom</translation>
+    </message>
+    <message>
+        <source>ウィンドウに合わせる(&amp;W)</source>
+        <translation>Fit to &amp;Window</translation>
+    </message>
+    <message>
+        <source>ピクセルグリッド(&amp;G)</source>
+        <translation>Pixel &amp;Grid</translation>
+    </message>
+    <message>
+        <source>実際の色で表示</source>
+        <translation>Show real colours</translation>
     </message>
 </context>
 <context>
@@ -590,6 +718,10 @@ Restore it?</translation>
     <message>
         <source>やり直し</source>
         <translation>Redo</translation>
+    </message>
+    <message>
+        <source>再生シミュレーション(&amp;P)</source>
+        <translation>&amp;Player simulation</translation>
     </message>
 </context>
 <context>
@@ -686,6 +818,120 @@ Open it?</translation>
     <message>
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::PlayerControls</name>
+    <message>
+        <source>停止</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>再生中</source>
+        <translation>Playing</translation>
+    </message>
+    <message>
+        <source>一時停止中</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>早送り</source>
+        <translation>Fast forward</translation>
+    </message>
+    <message>
+        <source>巻き戻し</source>
+        <translation>Rewind</translation>
+    </message>
+    <message>
+        <source>手動</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>シナリオ</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>リピート</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>イコライザ</source>
+        <translation>Equaliser</translation>
+    </message>
+    <message>
+        <source>レベル / ピーク</source>
+        <translation>Level / peak</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>トラック</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>一時停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>再生</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::PlayerWindow</name>
+    <message>
+        <source>再生シミュレーション</source>
+        <translation>Player simulation</translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::ProblemCounter</name>
+    <message numerus="yes">
+        <source>エラー %n</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>警告 %n</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vorlune::ProblemsPanel</name>
+    <message>
+        <source>問題</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <source>部品</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Message</translation>
     </message>
 </context>
 </TS>

@@ -60,10 +60,11 @@ void PaintCanvas(QPainter& painter, QPoint origin, const QImage& skin) {
   painter.drawImage(origin, skin);
 }
 
-QImage IndicatorImage(PartKind k) {
-  if (IsPartKind(k)) return ButtonPictureImage(k, ButtonPictureState::Down);
-  QImage grey(kButtonPictureWidth, kButtonPictureHeight, QImage::Format_RGB32);
+QImage IndicatorImage(PartKind k, int scale) {
+  if (IsPartKind(k)) return ButtonPictureImage(k, ButtonPictureState::Down, scale);
+  QImage grey(kButtonPictureWidth * scale, kButtonPictureHeight * scale, QImage::Format_RGB32);
   grey.fill(kGrey);
+  grey.setDevicePixelRatio(scale);
   return grey;
 }
 

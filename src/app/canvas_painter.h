@@ -28,8 +28,8 @@ QImage SkinImage(const SkinLayout& layout, const PlacementState& placement, cons
 void PaintCanvas(QPainter& painter, QPoint origin, const QImage& skin);
 
 // The current-kind indicator: the kind's pressed button picture, or plain grey
-// while no kind is chosen.
-QImage IndicatorImage(PartKind k);
+// while no kind is chosen; at a whole scale as ButtonPictureImage.
+QImage IndicatorImage(PartKind k, int scale = 1);
 
 // Combines `picture` with `target` at (x, y) by exclusive OR of the colours.
 void CombineByExclusiveOr(QImage& target, const QImage& picture, int x, int y);

@@ -72,6 +72,12 @@ EditorActions::EditorActions(QWidget* window) : QObject(window) {
   connect(languageMenu_, &QMenu::aboutToShow, this, &EditorActions::FillLanguages);
   FillRecentProjects();
   FillLanguages();
+
+  playerAction_ = new QAction(tr("再生シミュレーション(&P)"), window);
+  playerAction_->setObjectName(QStringLiteral("playerAction"));
+  playerAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  window->addAction(playerAction_);
+
   ShowHistory(std::nullopt, std::nullopt, false);
 }
 
@@ -95,6 +101,9 @@ void EditorActions::FillMenuBar(QMenuBar& bar) {
   viewMenu_->setObjectName(QStringLiteral("viewMenu"));
   viewMenu_->addMenu(languageMenu_);
 
+  viewMenu_->addSeparator();
+  viewMenu_->addAction(playerAction_);
+
   QMenu* help = bar.addMenu(tr("ヘルプ(&H)"));
   help->setObjectName(QStringLiteral("helpMenu"));
   help->addAction(Action(About));
@@ -110,6 +119,7 @@ void EditorActions::ShowContextMenu(QWidget* owner, QPoint globalPosition) {
   menu.addSeparator();
   menu.addAction(Action(About));
   menu.addMenu(languageMenu_);
+  menu.addAction(playerAction_);
   menu.exec(globalPosition);
 }
 

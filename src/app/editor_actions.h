@@ -31,6 +31,8 @@ class EditorActions : public QObject {
   // ファイル, 編集, 表示 and ヘルプ. The View menu is kept for later entries.
   void FillMenuBar(QMenuBar& bar);
   QMenu* ViewMenu() const { return viewMenu_; }
+  // Opens the player window (View menu, Ctrl+P, context menu).
+  QAction* PlayerAction() const { return playerAction_; }
   // The menu the window opens beside the canvas: undo and redo, the recent
   // projects, the import with options, the about box and the language.
   void ShowContextMenu(QWidget* owner, QPoint globalPosition);
@@ -53,6 +55,7 @@ class EditorActions : public QObject {
   QMenu* recentMenu_ = nullptr;
   QMenu* languageMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;
+  QAction* playerAction_ = nullptr;
 };
 
 }  // namespace vorlune

@@ -7,13 +7,18 @@
 #include <QLineEdit>
 
 #include "about_dialog.h"
+#include "canvas_status.h"
 #include "canvas_view.h"
+#include "canvas_view_actions.h"
+#include "checks/picker_contrast.h"
 #include "dialogs/core_texts.h"
 #include "dialogs/part_colors_editing.h"
 #include "editor_actions.h"
 #include "file_paths.h"
 #include "kind_indicator.h"
 #include "part_palette.h"
+#include "player_window.h"
+#include "problems_panel.h"
 #include "qt_pictures.h"
 
 namespace vorlune {
@@ -34,6 +39,10 @@ EditorWindow::EditorWindow(UserPrompts* prompts, QWidget* parent)
   actions_->FillMenuBar(*menuBar());
   CreateWidgets();
   ConnectCommands();
+  CreateProblemsPanel();
+  viewActions_ = new CanvasViewActions(*actions_->ViewMenu(), *canvas_);
+  status_ = new CanvasStatus(*canvas_, document_, *statusBar());
+  connect(canvas_, &CanvasView::statusChanged, this, &EditorWindow::ShowPlacementLine);
   subscription_ = document_.Subscribe([this](const DocumentChange& change) { ShowChange(change); });
   ShowChange(DocumentChange{~0u, {}});
   // The placement keys reach the canvas whichever control has the focus.
@@ -46,6 +55,7 @@ EditorWindow::~EditorWindow() {
   // The views go while the document they watch is still there: Qt would
   // delete them only after the window's members.
   delete takeCentralWidget();
+  delete problems_;
 }
 
 void EditorWindow::ShowChange(const DocumentChange& change) {
@@ -53,7 +63,7 @@ void EditorWindow::ShowChange(const DocumentChange& change) {
   if (change.Has(C::Placed) || change.Has(C::Placement)) palette_->ShowEnabled(document_.PartButtons());
   if (change.Has(C::Placement)) {
     indicator_->ShowKind(document_.Placement().currentKind);
-    placementLine_->setText(CoreText(document_.PlacementText()));
+    ShowPlacementLine();
   }
   if (change.Has(C::History) || change.Has(C::Placement)) {
     actions_->ShowHistory(document_.UndoAction(), document_.RedoAction(),
@@ -61,6 +71,12 @@ void EditorWindow::ShowChange(const DocumentChange& change) {
   }
   if (change.Has(C::Modified)) setWindowModified(document_.Modified());
   if (change.Has(C::Path)) ShowTitle();
+}
+
+void EditorWindow::ShowPlacementLine() {
+  // Why the part cannot go where it is shown, else what the document says.
+  const QString refusal = canvas_->RefusalLine();
+  placementLine_->setText(refusal.isEmpty() ? CoreText(document_.PlacementText()) : refusal);
 }
 
 void EditorWindow::ShowTitle() {
@@ -75,7 +91,8 @@ void EditorWindow::AnswerPlacement(const PlacementReply& reply) {
   if (!reply.propertyDialog) return;
   const PartKind k = *reply.propertyDialog;
   ColorTriple colors = document_.Layout().part(k).colors;
-  const bool chosen = EditPartColors(k, colors, this);
+  // Each colour is marked when it stands out from the background under the part.
+  const bool chosen = EditPartColors(k, colors, this, PickerContrast(document_.Layout(), k));
   document_.CompletePropertyDialog(k, chosen ? std::optional(colors) : std::nullopt);
 }
 
@@ -99,6 +116,13 @@ bool EditorWindow::MaySetAsideChanges() {
 void EditorWindow::ShowAbout() {
   AboutDialog about(this);
   about.exec();
+}
+
+void EditorWindow::ShowPlayer() {
+  if (!player_) player_ = std::make_unique<PlayerWindow>(document_, this);
+  player_->show();
+  player_->raise();
+  player_->activateWindow();
 }
 
 void EditorWindow::ChooseLanguage(Language language) {
@@ -132,6 +156,7 @@ void EditorWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (canvas_->PanKey(event)) return true;
   if (event->type() == QEvent::KeyPress && canvas_->PlacementKey(static_cast<QKeyEvent*>(event))) return true;
   return QMainWindow::eventFilter(watched, event);
 }

@@ -15,10 +15,14 @@ class QPushButton;
 
 namespace vorlune {
 
+class CanvasStatus;
 class CanvasView;
+class CanvasViewActions;
 class EditorActions;
 class KindIndicator;
 class PartPalette;
+class PlayerWindow;
+class ProblemsPanel;
 class WaitCursor;
 
 // The editor's main window: views of one SkinDocument. The canvas shows the
@@ -45,6 +49,9 @@ class EditorWindow : public QMainWindow {
   QPushButton* LoadButton() const { return loadButton_; }
   QPushButton* CreateButton() const { return createButton_; }
   EditorActions& Actions() const { return *actions_; }
+  ProblemsPanel* Problems() const { return problems_; }
+  CanvasViewActions& ViewActions() const { return *viewActions_; }
+  CanvasStatus& StatusReadout() const { return *status_; }
   UserPrompts& Prompts() { return *prompts_; }
 
   // The clock that stamps the skins Create writes; tests pin it.
@@ -73,6 +80,9 @@ class EditorWindow : public QMainWindow {
   bool SaveProject();
   void CreateSkin();
   void ShowAbout();
+  // The player window, made the first time; shown and raised.
+  void ShowPlayer();
+  PlayerWindow* Player() const { return player_.get(); }
   // The language menu's choice, remembered for the next start.
   void ChooseLanguage(Language language);
 
@@ -90,10 +100,14 @@ class EditorWindow : public QMainWindow {
   void CreateWidgets();
   QWidget* CreateCommandRow();
   void ConnectCommands();
+  // The problems dock below the canvas, its View-menu entry and its counter.
+  void CreateProblemsPanel();
 
   // Brings the controls and the title in line with what the document changed.
   void ShowChange(const DocumentChange& change);
   void ShowTitle();
+  // The indicator line: the reason a shown position is refused, or the document's text.
+  void ShowPlacementLine();
   // Shows what a placement event asks of the user: its message, then the
   // property dialog, whose answer goes back to the document.
   void AnswerPlacement(const PlacementReply& reply);
@@ -117,6 +131,8 @@ class EditorWindow : public QMainWindow {
   UserPrompts* prompts_ = nullptr;
   EditorActions* actions_ = nullptr;
   CanvasView* canvas_ = nullptr;
+  CanvasViewActions* viewActions_ = nullptr;
+  CanvasStatus* status_ = nullptr;
   PartPalette* palette_ = nullptr;
   KindIndicator* indicator_ = nullptr;
   QLineEdit* placementLine_ = nullptr;
@@ -124,8 +140,11 @@ class EditorWindow : public QMainWindow {
   QPushButton* saveButton_ = nullptr;
   QPushButton* loadButton_ = nullptr;
   QPushButton* createButton_ = nullptr;
+  ProblemsPanel* problems_ = nullptr;
   UnixClock clock_ = SystemUnixSeconds;
   int subscription_ = 0;
+  // Watches the document, so it goes before it.
+  std::unique_ptr<PlayerWindow> player_;
 };
 
 }  // namespace vorlune

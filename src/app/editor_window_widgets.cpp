@@ -2,8 +2,11 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
+#include <QTreeWidget>
 #include <algorithm>
 
 #include "canvas_view.h"
@@ -12,6 +15,8 @@
 #include "editor_window.h"
 #include "kind_indicator.h"
 #include "part_palette.h"
+#include "problem_counter.h"
+#include "problems_panel.h"
 
 namespace vorlune {
 
@@ -147,6 +152,21 @@ void EditorWindow::ConnectCommands() {
   connect(palette_, &PartPalette::partPressed, this,
           [this](PartKind k) { AnswerPlacement(document_.PressPartButton(k)); });
   connect(canvas_, &CanvasView::replied, this, &EditorWindow::AnswerPlacement);
+  connect(actions_->PlayerAction(), &QAction::triggered, this, &EditorWindow::ShowPlayer);
+}
+
+void EditorWindow::CreateProblemsPanel() {
+  problems_ = new ProblemsPanel(document_, this);
+  problems_->setFont(DialogFont());
+  addDockWidget(Qt::BottomDockWidgetArea, problems_);
+  setTabOrder(palette_->Button(kLastKind), problems_->List());
+  QAction* toggle = problems_->toggleViewAction();
+  toggle->setObjectName(QStringLiteral("problemsAction"));
+  actions_->ViewMenu()->addAction(toggle);
+  statusBar()->addPermanentWidget(problems_->Counter());
+  problems_->Counter()->show();
+  connect(problems_, &ProblemsPanel::flashRequested, canvas_, &CanvasView::FlashArea);
+  resize(sizeHint());
 }
 
 }  // namespace vorlune

@@ -5,6 +5,7 @@
 #include "canvas_painter.h"
 #include "part_names.h"
 #include "part_pictures.h"
+#include "qt_pictures.h"
 
 namespace vorlune {
 
@@ -22,7 +23,9 @@ void KindIndicator::ShowKind(PartKind k) {
 
 void KindIndicator::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, IndicatorImage(kind_));
+  const QImage picture = IndicatorImage(kind_, PictureScale(devicePixelRatioF()));
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, picture.devicePixelRatio() != devicePixelRatioF());
+  painter.drawImage(rect(), picture);
 }
 
 }  // namespace vorlune

@@ -11,9 +11,9 @@ namespace vorlune {
 PartButton::PartButton(PartKind k, QWidget* parent)
     : QAbstractButton(parent),
       kind_(k),
-      up_(ButtonPictureImage(k, ButtonPictureState::Up)),
-      down_(ButtonPictureImage(k, ButtonPictureState::Down)),
-      disabled_(ButtonPictureImage(k, ButtonPictureState::Disabled)) {
+      up_(ButtonPictureImage(k, ButtonPictureState::Up, PictureScale(devicePixelRatioF()))),
+      down_(ButtonPictureImage(k, ButtonPictureState::Down, PictureScale(devicePixelRatioF()))),
+      disabled_(ButtonPictureImage(k, ButtonPictureState::Disabled, PictureScale(devicePixelRatioF()))) {
   setObjectName(QStringLiteral("part%1").arg(k));
   setFixedSize(sizeHint());
   NameAfterKind();
@@ -37,7 +37,11 @@ void PartButton::changeEvent(QEvent* event) {
 
 void PartButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, !isEnabled() ? disabled_ : isDown() ? down_ : up_);
+  // Drawn from the masks at the display's whole scale; only a fractional
+  // scale brings it down a little, smoothly, so no pixel comes out uneven.
+  const QImage& picture = !isEnabled() ? disabled_ : isDown() ? down_ : up_;
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, picture.devicePixelRatio() != devicePixelRatioF());
+  painter.drawImage(rect(), picture);
   if (!hasFocus()) return;
   // The pictures have no focus state: a frame in the highlight colour, seen on
   // the black and the silver grounds alike.

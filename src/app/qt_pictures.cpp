@@ -1,7 +1,10 @@
 #include "qt_pictures.h"
 
 #include <QPixmap>
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <map>
 
 namespace vorlune {
 
@@ -25,16 +28,24 @@ const QImage& CanvasBitmapImage(PartKind k) {
   return images.at(static_cast<std::size_t>(k));
 }
 
-const QImage& ButtonPictureImage(PartKind k, ButtonPictureState state) {
-  static const std::array<std::array<QImage, 3>, kLayoutRows> images = [] {
-    std::array<std::array<QImage, 3>, kLayoutRows> all;
+const QImage& ButtonPictureImage(PartKind k, ButtonPictureState state, int scale) {
+  using Pictures = std::array<std::array<QImage, 3>, kLayoutRows>;
+  static std::map<int, Pictures> byScale;
+  auto [found, added] = byScale.try_emplace(scale);
+  if (added) {
     for (PartKind kind = kFirstKind; kind <= kLastKind; ++kind) {
-      for (auto s : {ButtonPictureState::Up, ButtonPictureState::Down, ButtonPictureState::Disabled})
-        all[kind][static_cast<std::size_t>(s)] = ToQImage(PartButtonPicture(kind, s));
+      for (auto s : {ButtonPictureState::Up, ButtonPictureState::Down, ButtonPictureState::Disabled}) {
+        QImage& image = found->second[kind][static_cast<std::size_t>(s)];
+        image = ToQImage(PartButtonPicture(kind, s, scale));
+        image.setDevicePixelRatio(scale);
+      }
     }
-    return all;
-  }();
-  return images.at(static_cast<std::size_t>(k)).at(static_cast<std::size_t>(state));
+  }
+  return found->second.at(static_cast<std::size_t>(k)).at(static_cast<std::size_t>(state));
+}
+
+int PictureScale(double devicePixelRatio) {
+  return std::max(1, static_cast<int>(std::ceil(devicePixelRatio - 1e-6)));
 }
 
 QIcon ApplicationQIcon() {

@@ -1,5 +1,7 @@
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -17,10 +19,6 @@ namespace vorlune::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorlune-cli animate FILE OUT.gif [--scenario NAME] [--seconds S] [--fps F] [--scale N]\n"
-    "                           [--set KEY=VALUE]...\n";
-
 constexpr std::int64_t kMaxMs = 60 * 1000;
 constexpr int kMaxFps = 50;
 
@@ -31,6 +29,16 @@ struct AnimateOptions {
   std::int64_t ms = 5000;
   int fps = 10;
   int scale = 1;
+};
+
+// The arguments as typed; their values are checked once the line is read.
+struct AnimateArguments {
+  std::string in;
+  std::string out;
+  PlayerOptionTexts player;
+  std::optional<std::string> seconds;
+  std::optional<std::string> fps;
+  std::optional<std::string> scale;
 };
 
 int Refuse(const std::string& text) {
@@ -46,72 +54,37 @@ std::optional<int> SmallNumber(const std::string& text, int low, int high) {
   return value;
 }
 
-// Parses the arguments; the exit status when they are refused.
-std::variant<AnimateOptions, int> Parse(const Arguments& args) {
+// The options of the arguments; the exit status 1 after printing the refusal
+// of a bad value.
+std::variant<AnimateOptions, int> Parse(const AnimateArguments& args) {
   AnimateOptions options;
+  options.in = args.in;
+  options.out = args.out;
   options.player.scenario = "playing";
-  std::vector<std::string> paths;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool ours = arg == "--seconds" || arg == "--fps" || arg == "--scale";
-    if (ours || TakesPlayerOption(arg, false)) {
-      if (i + 1 >= args.size()) {
-        std::fprintf(stderr, "vorlune-cli animate: %s needs a value\n%s", arg.c_str(), kUsage);
-        return 2;
-      }
-      const std::string& value = args[++i];
-      if (arg == "--seconds") {
-        const std::optional<std::int64_t> ms = ParseSecondsAsMs(value, kMaxMs);
-        if (!ms || *ms == 0)
-          return Refuse("Error : --seconds takes seconds above 0, up to 60, not '" + value + "'.");
-        options.ms = *ms;
-      } else if (arg == "--fps") {
-        const std::optional<int> fps = SmallNumber(value, 1, kMaxFps);
-        if (!fps)
-          return Refuse("Error : --fps takes a whole number of frames a second from 1 to 50, not '" + value +
-                        "'.");
-        options.fps = *fps;
-      } else if (arg == "--scale") {
-        const std::optional<int> scale = SmallNumber(value, 1, 4);
-        if (!scale) return Refuse("Error : --scale takes 1, 2, 3 or 4, not '" + value + "'.");
-        options.scale = *scale;
-      } else if (const Status parsed = ParsePlayerOption(options.player, arg, value); !parsed) {
-        return Refuse(parsed.error().text);
-      }
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      std::fprintf(stderr, "vorlune-cli animate: unknown option '%s'\n%s", arg.c_str(), kUsage);
-      return 2;
-    } else {
-      paths.push_back(arg);
-    }
+  if (const Status read = ReadPlayerOptions(args.player, options.player); !read)
+    return Refuse(read.error().text);
+  if (args.seconds) {
+    const std::optional<std::int64_t> ms = ParseSecondsAsMs(*args.seconds, kMaxMs);
+    if (!ms || *ms == 0)
+      return Refuse("Error : --seconds takes seconds above 0, up to 60, not '" + *args.seconds + "'.");
+    options.ms = *ms;
   }
-  if (paths.size() != 2) {
-    std::fputs(kUsage, stderr);
-    return 2;
+  if (args.fps) {
+    const std::optional<int> fps = SmallNumber(*args.fps, 1, kMaxFps);
+    if (!fps)
+      return Refuse("Error : --fps takes a whole number of frames a second from 1 to 50, not '" + *args.fps +
+                    "'.");
+    options.fps = *fps;
   }
-  options.in = paths[0];
-  options.out = paths[1];
+  if (args.scale) {
+    const std::optional<int> scale = SmallNumber(*args.scale, 1, 4);
+    if (!scale) return Refuse("Error : --scale takes 1, 2, 3 or 4, not '" + *args.scale + "'.");
+    options.scale = *scale;
+  }
   return options;
 }
 
-}  // namespace
-
-int RunAnimate(const Arguments& args) {
-  if (WantsHelp(args)) {
-    std::fputs(kUsage, stdout);
-    std::puts(
-        "\nWrites an animated GIF of the skin as the handheld shows it while music plays,\n"
-        "for sharing: frame i shows the simulated time i / F seconds. The GIF uses the\n"
-        "skin's own palette (no colour reduction; index 0 is never transparent), later\n"
-        "frames store only what changed, and it loops for ever. A project (.hqd) is first\n"
-        "made into its skin in memory; the kind of file is told from its content. The\n"
-        "scenario is playing unless --scenario names another.\n");
-    PrintPlayerOptionsHelp(
-        "  --seconds S       length of the animation, up to 60 (5 by default), e.g. 2.5\n"
-        "  --fps F           frames a second, 1..50 (10 by default)\n"
-        "  --scale N         each pixel drawn N x N, 1..4 (1 by default)\n");
-    return 0;
-  }
+int RunAnimate(const AnimateArguments& args) {
   const std::variant<AnimateOptions, int> parsed = Parse(args);
   if (const int* status = std::get_if<int>(&parsed)) return *status;
   const AnimateOptions& options = std::get<AnimateOptions>(parsed);
@@ -139,6 +112,31 @@ int RunAnimate(const Arguments& args) {
     return RefuseFile(options.out, {"Error : Cannot make gif-file. (" + *failure + ")"});
   }
   return 0;
+}
+
+}  // namespace
+
+Command AddAnimateCommand(CLI::App& tool) {
+  auto args = std::make_shared<AnimateArguments>();
+  CLI::App* command =
+      tool.add_subcommand("animate",
+                          "Write an animated GIF of the skin while music plays.\n\n"
+                          "Writes an animated GIF of the skin as the handheld shows it while music plays,\n"
+                          "for sharing: frame i shows the simulated time i / F seconds. The GIF uses the\n"
+                          "skin's own palette (no colour reduction; index 0 is never transparent), later\n"
+                          "frames store only what changed, and it loops for ever. A project (.hqd) is first\n"
+                          "made into its skin in memory; the kind of file is told from its content. The\n"
+                          "scenario is playing unless --scenario names another.");
+  command->add_option("FILE", args->in, "the project or skin database")->required();
+  command->add_option("OUT.gif", args->out, "the animation to write")->required();
+  AddPlayerOptions(*command, args->player, false);
+  command
+      ->add_option("--seconds", args->seconds, "length of the animation, up to 60 (5 by default), e.g. 2.5")
+      ->type_name("S");
+  command->add_option("--fps", args->fps, "frames a second, 1..50 (10 by default)")->type_name("F");
+  command->add_option("--scale", args->scale, "each pixel drawn N x N, 1..4 (1 by default)")->type_name("N");
+  command->footer(kPlayerRefusalNote);
+  return {command, [args] { return RunAnimate(*args); }};
 }
 
 }  // namespace vorlune::cli

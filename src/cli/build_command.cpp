@@ -1,89 +1,30 @@
-#include <charconv>
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string_view>
 
+#include "cli/argument_checks.h"
 #include "cli/commands.h"
 #include "cli/file_message.h"
-#include "project/project_storage.h"
+#include "cli/project_editing.h"
 #include "skin/create_checks.h"
 #include "skin/database_info_texts.h"
-#include "skin/skin_database_writer.h"
 
 namespace vorlune::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorlune-cli build PROJECT.hqd OUT.pdb [--name T] [--author A] [--version V] [--time "
-    "UNIX_SECONDS]\n";
-
-constexpr const char* kHelp =
-    "usage: vorlune-cli build PROJECT.hqd OUT.pdb [--name T] [--author A] [--version V] [--time "
-    "UNIX_SECONDS]\n\n"
-    "Makes the skin database from a project, as the editor's Create command does.\n"
-    "The file name of OUT.pdb (with its extension) is also the database name: 1..30\n"
-    "bytes in Shift_JIS. The project's database name, author and version are used\n"
-    "unless --name, --author or --version give new ones (name and author at most 30\n"
-    "bytes in Shift_JIS, the version at most six decimal digits); none may be empty.\n"
-    "The time stamp comes from --time, else SOURCE_DATE_EPOCH, else the clock.\n"
-    "The project file is not changed. Exit status 0 only when the skin was written whole.\n";
-
-struct BuildOptions {
+struct BuildArguments {
   std::string project;
   std::string output;
   std::optional<std::string> name;
   std::optional<std::string> author;
   std::optional<std::string> version;
-  std::optional<std::string> time;
+  std::string time;  // empty: the clock
 };
-
-std::optional<std::int64_t> ParseSeconds(std::string_view text) {
-  std::int64_t value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-// Returns the options, or none after printing the usage.
-std::optional<BuildOptions> ParseOptions(const Arguments& args) {
-  BuildOptions options;
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    std::optional<std::string>* slot = nullptr;
-    if (arg == "--name") slot = &options.name;
-    if (arg == "--author") slot = &options.author;
-    if (arg == "--version") slot = &options.version;
-    if (arg == "--time") slot = &options.time;
-    if (slot != nullptr) {
-      if (i + 1 >= args.size()) {
-        std::fprintf(stderr, "vorlune-cli build: %s needs a value\n%s", arg.c_str(), kUsage);
-        return std::nullopt;
-      }
-      *slot = args[++i];
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      std::fprintf(stderr, "vorlune-cli build: unknown option '%s'\n%s", arg.c_str(), kUsage);
-      return std::nullopt;
-    } else {
-      positional.push_back(arg);
-    }
-  }
-  if (positional.size() != 2) {
-    std::fputs(kUsage, stderr);
-    return std::nullopt;
-  }
-  options.project = positional[0];
-  options.output = positional[1];
-  return options;
-}
-
-int Refuse(const UserMessage& message) {
-  std::fprintf(stderr, "%s\n", message.text.c_str());
-  return 1;
-}
 
 // Replaces `text` by the typed one when given; false after printing why the
 // edit would not take it.
@@ -98,58 +39,62 @@ bool Typed(const std::optional<std::string>& typed, TypedText (*check)(std::stri
   return true;
 }
 
-}  // namespace
-
-int RunBuild(const Arguments& args) {
-  if (WantsHelp(args)) {
-    std::fputs(kHelp, stdout);
-    return 0;
-  }
-  const std::optional<BuildOptions> options = ParseOptions(args);
-  if (!options) return 2;
-
-  std::optional<std::string> timeText = options->time;
-  if (!timeText) {
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0')
-      timeText = epoch;
-  }
+int RunBuild(const BuildArguments& args) {
   std::optional<std::int64_t> fixedTime;
-  if (timeText) {
-    fixedTime = ParseSeconds(*timeText);
-    if (!fixedTime) {
-      std::fprintf(stderr, "vorlune-cli build: the time must be whole seconds since 1970, not '%s'\n",
-                   timeText->c_str());
-      return 2;
-    }
-  }
+  if (!args.time.empty()) fixedTime = SecondsOf(args.time);
 
-  Result<SkinLayout> loaded = LoadProjectFile(options->project);
-  if (!loaded) return RefuseFile(options->project, loaded.error());
-  SkinLayout& layout = *loaded;
+  SkinDocument document;
+  if (!LoadProject(document, args.project)) return 1;
+  if (const auto missing = CheckPlayAndStopPlaced(document.Layout()))
+    return RefuseFile(args.project, *missing);
 
-  if (const auto missing = CheckPlayAndStopPlaced(layout)) return RefuseFile(options->project, *missing);
-
-  const std::string fileName = std::filesystem::path(options->output).filename().string();
+  const std::string fileName = std::filesystem::path(args.output).filename().string();
   const Result<std::string> databaseName = DatabaseNameFromFileName(fileName);
-  if (!databaseName) return RefuseFile(options->output, databaseName.error());
+  if (!databaseName) return RefuseFile(args.output, databaseName.error());
 
   // As if the information dialog had been opened on the project's texts, the
   // given ones typed in, and closed with OK.
-  InfoTexts texts = InfoTextsOf(layout);
-  if (!Typed(options->name, TypedTitle, texts.title) || !Typed(options->author, TypedAuthor, texts.author) ||
-      !Typed(options->version, TypedVersion, texts.version)) {
+  InfoTexts texts = InfoTextsOf(document.Layout());
+  if (!Typed(args.name, TypedTitle, texts.title) || !Typed(args.author, TypedAuthor, texts.author) ||
+      !Typed(args.version, TypedVersion, texts.version)) {
     return 1;
   }
-  StoreInfoTexts(layout, texts);
-  if (const auto empty = CheckInfoTexts(layout)) return RefuseFile(options->project, *empty);
+  document.SetDatabaseTexts(texts);
+  if (const auto empty = CheckInfoTexts(document.Layout())) return RefuseFile(args.project, *empty);
 
   const UnixClock clock =
       fixedTime ? UnixClock([t = *fixedTime] { return t; }) : UnixClock(SystemUnixSeconds);
-  const Status written =
-      WriteSkinDatabase(layout, *databaseName, options->output, static_cast<std::int32_t>(layout.placedCount),
-                        MakeSkinInfoRecord(layout), clock);
-  if (!written) return RefuseFile(options->output, written.error());
+  const Status written = document.CreateSkin(args.output, *databaseName, clock);
+  if (!written) return RefuseFile(args.output, written.error());
   return 0;
+}
+
+}  // namespace
+
+Command AddBuildCommand(CLI::App& tool) {
+  auto args = std::make_shared<BuildArguments>();
+  CLI::App* command =
+      tool.add_subcommand("build",
+                          "Build the skin database of a project.\n\n"
+                          "Makes the skin database from the project, as the editor's Create command does.\n"
+                          "The file name of OUT.pdb (with its extension) is also the database name: 1..30\n"
+                          "bytes in Shift_JIS. The project's database name, author and version are used\n"
+                          "unless --name, --author or --version give new ones; none may be empty.\n"
+                          "The project file is not changed.");
+  command->add_option("PROJECT.hqd", args->project, "the project")->required();
+  command->add_option("OUT.pdb", args->output, "the skin database to write")->required();
+  command->add_option("--name", args->name, "the database title, at most 30 bytes in Shift_JIS")
+      ->type_name("TEXT");
+  command->add_option("--author", args->author, "the author, at most 30 bytes in Shift_JIS")
+      ->type_name("TEXT");
+  command->add_option("--version", args->version, "the skin's version, at most six decimal digits")
+      ->type_name("DIGITS");
+  command->add_option("--time", args->time, "the time stamp; without it and $SOURCE_DATE_EPOCH, the clock")
+      ->type_name("UNIX_SECONDS")
+      ->envname("SOURCE_DATE_EPOCH")
+      ->check(WholeSeconds());
+  command->footer("Exit status 0 only when the skin was written whole.");
+  return {command, [args] { return RunBuild(*args); }};
 }
 
 }  // namespace vorlune::cli

@@ -1,5 +1,7 @@
+#include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -11,27 +13,6 @@
 namespace vorlune::cli {
 
 namespace {
-
-constexpr const char* kUsage = "usage: vorlune-cli check FILE.hqd|FILE.pdb [--json] [--strict]\n";
-
-std::optional<CheckOptions> ParseCheckArguments(const Arguments& args) {
-  CheckOptions options;
-  bool haveFile = false;
-  for (const std::string& arg : args) {
-    if (arg == "--json") {
-      options.json = true;
-    } else if (arg == "--strict") {
-      options.strict = true;
-    } else if (arg.starts_with("-") || haveFile) {
-      return std::nullopt;
-    } else {
-      options.file = arg;
-      haveFile = true;
-    }
-  }
-  if (!haveFile) return std::nullopt;
-  return options;
-}
 
 std::vector<Finding> CheckPath(const std::string& path) {
   const FileBytes file = ReadWholeFile(path);
@@ -83,30 +64,25 @@ int CheckSkinFileCommand(const CheckOptions& options) {
   return 0;
 }
 
-int RunCheck(const Arguments& args) {
-  if (WantsHelp(args)) {
-    std::fputs(kUsage, stdout);
-    std::puts(
-        "\nChecks a project (.hqd) or skin database (.pdb) before it reaches the handheld and\n"
-        "prints one line per finding, 'error: PART: ...' or 'warning: PART: ...':\n"
-        "  errors: what would stop Create or the skin writer (the play or stop button\n"
-        "    missing, parts touching or overlapping, a part outside the skin, two forms of\n"
-        "    one group placed) and a file that cannot be read;\n"
-        "  warnings: part colours hard to see, by the WCAG 2 contrast ratio: a colour\n"
-        "    against a background colour covering 20 % of the area under the part below\n"
-        "    4.5:1 (time, track, title) or 3:1 (buttons, meters); on against off below\n"
-        "    3:1; a level meter's maximum against on below 1.5:1.\n"
-        "  --json    print {\"file\": ..., \"findings\": [...]} instead\n"
-        "  --strict  warnings fail too\n"
-        "Exit status 0 without errors, 1 with errors (or warnings under --strict).");
-    return 0;
-  }
-  const std::optional<CheckOptions> options = ParseCheckArguments(args);
-  if (!options) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
-  return CheckSkinFileCommand(*options);
+Command AddCheckCommand(CLI::App& tool) {
+  auto options = std::make_shared<CheckOptions>();
+  CLI::App* command = tool.add_subcommand(
+      "check",
+      "Check a project or skin for errors and hard-to-see colours.\n\n"
+      "Checks a project (.hqd) or skin database (.pdb) before it reaches the handheld and\n"
+      "prints one line per finding, 'error: PART: ...' or 'warning: PART: ...':\n"
+      "  errors: what would stop Create or the skin writer (the play or stop button\n"
+      "    missing, parts touching or overlapping, a part outside the skin, two forms of\n"
+      "    one group placed) and a file that cannot be read;\n"
+      "  warnings: part colours hard to see, by the WCAG 2 contrast ratio: a colour\n"
+      "    against a background colour covering 20 % of the area under the part below\n"
+      "    4.5:1 (time, track, title) or 3:1 (buttons, meters); on against off below\n"
+      "    3:1; a level meter's maximum against on below 1.5:1.");
+  command->add_option("FILE", options->file, "the project or skin database")->required();
+  command->add_flag("--json", options->json, "print {\"file\": ..., \"findings\": [...]} instead");
+  command->add_flag("--strict", options->strict, "warnings fail too");
+  command->footer("Exit status 0 without errors, 1 with errors (or warnings under --strict).");
+  return {command, [options] { return CheckSkinFileCommand(*options); }};
 }
 
 }  // namespace vorlune::cli

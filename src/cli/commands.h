@@ -1,27 +1,37 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "core/file_io.h"
 
+namespace CLI {
+class App;
+}
+
 namespace vorlune::cli {
 
-// Each command gets its arguments after the command name and returns the exit
-// status. Messages go to standard error, results to standard output.
-using Arguments = std::vector<std::string>;
+// A command of the tool: its part of the command line (arguments, options and
+// help, all defined once with CLI11) and what it does once they are parsed.
+// `run` returns the exit status; messages go to standard error, results to
+// standard output.
+struct Command {
+  CLI::App* app;
+  std::function<int()> run;
+};
 
-int RunImport(const Arguments& args);
-int RunInfo(const Arguments& args);
-int RunPlace(const Arguments& args);
-int RunRemove(const Arguments& args);
-int RunBuild(const Arguments& args);
-int RunRender(const Arguments& args);
-int RunAnimate(const Arguments& args);
-int RunUnpack(const Arguments& args);
-int RunCheck(const Arguments& args);
+// Each command adds itself to the tool in its own file.
+Command AddImportCommand(CLI::App& tool);
+Command AddInfoCommand(CLI::App& tool);
+Command AddPlaceCommand(CLI::App& tool);
+Command AddRemoveCommand(CLI::App& tool);
+Command AddBuildCommand(CLI::App& tool);
+Command AddRenderCommand(CLI::App& tool);
+Command AddAnimateCommand(CLI::App& tool);
+Command AddUnpackCommand(CLI::App& tool);
+Command AddCheckCommand(CLI::App& tool);
 
 // The check command's work once its arguments are parsed.
 struct CheckOptions {
@@ -37,8 +47,5 @@ int DescribeBmp(const std::string& path, std::span<const std::uint8_t> bytes, bo
 int DescribePicture(const std::string& path, const InputFile& file, bool json, bool countColours);
 int DescribeProject(const std::string& path, std::span<const std::uint8_t> bytes, bool json);
 int DescribeSkinDatabase(const std::string& path, std::span<const std::uint8_t> bytes, bool json);
-
-// True when args hold "--help" or "-h".
-bool WantsHelp(const Arguments& args);
 
 }  // namespace vorlune::cli

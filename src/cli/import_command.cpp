@@ -1,5 +1,7 @@
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -18,73 +20,22 @@ namespace vorlune::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vorlune-cli import IN.bmp OUT.hqd [--reduced-bmp FILE]\n"
-    "       vorlune-cli import IN OUT.hqd [--fit cover|contain|stretch] [--reduce classic|fine]\n"
-    "                          [--dither fs|none] [--matte RRGGBB] [--reduced-bmp FILE]\n";
-
-void PrintHelp() {
-  std::fputs(kUsage, stdout);
-  std::puts(
-      "\nImports a picture as the background of a new skin and writes the project file that the\n"
-      "editor would save right after the import: nothing placed, no name, author or version.\n\n"
-      "A 320 x 320 BMP (1, 2, 4, 8 or 24 bits per pixel, uncompressed) is imported exactly:\n"
-      "pictures with more than 214 colours are reduced to 214 colours (a note says so on\n"
-      "standard error). Any BMP goes the same way unless --fit or --reduce fine is given.\n"
-      "Every other picture (PNG, JPEG, WebP, GIF's first frame, TIFF, BMP of any size) is\n"
-      "turned upright, converted to sRGB, laid over the matte colour where transparent,\n"
-      "fitted to 320 x 320 and reduced to at most 214 colours:\n\n"
-      "  --fit cover          scale to fill and crop the overhang equally (default)\n"
-      "  --fit contain        the whole picture, bars of the matte colour\n"
-      "  --fit stretch        scale to the square\n"
-      "  --reduce fine        214 colours chosen for the picture (default)\n"
-      "  --reduce classic     the 24-bit BMP reduction, applied to the fitted picture\n"
-      "  --dither fs|none     error diffusion of the fine reduction on (default) or off\n"
-      "  --matte RRGGBB       colour under transparent parts and of the bars (default FFFFFF)\n"
-      "  --reduced-bmp FILE   also write the reduced 8-bit picture as the editor keeps it\n"
-      "                       in its temporary picture file (103,312 bytes)\n\n"
-      "A picture the editor refuses gives its message on standard error and exit status 1;\n"
-      "no file is then created or changed.");
-}
+struct ImportArguments {
+  std::string input;
+  std::string output;
+  std::string reducedBmpPath;
+  PictureOptions picture;
+};
 
 // A note carries the editor's own text, line break included.
 void PrintNote(const std::string& text) {
   std::fprintf(stderr, "note: %s\n", text.c_str());
 }
 
-int Usage() {
-  std::fputs(kUsage, stderr);
-  return 2;
-}
-
-}  // namespace
-
-int RunImport(const Arguments& args) {
-  if (WantsHelp(args)) {
-    PrintHelp();
-    return 0;
-  }
-  std::string input;
-  std::string output;
-  std::string reducedBmpPath;
-  PictureOptionsParser options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const bool hasValue = i + 1 < args.size();
-    if (args[i] == "--reduced-bmp") {
-      if (!hasValue) return Usage();
-      reducedBmpPath = args[++i];
-    } else if (options.Takes(args[i])) {
-      if (!hasValue || !options.Parse(args[i], args[i + 1])) return Usage();
-      ++i;
-    } else if (input.empty()) {
-      input = args[i];
-    } else if (output.empty()) {
-      output = args[i];
-    } else {
-      return Usage();
-    }
-  }
-  if (input.empty() || output.empty()) return Usage();
+int RunImport(const ImportArguments& args) {
+  const std::string& input = args.input;
+  const std::string& output = args.output;
+  const PictureOptions& options = args.picture;
 
   // Read once: a pipe gives its bytes only once. Only the first bytes up to
   // the picture buffer's size can matter to the exact import.
@@ -106,8 +57,8 @@ int RunImport(const Arguments& args) {
     imported = Result<ImportedBackground>(PictureTooLargeMessage());
   }
   if (!*imported) return RefuseFile(input, imported->error());
-  if ((*imported)->reductionNoticeDue) PrintNote(ReductionNoticeMessage().text);
-  for (const auto& warning : (*imported)->warnings) PrintNote(warning.text);
+  if ((*imported)->reductionNoticeDue) PrintNote(CliText(ReductionNoticeMessage()));
+  for (const auto& warning : (*imported)->warnings) PrintNote(CliText(warning));
 
   // Every output is written whole, or none is.
   const std::vector<std::uint8_t> temporaryPicture = TemporaryPictureFileBytes((*imported)->reducedBmp);
@@ -115,14 +66,48 @@ int RunImport(const Arguments& args) {
   ApplyImportedBackground(layout, std::move(**imported));
   const std::vector<std::uint8_t> project = WriteProjectFile(layout);
   std::vector<OutputFile> outputs{{output, project}};
-  if (!reducedBmpPath.empty()) outputs.push_back({reducedBmpPath, temporaryPicture});
+  if (!args.reducedBmpPath.empty()) outputs.push_back({args.reducedBmpPath, temporaryPicture});
   std::size_t failed = 0;
   if (const auto failure = WriteFilesAtomically(outputs, &failed)) {
-    return RefuseFile(outputs[failed].target, {std::string(failed == 0 ? "Error : Cannot make hqd-file. ("
-                                                                       : "Error : Cannot make bmp-file. (") +
-                                               *failure + ")"});
+    const std::string kind = failed == 0 ? "hqd" : "bmp";
+    return RefuseFile(outputs[failed].target, {"Error : Cannot make " + kind + "-file. (" + *failure + ")",
+                                               MessageIcon::Exclamation,
+                                               MessageCode::FileCannotMake,
+                                               {kind}});
   }
   return 0;
+}
+
+}  // namespace
+
+Command AddImportCommand(CLI::App& tool) {
+  auto args = std::make_shared<ImportArguments>();
+  CLI::App* command = tool.add_subcommand(
+      "import",
+      "Make a project from a picture.\n\n"
+      "Imports the picture as the background of a new skin and writes the project file\n"
+      "that the editor would save right after the import: nothing placed, no name,\n"
+      "author or version.\n\n"
+      "A 320 x 320 BMP (1, 2, 4, 8 or 24 bits per pixel, uncompressed) is imported exactly:\n"
+      "pictures with more than 214 colours are reduced to 214 colours (a note says so on\n"
+      "standard error). Any BMP goes the same way unless --fit or --reduce fine is given.\n"
+      "Every other picture (PNG, JPEG, WebP, GIF's first frame, TIFF, BMP of any size) is\n"
+      "turned upright, converted to sRGB, laid over the matte colour where transparent,\n"
+      "fitted to 320 x 320 and reduced to at most 214 colours. Large pictures are decoded\n"
+      "at reduced size, in bounded memory.");
+  command->add_option("IN", args->input, "the picture")->required();
+  command->add_option("OUT.hqd", args->output, "the project to write")->required();
+  args->picture.AddTo(*command);
+  command
+      ->add_option("--reduced-bmp", args->reducedBmpPath,
+                   "also write the reduced 8-bit picture as the editor keeps it\n"
+                   "in its temporary picture file (103,312 bytes)")
+      ->type_name("FILE");
+  command->footer(
+      "A picture the editor refuses gives its message on standard error and exit status 1;\n"
+      "no file is then created or changed. Only regular files that may be written are\n"
+      "replaced, and the outputs are written all together or not at all.");
+  return {command, [args] { return RunImport(*args); }};
 }
 
 }  // namespace vorlune::cli

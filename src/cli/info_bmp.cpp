@@ -5,7 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_message.h"
-#include "cli/json_writer.h"
+#include "cli/json_output.h"
 #include "core/byte_order.h"
 #include "image/background_import.h"
 #include "image/bmp_fields.h"
@@ -45,7 +45,7 @@ std::int64_t ColoursInPixels(std::span<const std::uint8_t> file, const BmpFields
 }
 
 std::string ImportVerdict(const Result<BackgroundCheck>& check) {
-  if (!check) return "refused: " + check.error().text;
+  if (!check) return "refused: " + CliText(check.error());
   return check->reductionNoticeDue ? "accepted, reduced to 214 colours" : "accepted, colours kept";
 }
 
@@ -59,35 +59,29 @@ int DescribeBmp(const std::string& path, std::span<const std::uint8_t> bytes, bo
   const std::int64_t colours = complete ? ColoursInPixels(bytes, f) : -1;
 
   if (json) {
-    JsonWriter out;
-    out.BeginObject();
-    out.Add("file", path);
-    out.Add("kind", "bmp");
-    out.Add("size", static_cast<std::int64_t>(bytes.size()));
+    Json out;
+    out["file"] = path;
+    out["kind"] = "bmp";
+    out["size"] = bytes.size();
     if (complete) {
-      out.Add("bfSize", ReadLE32(bytes, 2));
-      out.Add("bfOffBits", f.pixelOffset);
-      out.Add("biSize", f.infoSize);
-      out.Add("biWidth", static_cast<std::int64_t>(f.width));
-      out.Add("biHeight", static_cast<std::int64_t>(f.height));
-      out.Add("biBitCount", static_cast<std::uint32_t>(f.bitsPerPixel));
-      out.Add("biCompression", f.compression);
-      out.Add("biClrUsed", f.colorsUsed);
+      out["bfSize"] = ReadLE32(bytes, 2);
+      out["bfOffBits"] = f.pixelOffset;
+      out["biSize"] = f.infoSize;
+      out["biWidth"] = f.width;
+      out["biHeight"] = f.height;
+      out["biBitCount"] = f.bitsPerPixel;
+      out["biCompression"] = f.compression;
+      out["biClrUsed"] = f.colorsUsed;
       if (indexed) {
-        out.Add("colorTableOffset", static_cast<std::int64_t>(f.colorTableOffset()));
-        out.Add("colorTableEntries", static_cast<std::int64_t>(ColorTableEntries(f)));
+        out["colorTableOffset"] = f.colorTableOffset();
+        out["colorTableEntries"] = ColorTableEntries(f);
       }
     }
-    if (colours >= 0) {
-      out.Add("colorsInPixels", colours);
-    } else {
-      out.AddNull("colorsInPixels");
-    }
-    out.Add("importable", check.ok());
-    out.Add("reducedOnImport", check.ok() && check->reductionNoticeDue);
-    if (!check) out.Add("refusal", check.error().text);
-    out.EndObject();
-    std::printf("%s\n", out.text().c_str());
+    out["colorsInPixels"] = colours >= 0 ? Json(colours) : Json(nullptr);
+    out["importable"] = check.ok();
+    out["reducedOnImport"] = check.ok() && check->reductionNoticeDue;
+    if (!check) out["refusal"] = CliText(check.error());
+    PrintJson(out);
     return 0;
   }
 

@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_message.h"
-#include "cli/json_writer.h"
+#include "cli/json_output.h"
 #include "cli/picture_options.h"
 #include "image/picture_decoding.h"
 
@@ -25,28 +25,24 @@ int DescribePicture(const std::string& path, const InputFile& file, bool json, b
     if (!counted) return RefuseFile(path, counted.error());
     colours = *counted;
   }
-  const bool exactSize = facts->width == 320 && facts->height == 320;
+  const char* verdict = facts->width == 320 && facts->height == 320
+                            ? "accepted, reduced to at most 214 colours"
+                            : "accepted, fitted to 320 x 320 and reduced to at most 214 colours";
 
   if (json) {
-    JsonWriter out;
-    out.BeginObject();
-    out.Add("file", path);
-    out.Add("kind", "picture");
-    out.Add("size", static_cast<std::int64_t>(bytes.size()));
-    out.Add("format", facts->format);
-    out.Add("width", facts->width);
-    out.Add("height", facts->height);
-    out.Add("orientation", facts->orientation);
-    out.Add("colorProfile", facts->hasProfile);
-    out.Add("alpha", facts->hasAlpha);
-    if (colours) {
-      out.Add("colorsInPixels", static_cast<std::int64_t>(*colours));
-    } else {
-      out.AddNull("colorsInPixels");
-    }
-    out.Add("importable", true);
-    out.EndObject();
-    std::printf("%s\n", out.text().c_str());
+    Json out;
+    out["file"] = path;
+    out["kind"] = "picture";
+    out["size"] = bytes.size();
+    out["format"] = facts->format;
+    out["width"] = facts->width;
+    out["height"] = facts->height;
+    out["orientation"] = facts->orientation;
+    out["colorProfile"] = facts->hasProfile;
+    out["alpha"] = facts->hasAlpha;
+    out["colorsInPixels"] = colours ? Json(*colours) : Json(nullptr);
+    out["importable"] = true;
+    PrintJson(out);
     return 0;
   }
   std::printf("file:                %s\n", path.c_str());
@@ -57,9 +53,7 @@ int DescribePicture(const std::string& path, const InputFile& file, bool json, b
   std::printf("colour profile:      %s\n", facts->hasProfile ? "embedded, converted to sRGB" : "none (sRGB)");
   std::printf("alpha:               %s\n", facts->hasAlpha ? "yes" : "no");
   if (colours) std::printf("colours in pixels:   %llu\n", static_cast<unsigned long long>(*colours));
-  std::printf("import:              %s\n",
-              exactSize ? "accepted, reduced to at most 214 colours"
-                        : "accepted, fitted to 320 x 320 and reduced to at most 214 colours");
+  std::printf("import:              %s\n", verdict);
   return 0;
 }
 

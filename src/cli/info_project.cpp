@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_message.h"
-#include "cli/json_writer.h"
+#include "cli/json_output.h"
 #include "core/byte_order.h"
 #include "core/cp932.h"
 #include "project/project_file.h"
@@ -51,50 +51,43 @@ std::string ColorText(const ColorTriple& colors) {
   return std::to_string(colors[0]) + "," + std::to_string(colors[1]) + "," + std::to_string(colors[2]);
 }
 
-void PrintJson(const std::string& path, const SkinLayout& layout, const StoredBmpHeader& bmp) {
-  JsonWriter json;
-  json.BeginObject();
-  json.Add("file", path);
-  json.Add("format", "project");
-  json.Add("fileSize", static_cast<std::int64_t>(project_format::kBytesBesideHeader + layout.pixelOffset));
-  json.Add("temporaryPictureSize", layout.temporaryPictureSize);
-  json.Add("headerLength", layout.pixelOffset);
-  json.Add("colors", layout.pictureColorsUsed);
-  json.BeginObject("bmpHeader");
-  json.Add("type", bmp.type);
-  json.Add("fileSize", bmp.fileSize);
-  json.Add("pixelOffset", bmp.pixelOffset);
-  json.Add("infoHeaderSize", bmp.infoSize);
-  json.Add("width", static_cast<std::int64_t>(bmp.width));
-  json.Add("height", static_cast<std::int64_t>(bmp.height));
-  json.Add("bitCount", static_cast<int>(bmp.bitCount));
-  json.Add("compression", bmp.compression);
-  json.Add("colorsUsed", bmp.colorsUsed);
-  json.EndObject();
-  json.Add("placedCount", layout.placedCount);
-  json.Add("placedRows", CountPlacedRows(layout));
-  json.Add("name", FieldText(layout.databaseName));
-  json.Add("author", FieldText(layout.databaseAuthor));
-  json.Add("version", FieldText(layout.databaseVersion));
-  json.BeginArray("parts");
+void PrintProjectJson(const std::string& path, const SkinLayout& layout, const StoredBmpHeader& bmp) {
+  Json json;
+  json["file"] = path;
+  json["format"] = "project";
+  json["fileSize"] = project_format::kBytesBesideHeader + layout.pixelOffset;
+  json["temporaryPictureSize"] = layout.temporaryPictureSize;
+  json["headerLength"] = layout.pixelOffset;
+  json["colors"] = layout.pictureColorsUsed;
+  json["bmpHeader"] = {{"type", bmp.type},
+                       {"fileSize", bmp.fileSize},
+                       {"pixelOffset", bmp.pixelOffset},
+                       {"infoHeaderSize", bmp.infoSize},
+                       {"width", bmp.width},
+                       {"height", bmp.height},
+                       {"bitCount", bmp.bitCount},
+                       {"compression", bmp.compression},
+                       {"colorsUsed", bmp.colorsUsed}};
+  json["placedCount"] = layout.placedCount;
+  json["placedRows"] = CountPlacedRows(layout);
+  json["name"] = FieldText(layout.databaseName);
+  json["author"] = FieldText(layout.databaseAuthor);
+  json["version"] = FieldText(layout.databaseVersion);
+  Json& parts = json["parts"] = Json::array();
   for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
     const PartRecord& row = layout.part(k);
-    json.BeginObject();
-    json.Add("kind", k);
-    json.Add("name", KindInfo(k).name);
-    json.Add("placed", row.placed());
-    json.Add("x", static_cast<std::int64_t>(row.x));
-    json.Add("y", static_cast<std::int64_t>(row.y));
-    json.Add("width", static_cast<std::int64_t>(row.width));
-    json.Add("height", static_cast<std::int64_t>(row.height));
-    json.BeginArray("colors");
-    for (const PickerIndex c : row.colors) json.Add("", static_cast<int>(c));
-    json.EndArray();
-    json.EndObject();
+    Json part;
+    part["kind"] = k;
+    part["name"] = KindInfo(k).name;
+    part["placed"] = row.placed();
+    part["x"] = row.x;
+    part["y"] = row.y;
+    part["width"] = row.width;
+    part["height"] = row.height;
+    part["colors"] = {row.colors[0], row.colors[1], row.colors[2]};
+    parts.push_back(std::move(part));
   }
-  json.EndArray();
-  json.EndObject();
-  std::printf("%s\n", json.text().c_str());
+  PrintJson(json);
 }
 
 void PrintText(const std::string& path, const SkinLayout& layout, const StoredBmpHeader& bmp) {
@@ -132,7 +125,7 @@ int DescribeProject(const std::string& path, std::span<const std::uint8_t> bytes
   if (!layout) return RefuseFile(path, layout.error());
   const StoredBmpHeader bmp = ReadStoredHeader(layout->picture);
   if (json) {
-    PrintJson(path, *layout, bmp);
+    PrintProjectJson(path, *layout, bmp);
   } else {
     PrintText(path, *layout, bmp);
   }

@@ -5,7 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_message.h"
-#include "cli/json_writer.h"
+#include "cli/json_output.h"
 #include "core/cp932.h"
 #include "project/skin_unpacking.h"
 #include "skin/skin_database_reader.h"
@@ -80,8 +80,8 @@ std::vector<std::string> RecordContents(const SkinDatabase& db) {
 // Whether `unpack` gives the project back, and if not, why.
 std::string UnpackText(std::span<const std::uint8_t> file) {
   const Result<UnpackedSkin> unpacked = UnpackSkinDatabase(file);
-  if (!unpacked) return "no: " + unpacked.error().text;
-  if (!unpacked->madeByThisEditor) return "only with --force: " + NotMadeByThisEditorMessage().text;
+  if (!unpacked) return "no: " + CliText(unpacked.error());
+  if (!unpacked->madeByThisEditor) return "only with --force: " + CliText(NotMadeByThisEditorMessage());
   return "yes";
 }
 
@@ -117,91 +117,75 @@ void PrintText(const SkinDatabase& db, std::size_t fileSize, const std::string& 
   }
 }
 
-void AddBitmap(JsonWriter& json, const SkinBitmap& b, std::string_view key = {}) {
-  json.BeginObject(key);
-  json.Add("offset", b.offset);
-  json.Add("width", b.width);
-  json.Add("height", b.height);
-  json.Add("rowBytes", b.rowBytes);
-  json.Add("flags", static_cast<int>(b.flags));
-  json.Add("pixelSize", static_cast<int>(b.pixelSize));
-  json.Add("version", static_cast<int>(b.version));
-  json.Add("transparentIndex", static_cast<int>(b.transparentIndex));
-  json.Add("compressionType", static_cast<int>(b.compressionType));
-  json.EndObject();
+Json BitmapJson(const SkinBitmap& b) {
+  return {{"offset", b.offset},
+          {"width", b.width},
+          {"height", b.height},
+          {"rowBytes", b.rowBytes},
+          {"flags", b.flags},
+          {"pixelSize", b.pixelSize},
+          {"version", b.version},
+          {"transparentIndex", b.transparentIndex},
+          {"compressionType", b.compressionType}};
 }
 
-void PrintJson(const SkinDatabase& db, std::size_t fileSize, const std::string& unpacks) {
-  JsonWriter json;
-  json.BeginObject();
-  json.Add("format", "skin database");
-  json.Add("size", static_cast<std::int64_t>(fileSize));
-  json.Add("name", Cp932ToUtf8(db.name));
-  json.Add("type", db.type);
-  json.Add("creator", db.creator);
-  json.Add("attributes", static_cast<int>(db.attributes));
-  json.Add("version", static_cast<int>(db.version));
-  json.Add("creationDate", db.creationDate);
-  json.Add("modificationDate", db.modificationDate);
-  json.Add("lastBackupDate", db.lastBackupDate);
-  json.Add("modificationNumber", db.modificationNumber);
-  json.Add("appInfoID", db.appInfoId);
-  json.Add("sortInfoID", db.sortInfoId);
-  json.Add("uniqueIDSeed", db.uniqueIdSeed);
-  json.Add("nextRecordListID", db.nextRecordListId);
-  json.Add("numRecords", static_cast<int>(db.records.size()));
-  json.Add("unpacks", unpacks);
+void PrintSkinJson(const SkinDatabase& db, std::size_t fileSize, const std::string& unpacks) {
+  Json json;
+  json["format"] = "skin database";
+  json["size"] = fileSize;
+  json["name"] = Cp932ToUtf8(db.name);
+  json["type"] = db.type;
+  json["creator"] = db.creator;
+  json["attributes"] = db.attributes;
+  json["version"] = db.version;
+  json["creationDate"] = db.creationDate;
+  json["modificationDate"] = db.modificationDate;
+  json["lastBackupDate"] = db.lastBackupDate;
+  json["modificationNumber"] = db.modificationNumber;
+  json["appInfoID"] = db.appInfoId;
+  json["sortInfoID"] = db.sortInfoId;
+  json["uniqueIDSeed"] = db.uniqueIdSeed;
+  json["nextRecordListID"] = db.nextRecordListId;
+  json["numRecords"] = db.records.size();
+  json["unpacks"] = unpacks;
   const std::vector<std::string> contents = RecordContents(db);
-  json.BeginArray("records");
+  Json& records = json["records"] = Json::array();
   for (std::size_t i = 0; i < db.records.size(); ++i) {
-    json.BeginObject();
-    json.Add("offset", db.records[i].offset);
-    json.Add("size", db.records[i].size);
-    json.Add("attributes", static_cast<int>(db.records[i].attributes));
-    json.Add("uniqueID", db.records[i].uniqueId);
-    json.Add("content", contents[i]);
-    json.EndObject();
+    records.push_back({{"offset", db.records[i].offset},
+                       {"size", db.records[i].size},
+                       {"attributes", db.records[i].attributes},
+                       {"uniqueID", db.records[i].uniqueId},
+                       {"content", contents[i]}});
   }
-  json.EndArray();
-  json.BeginObject("info");
-  json.Add("title", Cp932ToUtf8(db.info.title));
-  json.Add("author", Cp932ToUtf8(db.info.author));
-  json.Add("version", Cp932ToUtf8(db.info.version));
-  json.Add("partCount", static_cast<int>(db.info.partCount));
-  json.Add("bytes", Hex(db.info.raw.data(), db.info.raw.size()));
-  json.EndObject();
-  json.BeginArray("palette");
+  json["info"] = {{"title", Cp932ToUtf8(db.info.title)},
+                  {"author", Cp932ToUtf8(db.info.author)},
+                  {"version", Cp932ToUtf8(db.info.version)},
+                  {"partCount", db.info.partCount},
+                  {"bytes", Hex(db.info.raw.data(), db.info.raw.size())}};
+  Json& palette = json["palette"] = Json::array();
   for (const Rgb& c : db.palette) {
     const std::uint8_t rgb[3] = {c.r, c.g, c.b};
-    json.Add({}, "#" + Hex(rgb, 3));
+    palette.push_back("#" + Hex(rgb, 3));
   }
-  json.EndArray();
-  json.BeginArray("strips");
-  for (const SkinBitmap& strip : db.strips) AddBitmap(json, strip);
-  json.EndArray();
-  json.BeginArray("parts");
+  Json& strips = json["strips"] = Json::array();
+  for (const SkinBitmap& strip : db.strips) strips.push_back(BitmapJson(strip));
+  Json& parts = json["parts"] = Json::array();
   for (const SkinPartView& part : db.parts) {
-    json.BeginObject();
-    json.Add("offset", part.offset);
-    json.Add("kind", part.kind);
-    json.Add("name", KindInfo(part.kind).name);
-    json.Add("stateCount", part.stateCount);
-    json.Add("x", part.x);
-    json.Add("y", part.y);
-    json.Add("width", part.width);
-    json.Add("height", part.height);
-    json.BeginArray("stateColors");
-    for (std::uint8_t c : part.stateColors) json.Add({}, static_cast<int>(c));
-    json.EndArray();
-    json.Add("titleSizeCode", static_cast<int>(part.titleSizeCode));
-    json.BeginArray("states");
-    for (const SkinBitmap& state : part.states) AddBitmap(json, state);
-    json.EndArray();
-    json.EndObject();
+    Json states = Json::array();
+    for (const SkinBitmap& state : part.states) states.push_back(BitmapJson(state));
+    parts.push_back({{"offset", part.offset},
+                     {"kind", part.kind},
+                     {"name", KindInfo(part.kind).name},
+                     {"stateCount", part.stateCount},
+                     {"x", part.x},
+                     {"y", part.y},
+                     {"width", part.width},
+                     {"height", part.height},
+                     {"stateColors", part.stateColors},
+                     {"titleSizeCode", part.titleSizeCode},
+                     {"states", std::move(states)}});
   }
-  json.EndArray();
-  json.EndObject();
-  std::printf("%s\n", json.text().c_str());
+  PrintJson(json);
 }
 
 }  // namespace
@@ -209,11 +193,10 @@ void PrintJson(const SkinDatabase& db, std::size_t fileSize, const std::string& 
 int DescribeSkinDatabase(const std::string& path, std::span<const std::uint8_t> bytes, bool json) {
   const Result<SkinDatabase> db = ReadSkinDatabase(bytes);
   if (!db) {
-    PrintFileMessage(path, db.error().text);
-    return 1;
+    return RefuseFile(path, db.error());
   }
   if (json) {
-    PrintJson(*db, bytes.size(), UnpackText(bytes));
+    PrintSkinJson(*db, bytes.size(), UnpackText(bytes));
   } else {
     PrintText(*db, bytes.size(), UnpackText(bytes));
   }

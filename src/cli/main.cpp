@@ -1,70 +1,78 @@
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
+#include <iostream>
 #include <string_view>
+#include <vector>
 
 #include "cli/commands.h"
+#include "cli/usage_format.h"
 #include "core/version.h"
 
 namespace {
 
-struct Command {
-  std::string_view name;
-  std::string_view summary;
-  int (*run)(const vorlune::cli::Arguments&);
-};
+constexpr const char* kDescription =
+    "Makes skins for the Harmoniquest music player as the Vorlune editor does: imports\n"
+    "pictures, places parts, builds skin databases and unpacks them, and describes\n"
+    "the files on the way.";
 
-constexpr Command kCommands[] = {
-    {"import",
-     "import IN OUT.hqd [--fit F] [--reduce R] [--dither D] [--matte C] [--reduced-bmp FILE]\n"
-     "                                               make a project from a picture",
-     vorlune::cli::RunImport},
-    {"info", "info FILE [--json]                           describe a picture, .hqd or .pdb",
-     vorlune::cli::RunInfo},
-    {"place", "place PROJECT.hqd KIND X Y [--colors C0,C1,C2]  place a part", vorlune::cli::RunPlace},
-    {"remove", "remove PROJECT.hqd KIND                      remove a placed part", vorlune::cli::RunRemove},
-    {"build", "build PROJECT.hqd OUT.pdb [--name T] [--author A] [--version V] [--time S]",
-     vorlune::cli::RunBuild},
-    {"render",
-     "render FILE OUT.png [--scenario NAME] [--at SECONDS] [--set KEY=VALUE]...\n"
-     "                                               picture of a .hqd or .pdb",
-     vorlune::cli::RunRender},
-    {"animate",
-     "animate FILE OUT.gif [--scenario NAME] [--seconds S] [--fps F] [--scale N] [--set K=V]\n"
-     "                                               animated GIF of the skin while music plays",
-     vorlune::cli::RunAnimate},
-    {"unpack", "unpack SKIN.pdb OUT.hqd [--force]            the project a skin was made from",
-     vorlune::cli::RunUnpack},
-    {"check", "check FILE [--json] [--strict]               errors and hard-to-see colours of a .hqd or .pdb",
-     vorlune::cli::RunCheck},
-};
-
-void PrintUsage(std::FILE* to) {
-  std::fputs("usage: vorlune-cli COMMAND ARGS...\n\ncommands:\n", to);
-  for (const auto& command : kCommands)
-    std::fprintf(to, "  %.*s\n", int(command.summary.size()), command.summary.data());
-  std::fputs(
-      "\n'vorlune-cli COMMAND --help' describes a command; 'vorlune-cli --version' names the version.\n", to);
+// "help" alone asks for the tool's help, "help COMMAND" for the command's.
+std::vector<char*> WithHelpWords(int argc, char** argv) {
+  static char helpFlag[] = "--help";
+  std::vector<char*> args(argv, argv + argc);
+  if (argc >= 2 && std::string_view(argv[1]) == "help") {
+    args.erase(args.begin() + 1);
+    args.insert(args.begin() + (argc >= 3 ? 2 : 1), helpFlag);
+  }
+  return args;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    PrintUsage(stderr);
+  using namespace vorlune::cli;
+  CLI::App tool{kDescription, "vorlune-cli"};
+  UseVorluneUsage(tool);
+  tool.set_version_flag("-V,--version", std::string("vorlune-cli ") + vorlune::kVersion,
+                        "Name the version and exit");
+  // In the order the help lists them; one line each.
+  std::vector<Command> commands;
+  commands.push_back(AddImportCommand(tool));
+  commands.push_back(AddInfoCommand(tool));
+  commands.push_back(AddPlaceCommand(tool));
+  commands.push_back(AddRemoveCommand(tool));
+  commands.push_back(AddBuildCommand(tool));
+  commands.push_back(AddRenderCommand(tool));
+  commands.push_back(AddAnimateCommand(tool));
+  commands.push_back(AddUnpackCommand(tool));
+  commands.push_back(AddCheckCommand(tool));
+  for (const Command& command : commands) command.app->group("Commands");
+  tool.footer("'vorlune-cli COMMAND --help' describes a command.");
+
+  std::vector<char*> args = WithHelpWords(argc, argv);
+  if (args.size() < 2) {
+    std::cerr << tool.help();
     return 2;
   }
-  const std::string_view name = argv[1];
-  if (name == "--help" || name == "-h" || name == "help") {
-    PrintUsage(stdout);
-    return 0;
+  const auto named = [&](const Command& command) { return command.app->get_name() == args[1]; };
+  if (args[1][0] != '-' && std::none_of(commands.begin(), commands.end(), named)) {
+    std::fprintf(stderr, "vorlune-cli: unknown command '%s'\n\n", args[1]);
+    std::cerr << tool.help();
+    return 2;
   }
-  if (name == "--version" || name == "-V") {
-    std::printf("vorlune-cli %s\n", vorlune::kVersion);
-    return 0;
+  try {
+    tool.parse(static_cast<int>(args.size()), args.data());
+  } catch (const CLI::ParseError& error) {
+    // Help and version exit with 0, every usage error with 2.
+    return tool.exit(error) == 0 ? 0 : 2;
   }
-  for (const auto& command : kCommands) {
-    if (command.name == name) return command.run(vorlune::cli::Arguments(argv + 2, argv + argc));
+  if (!tool.remaining(true).empty()) {
+    std::cerr << UsageErrorText(tool, LeftOverProblem(tool.remaining(true)));
+    return 2;
   }
-  std::fprintf(stderr, "vorlune-cli: unknown command '%s'\n\n", argv[1]);
-  PrintUsage(stderr);
+  for (const Command& command : commands) {
+    if (command.app->parsed()) return command.run();
+  }
+  std::cerr << UsageErrorText(tool, "a command is needed");
   return 2;
 }

@@ -1,47 +1,42 @@
 #include "cli/picture_options.h"
 
-#include <cstdlib>
+#include "cli/argument_checks.h"
 
 namespace vorlune::cli {
 
-bool PictureOptionsParser::Takes(const std::string& name) const {
-  return name == "--fit" || name == "--reduce" || name == "--dither" || name == "--matte";
+void PictureOptions::AddTo(CLI::App& command) {
+  fitOption_ = command
+                   .add_option("--fit", fit_,
+                               "cover: scale to fill and crop the overhang equally (default)\n"
+                               "contain: the whole picture, bars of the matte colour\n"
+                               "stretch: scale to the square")
+                   ->type_name("cover|contain|stretch")
+                   ->check(OneOf({"cover", "contain", "stretch"}));
+  reduceOption_ = command
+                      .add_option("--reduce", reduce_,
+                                  "fine: 214 colours chosen for the picture (default)\n"
+                                  "classic: the 24-bit BMP reduction, applied to the fitted picture")
+                      ->type_name("classic|fine")
+                      ->check(OneOf({"classic", "fine"}));
+  command.add_option("--dither", dither_, "error diffusion of the fine reduction on (default) or off")
+      ->type_name("fs|none")
+      ->check(OneOf({"fs", "none"}));
+  command.add_option("--matte", matte_, "colour under transparent parts and of the bars (default FFFFFF)")
+      ->type_name("RRGGBB")
+      ->check(RgbHex());
 }
 
-bool PictureOptionsParser::Parse(const std::string& name, const std::string& value) {
-  if (name == "--fit") {
-    fitGiven_ = true;
-    if (value == "cover")
-      options_.fit = FitMode::Cover;
-    else if (value == "contain")
-      options_.fit = FitMode::Contain;
-    else if (value == "stretch")
-      options_.fit = FitMode::Stretch;
-    else
-      return false;
-    return true;
-  }
-  if (name == "--reduce") {
-    reduceGiven_ = true;
-    if (value == "fine")
-      options_.reduction = ReductionKind::Fine;
-    else if (value == "classic")
-      options_.reduction = ReductionKind::Classic;
-    else
-      return false;
-    return true;
-  }
-  if (name == "--dither") {
-    if (value != "fs" && value != "none") return false;
-    options_.dither = value == "fs";
-    return true;
-  }
-  if (value.size() != 6 || value.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-    return false;
-  const unsigned long rgb = std::strtoul(value.c_str(), nullptr, 16);
-  options_.matte = Rgb{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
-                       static_cast<std::uint8_t>(rgb)};
-  return true;
+bool PictureOptions::AsksForFitting() const {
+  return fitOption_->count() > 0 || (reduceOption_->count() > 0 && reduce_ == "fine");
+}
+
+PictureImportOptions PictureOptions::options() const {
+  PictureImportOptions options;
+  options.fit = fit_ == "contain" ? FitMode::Contain : fit_ == "stretch" ? FitMode::Stretch : FitMode::Cover;
+  options.reduction = reduce_ == "classic" ? ReductionKind::Classic : ReductionKind::Fine;
+  options.dither = dither_ == "fs";
+  options.matte = RgbOf(matte_);
+  return options;
 }
 
 }  // namespace vorlune::cli

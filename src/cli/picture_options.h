@@ -1,5 +1,6 @@
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <cstddef>
 #include <string>
 
@@ -12,21 +13,21 @@ namespace vorlune::cli {
 inline constexpr std::size_t kMaxPictureFileSize = std::size_t{512} << 20;
 
 // The picture options of `import`: --fit, --reduce, --dither, --matte.
-class PictureOptionsParser {
+class PictureOptions {
  public:
-  bool Takes(const std::string& name) const;
-  // False for a value the option does not know.
-  bool Parse(const std::string& name, const std::string& value);
+  void AddTo(CLI::App& command);
   // --fit or --reduce fine: the user wants the picture fitted even if it is a BMP.
-  bool AsksForFitting() const {
-    return fitGiven_ || (reduceGiven_ && options_.reduction == ReductionKind::Fine);
-  }
-  const PictureImportOptions& options() const { return options_; }
+  bool AsksForFitting() const;
+  // The options given, the others at their defaults.
+  PictureImportOptions options() const;
 
  private:
-  PictureImportOptions options_;
-  bool fitGiven_ = false;
-  bool reduceGiven_ = false;
+  std::string fit_ = "cover";
+  std::string reduce_ = "fine";
+  std::string dither_ = "fs";
+  std::string matte_ = "FFFFFF";
+  CLI::Option* fitOption_ = nullptr;
+  CLI::Option* reduceOption_ = nullptr;
 };
 
 }  // namespace vorlune::cli

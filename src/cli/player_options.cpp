@@ -40,8 +40,34 @@ std::optional<std::int64_t> ParseSecondsAsMs(const std::string& text, std::int64
   return ms;
 }
 
-bool TakesPlayerOption(const std::string& name, bool withAt) {
-  return name == "--scenario" || name == "--set" || (withAt && name == "--at");
+void AddPlayerOptions(CLI::App& command, PlayerOptionTexts& texts, bool withAt) {
+  command.add_option("--scenario", texts.scenario, ScenarioNameList())->type_name("NAME");
+  if (withAt) {
+    command.add_option("--at", texts.at, "the simulated time to draw, 0 by default, e.g. 2.5")
+        ->type_name("SECONDS");
+  }
+  command
+      .add_option("--set", texts.settings,
+                  "sets one field of the player's state, after the scenario:\n"
+                  "transport=stopped|playing|paused|ff|rew   pressed=none|BUTTON (e.g. Play)\n"
+                  "repeat=on|off   volume=P   eq=P,P,P,P,P,P,P,P   level=P,P   peak=P,P\n"
+                  "time=MM:SS   track=0..99   title=TEXT   (P: a whole percentage 0..100);\n"
+                  "given again, sets another")
+      ->type_name("KEY=VALUE")
+      ->allow_extra_args(false);
+}
+
+Status ReadPlayerOptions(const PlayerOptionTexts& texts, PlayerOptions& options) {
+  if (texts.scenario) {
+    if (Status parsed = ParsePlayerOption(options, "--scenario", *texts.scenario); !parsed) return parsed;
+  }
+  if (texts.at) {
+    if (Status parsed = ParsePlayerOption(options, "--at", *texts.at); !parsed) return parsed;
+  }
+  for (const std::string& setting : texts.settings) {
+    if (Status parsed = ParsePlayerOption(options, "--set", setting); !parsed) return parsed;
+  }
+  return Done{};
 }
 
 Status ParsePlayerOption(PlayerOptions& options, const std::string& name, const std::string& value) {

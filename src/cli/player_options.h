@@ -1,5 +1,6 @@
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,8 +21,24 @@ struct PlayerOptions {
   bool any() const { return scenario || atMs || !settings.empty(); }
 };
 
-// True for an option these parse; `withAt` adds --at.
-bool TakesPlayerOption(const std::string& name, bool withAt);
+// The player options as typed. They are checked after the command line is
+// read, so that a bad value is refused by name ("Error : ...", exit status 1).
+struct PlayerOptionTexts {
+  std::optional<std::string> scenario;
+  std::optional<std::string> at;
+  std::vector<std::string> settings;
+};
+
+// Adds --scenario, --set and, with `withAt`, --at to a command, with their help.
+void AddPlayerOptions(CLI::App& command, PlayerOptionTexts& texts, bool withAt);
+
+// The options the texts give, starting from `options`; the refusal of the
+// first bad one (the scenario, the time, then the settings in their order).
+Status ReadPlayerOptions(const PlayerOptionTexts& texts, PlayerOptions& options);
+
+// The sentence of the help on refusals of player options.
+inline constexpr const char* kPlayerRefusalNote =
+    "A bad name, key or value gives \"Error : ...\" naming it, exit status 1, and no file.";
 
 // Checks and records one option's value; a refusal names the option or the
 // setting's key. Settings are tried on a state at once, so that a bad one is

@@ -10,19 +10,6 @@
 
 namespace vorlune::cli {
 
-void PrintPlayerOptionsHelp(const char* ownOptions) {
-  std::fputs(
-      "  --scenario NAME   idle, playing, paused, loud, quiet, long-title or seek\n"
-      "  --set KEY=VALUE   sets one field of the player's state, after the scenario:\n"
-      "      transport=stopped|playing|paused|ff|rew   pressed=none|BUTTON (e.g. Play)\n"
-      "      repeat=on|off   volume=P   eq=P,P,P,P,P,P,P,P   level=P,P   peak=P,P\n"
-      "      time=MM:SS   track=0..99   title=TEXT   (P: a whole percentage 0..100)\n",
-      stdout);
-  std::fputs(ownOptions, stdout);
-  std::fputs("A bad name, key or value gives \"Error : ...\" naming it, exit status 1, and no file.\n",
-             stdout);
-}
-
 int RenderPlayerPicture(const std::string& in, const std::string& out, const PlayerOptions& options) {
   const std::optional<std::vector<std::uint8_t>> skin = ReadSkinForPlayer(in);
   if (!skin) return 1;

@@ -11,8 +11,4 @@ namespace vorlune::cli {
 // `out`. Returns the exit status.
 int RenderPlayerPicture(const std::string& in, const std::string& out, const PlayerOptions& options);
 
-// Prints the help's lines on the player options shared by render and animate,
-// with the command's own options between them and the note on refusals.
-void PrintPlayerOptionsHelp(const char* ownOptions);
-
 }  // namespace vorlune::cli

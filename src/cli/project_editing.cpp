@@ -1,37 +1,18 @@
 #include "cli/project_editing.h"
 
-#include <cstdio>
-
 #include "cli/file_message.h"
-#include "project/project_storage.h"
 
 namespace vorlune::cli {
 
-int Refuse(const UserMessage& message) {
-  std::fprintf(stderr, "%s\n", message.text.c_str());
-  return 1;
+bool LoadProject(SkinDocument& document, const std::string& path) {
+  const Status loaded = document.LoadProject(path);
+  if (!loaded) RefuseFile(path, loaded.error());
+  return loaded.ok();
 }
 
-std::optional<SkinLayout> LoadProjectForEditing(const std::string& path) {
-  Result<SkinLayout> loaded = LoadProjectFile(path);
-  if (!loaded) {
-    RefuseFile(path, loaded.error());
-    return std::nullopt;
-  }
-  return std::move(*loaded);
-}
-
-int SaveEditedProject(const std::string& path, SkinLayout& layout) {
-  layout.placedCount = static_cast<std::uint32_t>(CountPlacedRows(layout));
-  const Status saved = SaveProjectFile(path, layout);
+int SaveProject(SkinDocument& document, const std::string& path) {
+  const Status saved = document.Save(path);
   return saved ? 0 : RefuseFile(path, saved.error());
-}
-
-std::optional<PartKind> ParseKindArgument(const std::string& command, const std::string& text) {
-  if (const auto kind = KindFromText(text)) return kind;
-  std::fprintf(stderr, "vorlune-cli %s: unknown part kind '%s' (1..30 or a name such as Play, LevelBarH)\n",
-               command.c_str(), text.c_str());
-  return std::nullopt;
 }
 
 }  // namespace vorlune::cli

@@ -1,28 +1,19 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "core/user_message.h"
-#include "layout/skin_layout.h"
+#include "document/skin_document.h"
 
 namespace vorlune::cli {
 
-// Shared by the commands that change a project file in place (place, remove):
-// the file is read and checked whole, changed in memory and written back
-// atomically, so a refusal or a failed write leaves it as it was.
+// The commands that change a project file in place (place, remove) load it
+// into a SkinDocument, edit it there and save it back atomically, so that a
+// refusal or a failed write leaves the file as it was.
 
-// Prints the message on standard error; returns the refusal exit status 1.
-int Refuse(const UserMessage& message);
+// Loads the project; false after printing why it cannot be used.
+bool LoadProject(SkinDocument& document, const std::string& path);
 
-// The project's layout, or none after printing why it cannot be used.
-std::optional<SkinLayout> LoadProjectForEditing(const std::string& path);
-
-// Keeps the placed count equal to the placed rows and writes the project
-// back; returns the exit status.
-int SaveEditedProject(const std::string& path, SkinLayout& layout);
-
-// The kind named by a number 1..30 or a kind name, or none after printing why.
-std::optional<PartKind> ParseKindArgument(const std::string& command, const std::string& text);
+// Saves the document to the project file; returns the exit status.
+int SaveProject(SkinDocument& document, const std::string& path);
 
 }  // namespace vorlune::cli

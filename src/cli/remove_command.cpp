@@ -1,45 +1,49 @@
+#include <CLI/CLI.hpp>
 #include <cstdio>
+#include <memory>
 
+#include "cli/argument_checks.h"
 #include "cli/commands.h"
+#include "cli/file_message.h"
 #include "cli/project_editing.h"
 
 namespace vorlune::cli {
 
 namespace {
 
-constexpr const char* kUsage = "usage: vorlune-cli remove PROJECT.hqd KIND\n";
+struct RemoveArguments {
+  std::string project;
+  std::string kind;
+};
 
-constexpr const char* kHelp =
-    "usage: vorlune-cli remove PROJECT.hqd KIND\n\n"
-    "Takes a placed part off the project's background and saves the project. The part\n"
-    "keeps its colours, so placing the same kind again offers them. KIND is 1..30 or a\n"
-    "kind name (Play, LevelBarH, ...). A kind that is not placed is refused (exit 1,\n"
-    "file unchanged).\n";
+int RunRemove(const RemoveArguments& args) {
+  const PartKind kind = KindOf(args.kind);
+  SkinDocument document;
+  if (!LoadProject(document, args.project)) return 1;
+  if (const Status removed = document.RemovePart(kind); !removed) return Refuse(removed.error());
+  const int status = SaveProject(document, args.project);
+  if (status == 0) {
+    std::printf("removed %s (kind %d); placed count %u\n", std::string(KindInfo(kind).name).c_str(), kind,
+                document.Layout().placedCount);
+  }
+  return status;
+}
 
 }  // namespace
 
-int RunRemove(const Arguments& args) {
-  if (WantsHelp(args)) {
-    std::fputs(kHelp, stdout);
-    return 0;
-  }
-  if (args.size() != 2 || args[0].starts_with("--") || args[1].starts_with("--")) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
-  const auto kind = ParseKindArgument("remove", args[1]);
-  if (!kind) return 2;
-  auto layout = LoadProjectForEditing(args[0]);
-  if (!layout) return 1;
-  const std::string name(KindInfo(*kind).name);
-  if (!layout->placed(*kind)) return Refuse({"Error : " + name + " is not placed."});
-
-  layout->part(*kind).x = -1;
-  layout->part(*kind).y = -1;
-  const int status = SaveEditedProject(args[0], *layout);
-  if (status == 0)
-    std::printf("removed %s (kind %d); placed count %u\n", name.c_str(), *kind, layout->placedCount);
-  return status;
+Command AddRemoveCommand(CLI::App& tool) {
+  auto args = std::make_shared<RemoveArguments>();
+  CLI::App* command =
+      tool.add_subcommand("remove",
+                          "Remove a placed part from a project.\n\n"
+                          "Takes the part off the project's background and saves the project.\n"
+                          "The part keeps its colours, so placing the same kind again offers them.");
+  command->add_option("PROJECT.hqd", args->project, "the project, changed in place")->required();
+  command->add_option("KIND", args->kind, "1..30 or a kind name (Play, LevelBarH, ...)")
+      ->required()
+      ->check(PartKindArgument());
+  command->footer("A kind that is not placed is refused (exit 1, file unchanged).");
+  return {command, [args] { return RunRemove(*args); }};
 }
 
 }  // namespace vorlune::cli

@@ -7,6 +7,12 @@ namespace vorlune {
 
 namespace {
 
+// Our own table rather than glibc's iconv ("CP932", "WINDOWS-31J"): iconv
+// reads the single bytes 0x80, 0xA0 and 0xFD..0xFF as nothing (Windows reads
+// U+0080 and U+F8F0..U+F8F3), and writes ten characters Windows has no code
+// for (¢ £ ¥ ¬ — ‖ ‾ − 〜) as codes that read back as other characters (¥ and
+// ‾ even as '\' and '~'). Both would change the texts stored in projects and
+// skins.
 #include "core/cp932_table.inc"
 
 constexpr char32_t kReplacement = 0xFFFD;

@@ -22,10 +22,6 @@ QString Translated(const char* text) {
   return QCoreApplication::translate("Dialogs", text);
 }
 
-QString Hex(Rgb c) {
-  return QString::asprintf("#%02X%02X%02X", c.r, c.g, c.b);
-}
-
 QString Ratio(double ratio) {
   return QString::fromStdString(RatioText(ratio));
 }
@@ -37,10 +33,14 @@ QString Required(double ratio) {
 
 }  // namespace
 
+QString ColorValueText(Rgb c) {
+  return QString::asprintf("#%02X%02X%02X", c.r, c.g, c.b);
+}
+
 QString PickerColorName(int index) {
   if (index < 0 || index >= 16) return QStringLiteral("–");
   const auto i = static_cast<std::size_t>(index);
-  return Translated(kColorNames[i]) + ' ' + Hex(kPickerColors[i]);
+  return Translated(kColorNames[i]) + ' ' + ColorValueText(kPickerColors[i]);
 }
 
 QString SwatchToolTip(int index, const std::optional<ContrastMark>& mark) {
@@ -49,7 +49,7 @@ QString SwatchToolTip(int index, const std::optional<ContrastMark>& mark) {
   text += '\n' + Translated(QT_TRANSLATE_NOOP("Dialogs", "背景とのコントラスト %1 (必要 %2)"))
                      .arg(Ratio(mark->ratio), Required(mark->required));
   text += '\n' + Translated(QT_TRANSLATE_NOOP("Dialogs", "背景 %1 (部品の面積の %2 %)"))
-                     .arg(Hex(mark->background.color))
+                     .arg(ColorValueText(mark->background.color))
                      .arg(qRound(mark->background.share * 100));
   return text;
 }

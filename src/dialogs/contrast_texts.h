@@ -9,6 +9,9 @@
 
 namespace vorlune {
 
+// A colour as "#RRGGBB".
+QString ColorValueText(Rgb c);
+
 // A picker colour by name and value, "白 #FFFFFF"; "–" for an index outside 0..15.
 QString PickerColorName(int index);
 

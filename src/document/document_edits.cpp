@@ -43,7 +43,8 @@ std::optional<UserMessage> PlacementRefusal(const SkinLayout& layout, PartKind k
                        ") would not lie wholly on the 320x320 picture."};
   }
   // The one refusal a click shows, in its words.
-  if (FirstTouchedPart(layout, k, at)) return UserMessage{std::string(kTouchingPartText)};
+  if (FirstTouchedPart(layout, k, at))
+    return UserMessage{std::string(kTouchingPartText), MessageIcon::Information, MessageCode::PartsTouch};
   return std::nullopt;
 }
 

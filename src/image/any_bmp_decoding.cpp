@@ -38,7 +38,7 @@ Status DecodeAnyBmp(std::span<const std::uint8_t> file, PixelSink& sink) {
   if (auto refusal = SizeRefusal("BMP", std::uint32_t(width), height, sink.MaxPixels())) return *refusal;
   if (compression != 0 && compression != 3) {
     return UserMessage{"This bmp-file is compressed.\nPlease change non-compress bmp-file.",
-                       MessageIcon::Information};
+                       MessageIcon::Information, MessageCode::BmpCompressed};
   }
   const bool indexed = bits == 1 || bits == 2 || bits == 4 || bits == 8;
   if (!indexed && bits != 16 && bits != 24 && bits != 32) return DamagedPictureMessage("BMP");

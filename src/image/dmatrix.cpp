@@ -11,7 +11,8 @@ namespace {
 std::atomic<std::size_t> storageLimit{std::size_t{1} << 28};
 
 void Report(DmatrixMessages* messages, const char* text) {
-  if (messages != nullptr) messages->push_back(UserMessage{text, MessageIcon::Information});
+  if (messages != nullptr)
+    messages->push_back(UserMessage{text, MessageIcon::Information, MessageCode::ConversionWarning, {text}});
 }
 
 }  // namespace

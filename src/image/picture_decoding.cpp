@@ -57,16 +57,19 @@ std::string SniffPictureFormat(std::span<const std::uint8_t> file) {
 
 UserMessage NotAPictureMessage() {
   return UserMessage{"Error : this file is not a picture (PNG, JPEG, WebP, GIF, TIFF or BMP).",
-                     MessageIcon::Information};
+                     MessageIcon::Information, MessageCode::NotAPicture};
 }
 
 UserMessage DamagedPictureMessage(const std::string& format) {
-  return UserMessage{"Error : this " + format + " file is damaged.", MessageIcon::Information};
+  return UserMessage{"Error : this " + format + " file is damaged.",
+                     MessageIcon::Information,
+                     MessageCode::DamagedPicture,
+                     {format}};
 }
 
 UserMessage PictureTooLargeMessage() {
   return UserMessage{"Error : picture is too large (over 100 megapixels or 30000 pixels on a side).",
-                     MessageIcon::Information};
+                     MessageIcon::Information, MessageCode::PictureTooLarge};
 }
 
 bool PictureSizeAllowed(std::uint64_t width, std::uint64_t height) {

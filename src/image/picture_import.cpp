@@ -32,8 +32,10 @@ UserMessage PictureReadFailureMessage(ReadFailure failure, std::string_view path
   if (std::find(kOtherPictures.begin(), kOtherPictures.end(), suffix) == kOtherPictures.end())
     return BmpReadFailureMessage(failure);
   if (failure == ReadFailure::NotFound)
-    return UserMessage{"Error : Cannot find picture file", MessageIcon::Exclamation};
-  return UserMessage{"Error : Cannot open picture file", MessageIcon::Information};
+    return UserMessage{
+        "Error : Cannot find picture file", MessageIcon::Exclamation, MessageCode::FileNotFound, {"picture"}};
+  return UserMessage{
+      "Error : Cannot open picture file", MessageIcon::Information, MessageCode::FileCannotOpen, {"picture"}};
 }
 
 std::vector<std::uint8_t> TrueColorBmpOf(const RgbImage& picture) {

@@ -1,6 +1,7 @@
 #include "layout/part_kind.h"
 
 #include <charconv>
+#include <string>
 
 namespace vorlune {
 
@@ -82,6 +83,13 @@ KindRange GroupKinds(PartKind k) {
       break;
   }
   return {k, k};
+}
+
+UserMessage PlacementMessage(PartKind k) {
+  return {std::string(KindInfo(k).placementText),
+          MessageIcon::Information,
+          MessageCode::PlacePart,
+          {std::to_string(k)}};
 }
 
 std::optional<PartKind> KindFromText(std::string_view text) {

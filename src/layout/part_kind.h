@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/user_message.h"
+
 namespace vorlune {
 
 // A kind of player part, 1..30; 0 means none. Each kind is placed at most once,
@@ -48,6 +50,9 @@ struct KindRange {
   PartKind last;  // inclusive
 };
 KindRange GroupKinds(PartKind k);
+
+// The placement text of kind k as a message: code PlacePart, the kind's number.
+UserMessage PlacementMessage(PartKind k);
 
 // Finds a kind by its name ("Play") or its number ("1").
 std::optional<PartKind> KindFromText(std::string_view text);

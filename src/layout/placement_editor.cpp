@@ -65,7 +65,8 @@ PlacementEffects PlacementEditor::PutDown(ClientPoint point) {
   }
   state_.preview = *at;
   if (FirstTouchedPart(layout_, k, *at)) {
-    effects.message = UserMessage{std::string(kTouchingPartText), MessageIcon::Information};
+    effects.message =
+        UserMessage{std::string(kTouchingPartText), MessageIcon::Information, MessageCode::PartsTouch};
     effects.invalidate.push_back(kCanvasRect);
     return effects;
   }

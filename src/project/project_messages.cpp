@@ -3,22 +3,23 @@
 namespace vorlune {
 
 UserMessage SaveNeedsBackgroundMessage() {
-  return {"背景画像を読み込んでから保存して下さい\n保存できませんでした", MessageIcon::Information};
+  return {"背景画像を読み込んでから保存して下さい\n保存できませんでした", MessageIcon::Information,
+          MessageCode::SaveNeedsBackground};
 }
 
 UserMessage CannotMakeProjectFileMessage() {
-  return {"Error : Cannot make hqd-file.", MessageIcon::Exclamation};
+  return {"Error : Cannot make hqd-file.", MessageIcon::Exclamation, MessageCode::FileCannotMake, {"hqd"}};
 }
 
 UserMessage ProjectReadFailureMessage(ReadFailure failure) {
   switch (failure) {
     case ReadFailure::NotFound:
-      return {"Error : Cannot find hqd-file", MessageIcon::Exclamation};
+      return {"Error : Cannot find hqd-file", MessageIcon::Exclamation, MessageCode::FileNotFound, {"hqd"}};
     case ReadFailure::CannotOpen:
       break;
   }
   // The editor has always said "bmp-file" here, for a project as for a picture.
-  return {"Error : Cannot open bmp-file", MessageIcon::Information};
+  return {"Error : Cannot open bmp-file", MessageIcon::Information, MessageCode::FileCannotOpen, {"hqd"}};
 }
 
 UserMessage DamagedProjectMessage(ProjectDamage damage) {
@@ -49,7 +50,10 @@ UserMessage DamagedProjectMessage(ProjectDamage damage) {
       why = "two parts of one group are placed";
       break;
   }
-  return {std::string("Error : this hqd-file is damaged (") + why + ").", MessageIcon::Information};
+  return {std::string("Error : this hqd-file is damaged (") + why + ").",
+          MessageIcon::Information,
+          MessageCode::DamagedProject,
+          {why}};
 }
 
 }  // namespace vorlune

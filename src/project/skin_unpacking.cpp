@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/byte_order.h"
 #include "core/file_io.h"
 #include "image/convert_background.h"
 #include "project/placed_parts_check.h"
@@ -23,7 +24,10 @@ constexpr std::size_t kLongestSkin = 4u << 20;
 constexpr int kLastBackgroundEntry = kFirstBackgroundEntry + kBackgroundColors - 1;  // 230
 
 UserMessage Refusal(const std::string& why) {
-  return {"Error : This skin cannot be opened as a project (" + why + ").", MessageIcon::Information};
+  return {"Error : This skin cannot be opened as a project (" + why + ").",
+          MessageIcon::Information,
+          MessageCode::NotUnpackable,
+          {why}};
 }
 
 std::string PlacementRefusal(ProjectDamage damage) {
@@ -55,8 +59,37 @@ void CopyField(const std::uint8_t* from, std::size_t count, std::array<char, N>&
   std::copy_n(from, count, reinterpret_cast<std::uint8_t*>(field.data()));
 }
 
+// A project may hold colours beyond its picture's 214 (the reader takes up to
+// 239); the skin's palette keeps them after the picture's. They come back as
+// the tail of the colour table, up to the last one that is not black.
+int ExtraColors(const SkinDatabase& db) {
+  for (int n = static_cast<int>(db.palette.size()) - 1 - kLastBackgroundEntry; n > 0; --n) {
+    if (db.palette[static_cast<std::size_t>(kLastBackgroundEntry + n)] != Rgb{}) return n;
+  }
+  return 0;
+}
+
+// The reduced BMP's header (of the temporary picture or its display form)
+// with the extra colours added to its colour table.
+void AddExtraColors(std::vector<std::uint8_t>& bmp, const SkinDatabase& db, int extra) {
+  std::vector<std::uint8_t> table(4 * static_cast<std::size_t>(extra), 0);
+  for (std::size_t n = 0; n < static_cast<std::size_t>(extra); ++n) {
+    const Rgb c = db.palette[kLastBackgroundEntry + 1 + n];
+    table[4 * n] = c.b;
+    table[4 * n + 1] = c.g;
+    table[4 * n + 2] = c.r;
+  }
+  bmp.insert(bmp.begin() + kReducedHeaderSize, table.begin(), table.end());
+  const auto grown = static_cast<std::uint32_t>(table.size());
+  WriteLE32(bmp.data() + 2, ReadLE32(bmp, 2) + grown);                                // file size
+  WriteLE32(bmp.data() + 10, kReducedHeaderSize + grown);                             // pixel offset
+  WriteLE32(bmp.data() + 46, kBackgroundColors + static_cast<std::uint32_t>(extra));  // colours used
+  WriteLE32(bmp.data() + 50, kBackgroundColors + static_cast<std::uint32_t>(extra));  // colours important
+}
+
 // The background as an import leaves it: the reduced BMP (bottom-up rows of
-// colour-table positions), its display form and the palette built from it.
+// colour-table positions), its display form and the palette built from it,
+// and any colours the project held beyond the picture's.
 void PutBackground(const SkinDatabase& db, SkinLayout& layout) {
   IndexedPicture picture;
   picture.colorsUsed = kBackgroundColors;
@@ -72,9 +105,17 @@ void PutBackground(const SkinDatabase& db, SkinLayout& layout) {
   layout.reducedBmp = WriteReducedBmp(picture);
   layout.picture = DisplayFormOf(layout.reducedBmp);
   layout.palette = SkinPaletteOf(layout.reducedBmp);
-  layout.pixelOffset = kReducedHeaderSize;
-  layout.temporaryPictureSize = kReducedBmpSize;
-  layout.pictureColorsUsed = kBackgroundColors;
+  const int extra = ExtraColors(db);
+  AddExtraColors(layout.reducedBmp, db, extra);
+  AddExtraColors(layout.picture, db, extra);
+  for (int n = 1; n <= extra; ++n) {
+    const auto entry = static_cast<std::size_t>(kLastBackgroundEntry + n);
+    layout.palette[entry] = db.palette[entry];
+  }
+  const auto grown = 4 * static_cast<std::uint32_t>(extra);
+  layout.pixelOffset = kReducedHeaderSize + grown;
+  layout.temporaryPictureSize = kReducedBmpSize + grown;
+  layout.pictureColorsUsed = kBackgroundColors + static_cast<std::uint32_t>(extra);
   layout.pictureBitsPerPixel = 8;
   layout.backgroundLoaded = true;
 }
@@ -144,8 +185,11 @@ Result<UnpackedSkin> UnpackSkinDatabase(std::span<const std::uint8_t> bytes) {
 Result<UnpackedSkin> UnpackSkinFile(const std::filesystem::path& path) {
   const FileBytes file = ReadWholeFile(path, kLongestSkin);
   if (file.failure && *file.failure == ReadFailure::NotFound)
-    return UserMessage{"Error : Cannot find pdb-file", MessageIcon::Exclamation};
-  if (file.failure) return UserMessage{"Error : Cannot open pdb-file", MessageIcon::Information};
+    return UserMessage{
+        "Error : Cannot find pdb-file", MessageIcon::Exclamation, MessageCode::FileNotFound, {"pdb"}};
+  if (file.failure)
+    return UserMessage{
+        "Error : Cannot open pdb-file", MessageIcon::Information, MessageCode::FileCannotOpen, {"pdb"}};
   return UnpackSkinDatabase(file.bytes);
 }
 
@@ -153,7 +197,7 @@ UserMessage NotMadeByThisEditorMessage() {
   return {
       "Error : This skin was not made by this editor or was changed afterwards: its project would build "
       "a different skin.",
-      MessageIcon::Information};
+      MessageIcon::Information, MessageCode::NotMadeByThisEditor};
 }
 
 }  // namespace vorlune

@@ -21,15 +21,21 @@ void StoreText(std::span<char> field, std::string_view text) {
   field[n] = '\0';
 }
 
-TypedText TypedWithLimit(std::string_view utf8, std::size_t limit, const char* what) {
+TypedText TypedWithLimit(std::string_view utf8, std::size_t limit, const char* what, const char* field) {
   std::optional<std::string> cp932 = Utf8ToCp932(utf8);
   if (!cp932) {
     return {std::nullopt,
-            UserMessage{std::string("Error : ") + what + " has characters Shift_JIS cannot hold."}};
+            UserMessage{std::string("Error : ") + what + " has characters Shift_JIS cannot hold.",
+                        MessageIcon::Information,
+                        MessageCode::TextNotShiftJis,
+                        {field}}};
   }
   if (cp932->size() > limit) {
     return {std::nullopt,
-            UserMessage{std::string("Error : ") + what + " is longer than 30 bytes in Shift_JIS."}};
+            UserMessage{std::string("Error : ") + what + " is longer than 30 bytes in Shift_JIS.",
+                        MessageIcon::Information,
+                        MessageCode::TextTooLong,
+                        {field}}};
   }
   return {std::move(cp932), std::nullopt};
 }
@@ -48,17 +54,18 @@ void StoreInfoTexts(SkinLayout& layout, const InfoTexts& texts) {
 }
 
 TypedText TypedTitle(std::string_view utf8) {
-  return TypedWithLimit(utf8, kMaxTitleBytes, "The database name");
+  return TypedWithLimit(utf8, kMaxTitleBytes, "The database name", "title");
 }
 
 TypedText TypedAuthor(std::string_view utf8) {
-  return TypedWithLimit(utf8, kMaxAuthorBytes, "The author");
+  return TypedWithLimit(utf8, kMaxAuthorBytes, "The author", "author");
 }
 
 TypedText TypedVersion(std::string_view utf8) {
   const bool digits = std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (!digits || utf8.size() > kMaxVersionDigits) {
-    return {std::nullopt, UserMessage{"Error : The version takes at most six decimal digits."}};
+    return {std::nullopt, UserMessage{"Error : The version takes at most six decimal digits.",
+                                      MessageIcon::Information, MessageCode::VersionNotDigits}};
   }
   return {std::string(utf8), std::nullopt};
 }

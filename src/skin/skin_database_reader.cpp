@@ -12,7 +12,10 @@ namespace vorlune {
 namespace {
 
 UserMessage Refusal(const std::string& why) {
-  return UserMessage{"Error : This is not a readable skin database (" + why + ").", MessageIcon::Information};
+  return UserMessage{"Error : This is not a readable skin database (" + why + ").",
+                     MessageIcon::Information,
+                     MessageCode::NotASkinDatabase,
+                     {why}};
 }
 
 std::string TextUpToZero(std::span<const std::uint8_t> field) {

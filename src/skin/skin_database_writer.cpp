@@ -16,9 +16,12 @@ namespace {
 constexpr std::int64_t kPalmEpochOffset = 2082844800;  // 1904-01-01 to 1970-01-01
 constexpr std::int64_t kJapanOffset = 9 * 3600;
 
-const UserMessage kCountError{"Error : Wtire item number error", MessageIcon::Exclamation};
-const UserMessage kCannotMake{"Error : Cannot make pdb-file.", MessageIcon::Exclamation};
-const UserMessage kAbnormalDate{"Error : The date of this system is abnormal.", MessageIcon::Information};
+const UserMessage kCountError{"Error : Wtire item number error", MessageIcon::Exclamation,
+                              MessageCode::PartCountWrong};
+const UserMessage kCannotMake{
+    "Error : Cannot make pdb-file.", MessageIcon::Exclamation, MessageCode::FileCannotMake, {"pdb"}};
+const UserMessage kAbnormalDate{"Error : The date of this system is abnormal.", MessageIcon::Information,
+                                MessageCode::ClockAbnormal};
 
 // Writes into a buffer sized beforehand, so the bytes land where the record
 // list said they would.

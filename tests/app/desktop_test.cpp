@@ -133,7 +133,7 @@ TEST(LanguageRun, EnglishIsChosenInTheMenuAndSpokenEverywhere) {
   QApplication::sendEvent(&s.window(), &event);
   EXPECT_EQ(entries, QStringList({"元に戻す", "やり直し", "最近使ったプロジェクト",
                                   "画像を取り込む（オプション指定）...", "-", "Vorlune のﾊﾞｰｼﾞｮﾝ情報(&A)...",
-                                  "Language / 言語"}));
+                                  "Language / 言語", "再生シミュレーション(&P)"}));
 
   ASSERT_TRUE(InstallTranslation(*qApp, Language::English));
   EditorSession english;

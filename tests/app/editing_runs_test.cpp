@@ -128,7 +128,8 @@ TEST(EditingRun, APersonLaysOutASkinWithMouseAndKeys) {
   s.Click(w.ImageButton());
   EXPECT_EQ(s.prompts.requests.at(0).filter, "bitmap (*.bmp)");
   EXPECT_EQ(s.prompts.requests.at(0).defaultExtension, "bmp");
-  EXPECT_EQ(s.prompts.requests.at(0).selectedFilter, "画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)");
+  EXPECT_EQ(s.prompts.requests.at(0).selectedFilter,
+            "画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)");
   s.prompts.files = {WriteFile(s.Path("ramp.bmp"), RampPicture())};
   s.Key(Qt::Key_I, Qt::ControlModifier);
   s.Key(Qt::Key_E, Qt::ControlModifier);

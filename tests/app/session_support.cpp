@@ -64,6 +64,8 @@ ModalScript::Step FillInfo(const QString& name, const QString& author, const QSt
 EditorSession::EditorSession() {
   EnsureApplication();
   window_ = std::make_unique<EditorWindow>(&prompts);
+  // Parts land exactly where the tests put them, as with Alt held.
+  window_->Canvas()->SetSnapping(false);
   window_->show();
 }
 
@@ -74,7 +76,12 @@ PartButton* EditorSession::Part(PartKind k) const {
 }
 
 QPoint EditorSession::ViewPoint(QPoint skin) const {
-  return Canvas()->ViewRect({skin.x(), skin.y(), skin.x() + 1, skin.y() + 1}).topLeft();
+  // A whole logical point within the pixel's block, at any zoom and scale.
+  const QRect block = Canvas()->ViewRect({skin.x(), skin.y(), skin.x() + 1, skin.y() + 1});
+  for (int y = block.top(); y <= block.bottom(); ++y)
+    for (int x = block.left(); x <= block.right(); ++x)
+      if (Canvas()->SkinPointAt(QPointF(x, y)) == SkinPoint{skin.x(), skin.y()}) return {x, y};
+  return block.topLeft();
 }
 
 QImage EditorSession::Skin() const {

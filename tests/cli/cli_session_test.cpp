@@ -1,7 +1,7 @@
-// One long scripted session of vorlune-cli in a folder of its own. After each
-// command its exit status, standard output and error and every file of the
-// folder are checked against their golden SHA-256; refusals thereby also show
-// that no file changed.
+// Scripted sessions of vorlune-cli, each in a folder of its own. Each session's
+// trace, tests/data/cli/session-N.txt, holds after each command its exit
+// status, standard output and error and the SHA-256 of every file it wrote;
+// refusals thereby also show that no file changed.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -35,22 +35,34 @@ struct Step {
 
 class CliSession : public testing::FolderTest, public ::testing::WithParamInterface<int> {
  protected:
-  // The command's outcome and the folder after it, as text.
+  // The command, its outcome and what changed in the folder, as text.
   std::string Run(const Step& step) {
     if (step.before) step.before();
     const testing::CliRun run = testing::RunCli(step.args, {folder_, step.environment, step.fileSizeLimit});
-    std::string state =
-        std::to_string(run.status) + "\n" + run.out + "\n" + (step.exactError ? run.err : "") + "\n";
-    std::vector<std::filesystem::path> files;
+    std::string state = "$";
+    for (const std::string& variable : step.environment) state += " " + variable;
+    state += " vorlune-cli";
+    for (const std::string& arg : step.args) state += " " + (arg.empty() ? "''" : arg);
+    state += "\nexit " + std::to_string(run.status) + "\n" + Stream("stdout", run.out) +
+             Stream("stderr", step.exactError ? run.err : "(not compared: it names a temporary file)\n");
+    // The files written, changed or gone since the step before.
+    std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_))
-      files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    for (const auto& path : files) {
-      state += std::filesystem::relative(path, folder_).string() + " ";
-      if (std::filesystem::is_regular_file(path)) state += Hash(path);
-      state += "\n";
+      files[std::filesystem::relative(entry.path(), folder_).string()] =
+          entry.is_regular_file() ? Hash(entry.path()) : "(folder)";
+    for (const auto& [name, hash] : files) {
+      const auto before = files_.find(name);
+      if (before == files_.end() || before->second != hash) state += "+ " + name + " " + hash + "\n";
     }
-    return state;
+    for (const auto& [name, hash] : files_)
+      if (!files.contains(name)) state += "- " + name + "\n";
+    files_ = std::move(files);
+    return state + "\n";
+  }
+
+  static std::string Stream(const std::string& name, const std::string& text) {
+    if (text.empty()) return "";
+    return "--- " + name + "\n" + text + (text.ends_with('\n') ? "" : "\n(no line end)\n");
   }
 
   // A file's SHA-256, worked out again only when the file was written again.
@@ -61,6 +73,7 @@ class CliSession : public testing::FolderTest, public ::testing::WithParamInterf
     return hash;
   }
   std::map<std::string, std::pair<std::int64_t, std::string>> hashes_;
+  std::map<std::string, std::string> files_;
 
   // Copies a file, changing one byte (at a negative place: from the end).
   std::function<void()> Damaged(std::string from, std::string to, long at, std::uint8_t value) {
@@ -160,6 +173,9 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"info", "p.bmp"}},
           {{"info", "p.bmp", "--json"}},
           {{"info", "deep.bmp", "--json"}},
+          // a file name that is not UTF-8 stays valid JSON
+          {{"info", "p\xE9.bmp", "--json"},
+           [this] { std::filesystem::copy_file(folder_ / "p.bmp", folder_ / "p\xE9.bmp"); }},
       },
       {
           {{"import", "in.bmp", "out.hqd"}},
@@ -254,6 +270,11 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {build("light.hqd", "x.pdb",
                  {"--name", "T", "--author", "A", "--version", "1", "--time", "852120000"})},
           {build("last.hqd", "x.pdb", texts)},
+          {build("nostop.hqd", "x.pdb", texts), Saved("nostop.hqd",
+                                                      [](SkinLayout& l) {
+                                                        testing::Place(l, 1, 10, 270, {9, 12, kNoColor});
+                                                      })},
+          {build("light.hqd", "x.pdb", {"--name", std::string(31, 'n'), "--author", "A", "--version", "1"})},
           {build("light.hqd", "absent/x.pdb", texts)},
           {build("count.hqd", "skin.pdb", texts), Saved("count.hqd",
                                                         [](SkinLayout& l) {
@@ -340,14 +361,9 @@ TEST_P(CliSession, EveryCommandWithItsRefusals) {
           {{"info", "alpha.png"}},
           {{"info", "r.jpg", "--json"}},
       }};
-  const std::vector<Step>& steps = sessions[static_cast<std::size_t>(GetParam())];
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    std::string command;
-    for (const std::string& arg : steps[i].args) command += " " + arg;
-    const std::string state = Run(steps[i]);
-    SCOPED_TRACE(command + "\n" + state);
-    EXPECT_GOLDEN(std::to_string(GetParam()) + "." + std::to_string(i) + command, testing::AsBytes(state));
-  }
+  std::string trace;
+  for (const Step& step : sessions[static_cast<std::size_t>(GetParam())]) trace += Run(step);
+  EXPECT_TEXT_GOLDEN("session-" + std::to_string(GetParam()), trace);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sessions, CliSession, ::testing::Range(0, 8));

@@ -6,6 +6,7 @@
 
 #include "core/byte_order.h"
 #include "project/project_file.h"
+#include "project/project_file_format.h"
 #include "support/golden.h"
 #include "support/synthetic_layout.h"
 
@@ -55,6 +56,43 @@ TEST(SkinUnpacking, RoundTripsBothWays) {
     EXPECT_GOLDEN("unpacked " + std::to_string(i), project);
     EXPECT_TRUE(testing::SkinBytes(*ReadProjectFile(project)) == skin);
   }
+}
+
+// A project of more than 214 colours (the reader takes up to 239): its skin
+// unpacks to the same project file, which builds the same skin again.
+TEST(SkinUnpacking, ProjectOfMoreThan214ColoursComesBack) {
+  namespace f = project_format;
+  SkinLayout layout = testing::SyntheticLayout();
+  Place(layout, 1, 0, 0, {9, 12, kNoColor});
+  Place(layout, 28, 0, 240, {3, kNoColor, kNoColor});
+  Bytes file = WriteProjectFile(layout);
+  const std::size_t header = f::kHeaderStart;
+  Bytes table;
+  for (int n = 0; n < 25; ++n) table.insert(table.end(), {std::uint8_t(n), 200, std::uint8_t(9 * n), 0});
+  file.insert(file.begin() + header + kReducedHeaderSize, table.begin(), table.end());
+  const auto put = [&](std::size_t at, std::uint32_t v, bool big) {
+    for (int i = 0; i < 4; ++i) file[at + (big ? 3 - i : i)] = std::uint8_t(v >> (8 * i));
+  };
+  put(f::kSizeField, kReducedBmpSize + 100, true);
+  put(f::kHeaderLengthField, kReducedHeaderSize + 100, true);
+  put(f::kColorsField, 239, true);
+  put(header + 2, kReducedBmpSize + 102, false);
+  put(header + 10, kReducedHeaderSize + 100, false);
+  put(header + 46, 239, false);
+  put(header + 50, 239, false);
+  // No image size and 2834 pixels per metre, as the import writes them.
+  put(header + 34, 0, false);
+  put(header + 38, 2834, false);
+  put(header + 42, 2834, false);
+
+  const Result<SkinLayout> project = ReadProjectFile(file);
+  ASSERT_TRUE(project.ok()) << project.error().text;
+  const Bytes skin = testing::SkinBytes(*project);
+  const Result<UnpackedSkin> unpacked = UnpackSkinDatabase(skin);
+  ASSERT_TRUE(unpacked.ok()) << unpacked.error().text;
+  EXPECT_TRUE(unpacked->madeByThisEditor);
+  EXPECT_TRUE(WriteProjectFile(unpacked->layout) == file);
+  EXPECT_TRUE(testing::SkinBytes(unpacked->layout) == skin);
 }
 
 // A skin of two buttons, one meter and one time display, and where its records lie.

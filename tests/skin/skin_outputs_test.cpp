@@ -90,10 +90,10 @@ TEST(SkinOutputs, DatabasesAndPicturesOfATableOfLayouts) {
                          MakeSkinInfoRecord(c.layout), testing::kSomeTime);
     ASSERT_TRUE(pdb.ok()) << pdb.error().text;
     EXPECT_GOLDEN(c.name + " pdb", *pdb);
-    EXPECT_GOLDEN(c.name + " preview", RenderLayoutPreview(c.layout).rgb);
+    EXPECT_GOLDEN(c.name + " preview", RenderLayoutPreview(c.layout));
     const Result<RgbImage> picture = RenderSkinDatabase(*pdb);
     ASSERT_TRUE(picture.ok()) << picture.error().text;
-    EXPECT_GOLDEN(c.name + " skin picture", picture->rgb);
+    EXPECT_GOLDEN(c.name + " skin picture", *picture);
   }
   // A background one pixel short is not drawn; the header length is the file's own.
   SkinLayout shortHeader = testing::SyntheticLayout();
@@ -103,7 +103,7 @@ TEST(SkinOutputs, DatabasesAndPicturesOfATableOfLayouts) {
   EXPECT_EQ(RenderLayoutPreview(shortHeader).rgb, RenderLayoutPreview(testing::SyntheticLayout()).rgb);
   shortHeader.picture.pop_back();
   EXPECT_EQ(RenderLayoutPreview(shortHeader).rgb, RenderLayoutPreview(NewSkinLayout()).rgb);
-  EXPECT_GOLDEN("no background preview", RenderLayoutPreview(NewSkinLayout()).rgb);
+  EXPECT_GOLDEN("no background preview", RenderLayoutPreview(NewSkinLayout()));
 }
 
 TEST(SkinOutputs, RefusalsAndTheTimeStamp) {

@@ -1,0 +1,75 @@
+#include "app/player_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+
+#include "app/editor_actions.h"
+#include "app/player_screen.h"
+#include "session_support.h"
+
+namespace vorlune {
+namespace {
+
+using namespace testing;
+
+TEST(PlayerWindowRun, OpensFromTheViewMenuActionAndCtrlP) {
+  for (const bool byKey : {false, true}) {
+    EditorSession s;
+    EditorActions& actions = s.window().Actions();
+    EXPECT_TRUE(actions.ViewMenu()->actions().contains(actions.PlayerAction()));
+    byKey ? s.Key(Qt::Key_P, Qt::ControlModifier) : actions.PlayerAction()->trigger();
+    ASSERT_NE(s.window().Player(), nullptr) << byKey;
+    EXPECT_TRUE(s.window().Player()->isVisible() && s.window().Player()->isWindow());
+    EXPECT_EQ(s.window().Player()->windowTitle(), "再生シミュレーション");
+  }
+}
+
+// The picture follows a placement; clicks on the simulated buttons act on the
+// player, light the button while the mouse is down, and leave the document be.
+TEST(PlayerWindowRun, FollowsEditsAndPlaysWithoutTouchingTheDocument) {
+  EditorSession s;
+  ModalScript script;
+  Import(s, RampPicture());
+  s.window().ShowPlayer();
+  PlayerWindow& player = *s.window().Player();
+  player.SetRunning(false);
+  player.ChooseScenario(0);  // idle: a click takes its state over
+  const QImage bare = player.Screen()->Picture();
+  for (int i = 0; i < 3; ++i) script.Then(ChooseColours({{0, 4}, {1, 9}}));
+  const auto x = [](PartKind k) { return k == 1 ? 20 : k == 2 ? 60 : 100; };
+  for (PartKind k : {1, 2, 7}) s.Place(k, x(k), 251);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return player.Screen()->Picture() != bare; }));
+  QTest::qWait(3 * PlayerWindow::kRebuildDelayMs);
+  const bool modified = s.window().isWindowModified();
+  const QString undo = s.window().Actions().UndoText();
+
+  const struct {
+    PartKind k;
+    Transport transport;
+    int volume;
+    bool litOnlyWhileDown;
+  } clicks[] = {{1, Transport::Playing, 50, false},
+                {1, Transport::Paused, 50, true},
+                {2, Transport::Stopped, 50, true},
+                {7, Transport::Stopped, 60, true}};
+  for (const auto& click : clicks) {
+    const QPoint at = SkinPointFor(click.k, x(click.k), 251) * player.Screen()->Zoom();
+    QTest::mousePress(player.Screen(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(player.State().pressed, click.k);
+    const QImage down = player.Screen()->Picture();
+    QTest::mouseRelease(player.Screen(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(player.State().pressed, kNoKind);
+    EXPECT_EQ(player.State().transport, click.transport) << click.k;
+    EXPECT_EQ(player.State().volume, click.volume) << click.k;
+    EXPECT_EQ(player.Screen()->Picture() != down, click.litOnlyWhileDown) << click.k;
+  }
+  EXPECT_EQ(s.window().isWindowModified(), modified);
+  EXPECT_EQ(s.document().Modified(), modified);
+  EXPECT_EQ(s.window().Actions().UndoText(), undo);
+  EXPECT_EQ(script.Unexpected(), 0);
+}
+
+}  // namespace
+}  // namespace vorlune
