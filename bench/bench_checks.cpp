@@ -10,6 +10,7 @@
 #include "checks/picker_contrast.h"
 #include "checks/skin_checks.h"
 #include "core/file_io.h"
+#include "every_family_skin.h"
 #include "image/background_import.h"
 #include "skin/mask_picture.h"
 
@@ -20,7 +21,7 @@ using vorlune::SkinLayout;
 // Every family over the sky photograph, reduced to 214 colours: nine buttons,
 // volume, equaliser, level meter, time, track and title.
 SkinLayout EveryFamilyOverPhoto() {
-  SkinLayout layout = vorlune::NewSkinLayout();
+  SkinLayout layout = vorlune::bench::EveryFamilySkin();
   // VORLUNE_PICTURES in the environment names another pictures folder.
   const char* folder = std::getenv("VORLUNE_PICTURES");
   const vorlune::FileBytes photo =
@@ -28,19 +29,6 @@ SkinLayout EveryFamilyOverPhoto() {
   auto background = vorlune::ImportBackground(photo.bytes);
   if (!background) throw std::runtime_error("the sky photograph cannot be imported");
   vorlune::ApplyImportedBackground(layout, std::move(*background));
-  auto place = [&layout](vorlune::PartKind k, int x, int y, vorlune::ColorTriple colors) {
-    layout.part(k).x = x;
-    layout.part(k).y = y;
-    layout.part(k).colors = colors;
-  };
-  const int buttons[] = {1, 2, 3, 4, 5, 6, 7, 8, 30};
-  for (int i = 0; i < 9; ++i) place(buttons[i], 2 + 38 * (i % 8), 282 - 32 * (i / 8), {9, 12, -1});
-  place(9, 2, 240, {6, 14, -1});
-  place(13, 2, 2, {6, 14, -1});
-  place(17, 140, 2, {6, 14, 9});
-  place(21, 140, 50, {14, -1, -1});
-  place(24, 140, 90, {14, -1, -1});
-  place(27, 2, 170, {14, -1, -1});
   layout.placedCount = static_cast<std::uint32_t>(vorlune::CountPlacedRows(layout));
   return layout;
 }

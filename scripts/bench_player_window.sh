@@ -17,20 +17,7 @@ work=$(mktemp -d)
 cd "$work"
 
 cli=$bin/vorlune-cli
-"$cli" import "$picture" photo.hqd >/dev/null 2>&1
-place() { "$cli" place photo.hqd "$@" >/dev/null; }
-x=2
-for button in Play Stop TrackStart NextTrack Rewind FastForward VolumeUp VolumeDown; do
-  place "$button" "$x" 282 --colors 9,12,-1
-  x=$((x + 38))
-done
-place Replay 268 244 --colors 9,12,-1
-place VolumeBarH 2 240 --colors 6,14,-1
-place EqualizerBarH 2 2 --colors 6,14,-1
-place LevelBarH 140 2 --colors 6,14,9
-place Time1 140 50 --colors 14,-1,-1
-place Track1 140 90 --colors 14,-1,-1
-place TitleLarge 2 170 --colors 15,-1,-1
+bash "$here/scripts/make_every_family_project.sh" "$cli" "$picture"
 
 HOME=$work XDG_CONFIG_HOME=$work "$bin/vorlune" photo.hqd >/dev/null 2>&1 &
 pid=$!

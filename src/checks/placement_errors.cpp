@@ -39,14 +39,14 @@ bool OnSkin(const SkinLayout& layout, PartKind k) {
 void AddMissingButtons(const SkinLayout& layout, std::vector<Finding>& findings) {
   if (!CheckPlayAndStopPlaced(layout)) return;
   for (const PartKind k : {1, 2}) {
-    if (!layout.placed(k)) findings.push_back({Severity::Error, code::kPartMissing, {k}, {}, {}});
+    if (!layout.placed(k)) findings.push_back(ErrorFinding(code::kPartMissing, {k}));
   }
 }
 
 void AddPartsOffSkin(const SkinLayout& layout, std::vector<Finding>& findings) {
   for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
     if (layout.placed(k) && !OnSkin(layout, k))
-      findings.push_back({Severity::Error, code::kOffSkin, {k}, {}, PartArea(layout, k)});
+      findings.push_back(ErrorFinding(code::kOffSkin, {k}, PartArea(layout, k)));
   }
 }
 
@@ -54,7 +54,7 @@ void AddGroupsPlacedTwice(const SkinLayout& layout, std::vector<Finding>& findin
   for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
     const KindRange group = GroupKinds(k);
     if (group.first != k || group.last == k) continue;  // each group once; a button is alone
-    Finding finding{Severity::Error, code::kGroupTwice, {}, {}, {}};
+    Finding finding = ErrorFinding(code::kGroupTwice);
     for (PartKind j = group.first; j <= group.last; ++j) {
       if (!layout.placed(j)) continue;
       finding.kinds.push_back(j);
@@ -77,11 +77,8 @@ void AddTouchingParts(const SkinLayout& layout, std::vector<Finding>& findings) 
       const int right = std::min(p.x + p.width, q.x + q.width) + 1;
       const int bottom = std::min(p.y + p.height, q.y + q.height) + 1;
       const bool overlap = right - left > 2 && bottom - top > 2;
-      findings.push_back({Severity::Error,
-                          overlap ? code::kPartsOverlap : code::kPartsTouch,
-                          {k, j},
-                          {},
-                          Clipped(left, top, right - left, bottom - top)});
+      findings.push_back(ErrorFinding(overlap ? code::kPartsOverlap : code::kPartsTouch, {k, j},
+                                      Clipped(left, top, right - left, bottom - top)));
     }
   }
 }
@@ -90,7 +87,7 @@ void AddTouchingParts(const SkinLayout& layout, std::vector<Finding>& findings) 
 void AddPlacedCount(const SkinLayout& layout, std::vector<Finding>& findings) {
   const int placed = CountPlacedRows(layout);
   if (layout.placedCount == static_cast<std::uint32_t>(placed)) return;
-  Finding finding{Severity::Error, code::kPlacedCount, {}, {}, {}};
+  Finding finding = ErrorFinding(code::kPlacedCount);
   finding.parameters.storedCount = layout.placedCount;
   finding.parameters.placedCount = placed;
   findings.push_back(std::move(finding));
@@ -104,7 +101,7 @@ SkinArea PartArea(const SkinLayout& layout, PartKind k) {
 }
 
 void AddPlacementErrors(const SkinLayout& layout, std::vector<Finding>& findings) {
-  if (!HasBackground(layout)) findings.push_back({Severity::Error, code::kNoBackground, {}, {}, {}});
+  if (!HasBackground(layout)) findings.push_back(ErrorFinding(code::kNoBackground));
   AddMissingButtons(layout, findings);
   AddPartsOffSkin(layout, findings);
   AddGroupsPlacedTwice(layout, findings);

@@ -15,7 +15,7 @@ std::vector<Finding> CheckSkin(const SkinLayout& layout) {
 }
 
 Finding UnreadableFileFinding(UserMessage message) {
-  Finding finding{Severity::Error, finding_code::kUnreadableFile, {}, {}, {}};
+  Finding finding = ErrorFinding(finding_code::kUnreadableFile);
   finding.parameters.readerMessage = std::move(message);
   return finding;
 }

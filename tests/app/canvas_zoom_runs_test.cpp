@@ -14,9 +14,7 @@
 namespace vorlune::testing {
 namespace {
 
-// Every device pixel of the checked area (skin pixels 150..170 both ways and
-// the skin's top-left corner) shows the skin pixel it lies in: blocks are
-// exactly N x N, none a pixel wider or narrower, and nothing is smoothed.
+// Every device pixel checked shows its skin pixel: exact N x N blocks, no smoothing.
 TEST(CanvasZoomRun, DrawsEachSkinPixelAsAnExactBlockAtEveryZoom) {
   EditorSession s;
   s.window().resize(900, 800);
@@ -49,8 +47,6 @@ TEST(CanvasZoomRun, DrawsEachSkinPixelAsAnExactBlockAtEveryZoom) {
   }
 }
 
-// A click lands on the same skin pixel at every zoom; a part shown at a
-// touching position is refused beforehand, tinted red, with the reason.
 TEST(CanvasZoomRun, PlacesAtAnyZoomAndShowsRefusalsBeforeTheClick) {
   EnsureApplication();
   // Whole logical points (as tests click) reach every skin pixel from the default zoom on.

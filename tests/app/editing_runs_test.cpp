@@ -25,8 +25,7 @@ QList<QRect> Areas(const QSignalSpy& spy) {
   return areas;
 }
 
-// Runs `edit`; Ctrl+Z undoes it and Ctrl+Y and Ctrl+Shift+Z redo it, byte for
-// byte and pixel for pixel, with the menu naming the step.
+// `edit` undone by Ctrl+Z, redone by Ctrl+Y and Ctrl+Shift+Z, the menu naming it.
 void ExpectUndoable(EditorSession& s, const QString& label, const std::function<void()>& edit) {
   SCOPED_TRACE(label.toStdString());
   const EditorActions& actions = s.window().Actions();
@@ -47,13 +46,10 @@ void ExpectUndoable(EditorSession& s, const QString& label, const std::function<
   EXPECT_EQ(actions.RedoText(), "やり直し");
 }
 
-// What a fresh editor shows, its about box and its keys that do not edit; a
-// click on the canvas before any picture says why nothing is placed.
 TEST(EditingRun, AFreshEditorOffersEveryPartAndAsksForAPictureFirst) {
   EditorSession s;
   EditorWindow& w = s.window();
-  w.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  s.Activate();
   ModalScript script;
 
   EXPECT_EQ(w.windowTitle(), "Vorlune[*]");
@@ -109,17 +105,13 @@ TEST(EditingRun, AFreshEditorOffersEveryPartAndAsksForAPictureFirst) {
   EXPECT_TRUE(s.prompts.messages.empty());
 }
 
-// One window from a picture to a laid-out skin, as a person works: placing,
-// refusing, moving, re-colouring and discarding parts by mouse and keyboard,
-// each edit undone and redone; a second picture under the parts; canvas and
-// project against goldens.
+// Placing, refusing, moving, re-colouring and discarding by mouse and keys, each undone.
 TEST(EditingRun, APersonLaysOutASkinWithMouseAndKeys) {
   EditorSession s;
   EditorWindow& w = s.window();
   const SkinLayout& layout = s.layout();
   const PlacementState& placement = s.document().Placement();
-  w.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  s.Activate();
   ModalScript script;
 
   // Save and Create need a picture, Play and Stop; Image offers BMP files.
@@ -262,8 +254,6 @@ TEST(EditingRun, APersonLaysOutASkinWithMouseAndKeys) {
   EXPECT_EQ(script.Unexpected(), 0);
 }
 
-// The unsaved mark and the questions before work is lost: save, undo while a
-// part is lifted, Close and Load with each answer, and the recent projects.
 TEST(EditingRun, UnsavedWorkIsMarkedKeptAndAskedAbout) {
   EditorSession s;
   EditorWindow& w = s.window();

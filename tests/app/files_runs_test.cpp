@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
-#include <QTest>
 
 #include "app/canvas_painter.h"
 #include "app/file_paths.h"
@@ -24,11 +22,7 @@ using namespace testing;
 
 constexpr std::int64_t kTime = 1717243200;  // 2024-06-01 12:00 UTC
 
-// A skin made from a picture with a part of every dialog family: Create's
-// refusals and checks, a cancelled and a failed Create, the skin checked
-// against a golden and against the command-line build of the saved project;
-// then the project and the skin loaded into fresh windows as Load, a drop and
-// the command line open them, foreign and damaged files, and failed saves and loads.
+// Create's checks, refusals and failures; the skin against the CLI build; loads back.
 TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   EditorSession s;
   EditorWindow& w = s.window();
@@ -89,13 +83,14 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   EXPECT_EQ(script.Titles().back(), "Harmoniquest");
   EXPECT_EQ(s.prompts.requests.at(0).filter, "Database for Harmoniquest (*.pdb)");
   EXPECT_EQ(s.prompts.requests.at(0).defaultExtension, "pdb");
-  EXPECT_EQ(s.prompts.messages.at(0).text,
-            "ここで指定されるファイル名は、Harmoniquestのデータベース名にも使用されます。\n"
-            "半角30文字以内(拡張子含む)の長さでお願いします。");
-  EXPECT_EQ(s.prompts.messages.at(1).text,
-            "ファイル名を入力してください。\n半角30文字以内(拡張子含む)の長さでお願いします。");
-  EXPECT_EQ(s.prompts.messages.at(2).text, "データベース作者名を入力してください。");
-  EXPECT_EQ(s.prompts.messages.at(3).text, "データベースバージョンを入力してください。");
+  QStringList refusals;
+  for (const UserMessage& message : s.prompts.messages) refusals << QString::fromStdString(message.text);
+  EXPECT_EQ(
+      refusals,
+      QStringList({"ここで指定されるファイル名は、Harmoniquestのデータベース名にも使用されます。\n"
+                   "半角30文字以内(拡張子含む)の長さでお願いします。",
+                   "ファイル名を入力してください。\n半角30文字以内(拡張子含む)の長さでお願いします。",
+                   "データベース作者名を入力してください。", "データベースバージョンを入力してください。"}));
   EXPECT_EQ(s.layout().filePath, pdb.toStdString());
   const QByteArray skin = ReadFileBytes(pdb);
   EXPECT_GOLDEN("skin created in the editor", Bytes(skin));
@@ -150,8 +145,8 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   EXPECT_GOLDEN("project loaded from the skin", ProjectBytes(fromSkin));
   EXPECT_EQ(fromSkin.Framed(), project.Framed());
   EXPECT_EQ(fromSkin.EnabledButtons(), project.EnabledButtons());
-  EXPECT_TRUE(project.prompts.messages.empty() && fromSkin.prompts.messages.empty());
-  EXPECT_TRUE(fromSkin.prompts.questions.isEmpty());
+  EXPECT_TRUE(project.prompts.messages.empty() && fromSkin.prompts.messages.empty() &&
+              fromSkin.prompts.questions.isEmpty());
   fromSkin.prompts.files = {fromSkin.Path("again.hqd")};
   fromSkin.Click(fromSkin.window().SaveButton());
   EXPECT_EQ(fromSkin.prompts.requests.back().defaultExtension, "hqd");
@@ -227,9 +222,7 @@ void ExpectCanvasShowsReducedPicture(const SkinLayout& layout) {
   EXPECT_EQ(BackgroundImage(layout), reduced.convertToFormat(QImage::Format_RGB32));
 }
 
-// The Image command from refusals to every depth it takes, in one window:
-// messages with their icons, the options dialog for other formats and on
-// request, the reduced picture against goldens and the canvas against it.
+// Refusals with their icons, the options dialog, and every depth against goldens.
 TEST(ImportRun, TheImageCommandRefusesBadFilesAndTakesEveryDepth) {
   EditorSession s;
   EditorWindow& w = s.window();
@@ -304,10 +297,7 @@ TEST(ImportRun, TheImageCommandRefusesBadFilesAndTakesEveryDepth) {
             "Over 214 color bitmap.\n Down-color conversion started(to 214colors).");
 }
 
-// The canvas painter over a plain green picture: parts and the preview by
-// exclusive or, the preview only where both coordinates are at least one,
-// nothing but the grey frame and indicator without a picture; painted where
-// the window always had them.
+// Parts and preview by exclusive or; the preview only where x, y >= 1.
 TEST(CanvasPainting, PartsAndPreviewAreCombinedByExclusiveOr) {
   EnsureApplication();
   QImage background(320, 320, QImage::Format_RGB32);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QPushButton>
 #include <csignal>
 
 #include "app/file_paths.h"
@@ -26,8 +25,6 @@ TEST(Recovery, DISABLED_EditorThatIsKilled) {
   QTest::qWait(60000);
 }
 
-// A killed editor's work is offered at the next start and restored; a damaged
-// copy is refused and removed.
 TEST(Recovery, AKilledEditorsWorkIsOfferedAndRestored) {
   EnsureApplication();
   QTemporaryDir files;

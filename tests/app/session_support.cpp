@@ -98,12 +98,14 @@ void EditorSession::Place(PartKind k, int x, int y) {
   LeftClick(SkinPointFor(k, x, y));
 }
 
+void EditorSession::Activate() {
+  if (window_->isActiveWindow()) return;
+  window_->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+}
+
 void EditorSession::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-  // The window a person types into is active again once a dialog has gone.
-  if (!window_->isActiveWindow()) {
-    window_->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-  }
+  Activate();
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus != nullptr ? focus : window_.get(), key, modifiers);
 }

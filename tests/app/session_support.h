@@ -69,9 +69,7 @@ class ScriptedPrompts final : public UserPrompts {
   }
 };
 
-// Answers the modal dialogs and popup menus a command opens, in the order they
-// open: each step gets the next one that appears. One that opens when no step
-// is left is cancelled and counted, so a wrong path fails instead of hanging.
+// Answers modal dialogs and popups in order; one beyond the steps is cancelled and counted.
 class ModalScript {
  public:
   using Step = std::function<void(QWidget*)>;
@@ -104,15 +102,13 @@ void PressEscape(QWidget* dialog);
 // The skin pixel whose click puts a part of kind k at (x, y): the part's centre.
 QPoint SkinPointFor(PartKind k, int x, int y);
 
-// A step for a property dialog: for a button, "with image" first; then a click
-// on swatch `index` of picker row `row` for each pair; then OK.
+// A property dialog step: a button's "with image", swatch (row, index) clicks, then OK.
 ModalScript::Step ChooseColours(std::initializer_list<std::pair<int, int>> rowAndIndex);
 
 // A step for the information dialog: the three texts typed, then OK.
 ModalScript::Step FillInfo(const QString& name, const QString& author, const QString& version);
 
-// One editor window with scripted file and message dialogs, driven with the
-// mouse and keys. Points on the canvas are skin pixels.
+// One editor window with scripted dialogs, driven by mouse and keys; points are skin pixels.
 class EditorSession {
  public:
   EditorSession();
@@ -138,6 +134,8 @@ class EditorSession {
   void MoveTo(QPoint skin) { QTest::mouseMove(Canvas(), ViewPoint(skin)); }
   // Part button k, the mouse over (x, y) and a left click there.
   void Place(PartKind k, int x, int y);
+  // The window a person types into, active again once a dialog has gone.
+  void Activate();
   // A key as a person types it: to whatever control of the active window has the focus.
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // Drops the files on the canvas; true when the window took the drag.
@@ -157,11 +155,9 @@ class EditorSession {
 
 // What only the test program builds (run_support.cpp), not the screenshots.
 
-// A 320 x 320 8-bit picture of 200 colours (no reduction), pixel (x, y) of
-// colour (x + 3y) % 200, so that any shift of the background shows.
+// 320 x 320, 8 bits, pixel (x, y) of colour (x + 3y) % 200: any shift of the background shows.
 std::vector<std::uint8_t> RampPicture();
-// A 320 x 320 picture of `bits` bits whose pixel (x, y), counted from the top,
-// has colour index(x, y) of `table` (24 bits: the colour itself).
+// 320 x 320 of `bits` bits, pixel (x, y) from the top of colour index(x, y) of `table`.
 std::vector<std::uint8_t> IndexedPicture(int bits, const std::vector<Rgb>& table,
                                          std::uint8_t (*index)(int x, int y), std::uint32_t colorsUsed = 0);
 // The sixteen colours of the property dialogs, which no reduction changes.
