@@ -4,7 +4,6 @@
 #include "image/picture_import.h"
 
 #include <gtest/gtest.h>
-#include <lcms2.h>
 #include <zlib.h>
 
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include "image/convert_background.h"
 #include "image/fine_reduction.h"
 #include "image/picture_decoding.h"
+#include "image/picture_files_support.h"
 #include "support/golden.h"
 #include "support/picture_encoders.h"
 #include "support/test_files.h"
@@ -78,18 +78,7 @@ TEST(PictureDecoding, OrientationTurnsThePictureUpright) {
 
 TEST(PictureDecoding, EmbeddedProfileIsConvertedToSrgb) {
   // A profile with sRGB's primaries but linear tones: its mid-grey is sRGB's 188.
-  cmsToneCurve* linear = cmsBuildGamma(nullptr, 1.0);
-  cmsToneCurve* curves[3] = {linear, linear, linear};
-  cmsCIExyY white;
-  cmsWhitePointFromTemp(&white, 6504);
-  const cmsCIExyYTRIPLE primaries = {{0.64, 0.33, 1}, {0.30, 0.60, 1}, {0.15, 0.06, 1}};
-  cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
-  cmsUInt32Number size = 0;
-  cmsSaveProfileToMem(profile, nullptr, &size);
-  Bytes icc(size);
-  cmsSaveProfileToMem(profile, icc.data(), &size);
-  cmsCloseProfile(profile);
-  cmsFreeToneCurve(linear);
+  const Bytes icc = testing::LinearProfile();
   Bytes chunk{'l', 'i', 'n', 0, 0};
   uLongf packedSize = compressBound(static_cast<uLong>(icc.size()));
   Bytes packed(packedSize);
