@@ -53,8 +53,11 @@ EditorWindow::EditorWindow(UserPrompts* prompts, QWidget* parent)
 EditorWindow::~EditorWindow() {
   document_.Unsubscribe(subscription_);
   // The views go while the document they watch is still there: Qt would
-  // delete them only after the window's members.
-  delete takeCentralWidget();
+  // delete them only after the window's members. The key filter stops first:
+  // the canvas's own children still send events while it is being deleted.
+  QWidget* central = takeCentralWidget();
+  canvas_ = nullptr;
+  delete central;
   delete problems_;
 }
 
@@ -156,6 +159,7 @@ void EditorWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (canvas_ == nullptr) return QMainWindow::eventFilter(watched, event);
   if (canvas_->PanKey(event)) return true;
   if (event->type() == QEvent::KeyPress && canvas_->PlacementKey(static_cast<QKeyEvent*>(event))) return true;
   return QMainWindow::eventFilter(watched, event);
