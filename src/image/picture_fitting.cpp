@@ -163,17 +163,28 @@ RgbImage FitRegion(const RgbImage& picture, Region region, int outWidth, int out
 
 }  // namespace
 
-RgbImage FitPicture(const RgbImage& picture, FitMode mode, Rgb matte) {
+CropWindow CoverCropWindow(int width, int height, FitFocus focus) {
+  const double w = width;
+  const double h = height;
+  // The shorter side, computed as the fit's scale gives it.
+  const double scale = std::max(kBackgroundSide / w, kBackgroundSide / h);
+  const double side = kBackgroundSide / scale;
+  const double fx = std::clamp(focus.x, 0.0, 1.0);
+  const double fy = std::clamp(focus.y, 0.0, 1.0);
+  // At the middle this is exactly (w - side) / 2: halving is exact.
+  return CropWindow{std::clamp(fx * w - side / 2, 0.0, w - side),
+                    std::clamp(fy * h - side / 2, 0.0, h - side), side, side};
+}
+
+RgbImage FitPicture(const RgbImage& picture, FitMode mode, Rgb matte, FitFocus focus) {
   const int side = kBackgroundSide;
   if (picture.width == side && picture.height == side) return picture;
   const double w = picture.width;
   const double h = picture.height;
   if (mode == FitMode::Stretch) return FitRegion(picture, Region{0, 0, w, h}, side, side);
   if (mode == FitMode::Cover) {
-    const double scale = std::max(side / w, side / h);
-    const double cw = side / scale;
-    const double ch = side / scale;
-    return FitRegion(picture, Region{(w - cw) / 2, (h - ch) / 2, cw, ch}, side, side);
+    const CropWindow kept = CoverCropWindow(picture.width, picture.height, focus);
+    return FitRegion(picture, Region{kept.x, kept.y, kept.width, kept.height}, side, side);
   }
   const double scale = std::min(side / w, side / h);
   const int ow = std::clamp(static_cast<int>(std::lround(w * scale)), 1, side);

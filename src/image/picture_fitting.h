@@ -11,9 +11,23 @@ enum class FitMode {
   Stretch,  // scaled to the square, proportions lost
 };
 
+// Where the cover crop is centred, as fractions of the picture's width and
+// height: the middle by default.
+struct FitFocus {
+  double x = 0.5;
+  double y = 0.5;
+};
+
+// The part of a picture, in its own pixels, that a cover fit keeps: the
+// square whose centre is nearest the focus, inside the picture.
+struct CropWindow {
+  double x = 0, y = 0, width = 0, height = 0;
+};
+CropWindow CoverCropWindow(int width, int height, FitFocus focus = {});
+
 // The picture at 320 x 320, resampled with Lanczos-3 (widened by the scale
 // when shrinking, after averaging whole blocks for large reductions). A
-// picture already 320 x 320 is returned as it is.
-RgbImage FitPicture(const RgbImage& picture, FitMode mode, Rgb matte = {255, 255, 255});
+// picture already 320 x 320 is returned as it is. Only Cover uses the focus.
+RgbImage FitPicture(const RgbImage& picture, FitMode mode, Rgb matte = {255, 255, 255}, FitFocus focus = {});
 
 }  // namespace vorlune

@@ -85,8 +85,8 @@ Result<ImportedBackground> ImportPicture(std::span<const std::uint8_t> file,
                                          const ReducedDecoding& decoding) {
   Result<DecodedPicture> decoded = DecodePictureReduced(file, options.matte, decoding);
   if (!decoded) return decoded.error();
-  return ReduceFittedPicture(FitPicture(decoded->image, options.fit, options.matte), options.reduction,
-                             options.dither);
+  return ReduceFittedPicture(FitPicture(decoded->image, options.fit, options.matte, options.focus),
+                             options.reduction, options.dither);
 }
 
 }  // namespace vorlune

@@ -23,6 +23,7 @@ struct PictureImportOptions {
   ReductionKind reduction = ReductionKind::Fine;
   bool dither = true;
   Rgb matte{255, 255, 255};
+  FitFocus focus;
 };
 
 // True for a file that goes the exact way by default: a 320 x 320 BMP, whose
