@@ -723,6 +723,10 @@ Restore it?</translation>
         <source>再生シミュレーション(&amp;P)</source>
         <translation>&amp;Player simulation</translation>
     </message>
+    <message>
+        <source>レイアウトを別の画像に適用...</source>
+        <translation>Apply layout to pictures...</translation>
+    </message>
 </context>
 <context>
     <name>vorlune::EditorWindow</name>
@@ -763,6 +767,56 @@ Open it?</translation>
     <message>
         <source>無題</source>
         <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>プロジェクトを書き出すフォルダ</source>
+        <translation>Folder for the projects</translation>
+    </message>
+    <message>
+        <source>次のプロジェクトは既にあります。上書きしますか?
+（いいえ: その画像は飛ばします）
+
+</source>
+        <translation>These projects already exist. Overwrite them?
+(No: those pictures are skipped)
+
+</translation>
+    </message>
+    <message>
+        <source>プロジェクトを書き出しています...</source>
+        <translation>Writing the projects...</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>レイアウトを別の画像に適用</source>
+        <translation>Apply layout to pictures</translation>
+    </message>
+    <message>
+        <source>%1 を取り込んでいます (%2 / %3)</source>
+        <translation>Importing %1 (%2 of %3)</translation>
+    </message>
+    <message>
+        <source>同じ名前の画像が先にあるため飛ばしました</source>
+        <translation>skipped: a picture of the same name came first</translation>
+    </message>
+    <message>
+        <source>プロジェクトが既にあるため飛ばしました</source>
+        <translation>skipped: the project already exists</translation>
+    </message>
+    <message>
+        <source>プロジェクトを %1 個書き出しました</source>
+        <translation>%1 projects written</translation>
+    </message>
+    <message>
+        <source>（キャンセルしました）</source>
+        <translation> (cancelled)</translation>
+    </message>
+    <message>
+        <source>次の画像のプロジェクトは書き出していません:</source>
+        <translation>No project was written for these pictures:</translation>
     </message>
 </context>
 <context>

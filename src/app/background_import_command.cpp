@@ -11,14 +11,14 @@
 
 namespace vorlune {
 
-namespace {
-
 // The open dialog's filters: BMP first, as it always was, then every picture,
 // which it opens on, so that no picture the editor takes is hidden.
 FileDialogRequest PictureFileRequest() {
   const QString pictures = EditorWindow::tr("画像 (*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.bmp)");
   return {QStringLiteral("bitmap (*.bmp)"), QStringLiteral("bmp"), QString(), pictures, pictures};
 }
+
+namespace {
 
 // Pictures other than BMP may be large; a 100-megapixel one stored without
 // compression still fits.
@@ -85,6 +85,7 @@ void EditorWindow::ImportBackgroundFrom(const QString& path, bool askOptions) {
   PictureImportDialog dialog(std::move(decoded->image), PictureImportOptions{}, this);
   wait.Hide();
   if (dialog.exec() != QDialog::Accepted) return;
+  lastImportOptions_ = dialog.Options();
   wait.Show();
   InstallBackground(dialog.Imported());
 }

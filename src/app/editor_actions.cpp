@@ -45,6 +45,7 @@ EditorActions::EditorActions(QWidget* window) : QObject(window) {
       {"loadAction", QT_TR_NOOP("読み込み(&O)..."), {QKeySequence(Qt::CTRL | Qt::Key_O)}},
       {"saveAction", QT_TR_NOOP("保存(&S)..."), {QKeySequence(Qt::CTRL | Qt::Key_S)}},
       {"createAction", QT_TR_NOOP("作成(&E)..."), {QKeySequence(Qt::CTRL | Qt::Key_E)}},
+      {"applyLayoutAction", QT_TR_NOOP("レイアウトを別の画像に適用..."), {}},
       {"quitAction", QT_TR_NOOP("終了(&Q)"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, QAction::QuitRole},
       {"undoAction", "", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
       {"redoAction",
@@ -89,6 +90,8 @@ void EditorActions::FillMenuBar(QMenuBar& bar) {
   file->addAction(Action(Load));
   file->addMenu(recentMenu_);
   file->addActions({Action(Save), Action(Create)});
+  file->addSeparator();
+  file->addAction(Action(ApplyLayout));
   file->addSeparator();
   file->addAction(Action(Quit));
   connect(file, &QMenu::aboutToShow, this, &EditorActions::FillRecentProjects);

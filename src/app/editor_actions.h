@@ -21,7 +21,19 @@ class EditorActions : public QObject {
   Q_OBJECT
 
  public:
-  enum Command { Image, ImageWithOptions, Load, Save, Create, Quit, Undo, Redo, About, kCommands };
+  enum Command {
+    Image,
+    ImageWithOptions,
+    Load,
+    Save,
+    Create,
+    ApplyLayout,
+    Quit,
+    Undo,
+    Redo,
+    About,
+    kCommands
+  };
 
   // The actions act while `window` or any of its controls is active.
   explicit EditorActions(QWidget* window);

@@ -79,6 +79,9 @@ class EditorWindow : public QMainWindow {
   // Save; true when the project was written.
   bool SaveProject();
   void CreateSkin();
+  // One project per chosen picture, in a chosen folder, with the layout as it
+  // stands and the import options last used (layout_batch_command.cpp).
+  void ApplyLayoutToPictures();
   void ShowAbout();
   // The player window, made the first time; shown and raised.
   void ShowPlayer();
@@ -142,6 +145,8 @@ class EditorWindow : public QMainWindow {
   QPushButton* createButton_ = nullptr;
   ProblemsPanel* problems_ = nullptr;
   UnixClock clock_ = SystemUnixSeconds;
+  // The import options dialog's last choices, for the layout batch.
+  PictureImportOptions lastImportOptions_;
   int subscription_ = 0;
   // Watches the document, so it goes before it.
   std::unique_ptr<PlayerWindow> player_;

@@ -141,6 +141,7 @@ void EditorWindow::ConnectCommands() {
   on(EditorActions::Load, [this] { LoadProject(); });
   on(EditorActions::Save, [this] { SaveProject(); });
   on(EditorActions::Create, [this] { CreateSkin(); });
+  on(EditorActions::ApplyLayout, [this] { ApplyLayoutToPictures(); });
   on(EditorActions::Quit, [this] { close(); });
   on(EditorActions::Undo, [this] { document_.Undo(); });
   on(EditorActions::Redo, [this] { document_.Redo(); });

@@ -4,7 +4,12 @@
 #include <QString>
 #include <filesystem>
 
+#include "dialogs/user_prompts.h"
+
 namespace vorlune {
+
+// The open dialog of the pictures the Image command takes.
+FileDialogRequest PictureFileRequest();
 
 // A path chosen in a dialog or dropped on the window, in the form the core's
 // file functions take (the file system's own encoding of the name), and back.

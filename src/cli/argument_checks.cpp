@@ -30,6 +30,24 @@ std::optional<ColorTriple> ParseColors(std::string_view text) {
   return colors;
 }
 
+std::optional<double> Fraction(std::string_view text) {
+  double value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  // Written as "not inside" so that a NaN is refused too.
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !(value >= 0 && value <= 1))
+    return std::nullopt;
+  return value;
+}
+
+std::optional<FitFocus> ParseFocus(std::string_view text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos) return std::nullopt;
+  const auto x = Fraction(text.substr(0, comma));
+  const auto y = Fraction(text.substr(comma + 1));
+  if (!x || !y) return std::nullopt;
+  return FitFocus{*x, *y};
+}
+
 bool IsRgbHex(const std::string& text) {
   return text.size() == 6 && text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
 }
@@ -86,6 +104,13 @@ CLI::Validator RgbHex() {
   });
 }
 
+CLI::Validator FocusPoint() {
+  return Check([](const std::string& text) -> std::string {
+    if (ParseFocus(text)) return "";
+    return "the focus is two fractions 0..1 of the width and height, such as 0.25,0.5, not '" + text + "'";
+  });
+}
+
 PartKind KindOf(const std::string& text) {
   return KindFromText(text).value_or(kNoKind);
 }
@@ -103,6 +128,10 @@ Rgb RgbOf(const std::string& text) {
   std::from_chars(text.data(), text.data() + text.size(), value, 16);
   return Rgb{static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
              static_cast<std::uint8_t>(value)};
+}
+
+FitFocus FocusOf(const std::string& text) {
+  return ParseFocus(text).value_or(FitFocus{});
 }
 
 }  // namespace vorlune::cli

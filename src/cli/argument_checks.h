@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "image/picture_fitting.h"
 #include "layout/skin_layout.h"
 
 namespace vorlune::cli {
@@ -25,11 +26,14 @@ CLI::Validator WholeSeconds();
 CLI::Validator PickerColors();
 // A colour as six hexadecimal digits RRGGBB.
 CLI::Validator RgbHex();
+// Two fractions 0..1 separated by a comma, such as 0.25,0.5.
+CLI::Validator FocusPoint();
 
 // The values the checks above let through.
 PartKind KindOf(const std::string& text);
 std::int64_t SecondsOf(const std::string& text);
 ColorTriple ColorsOf(const std::string& text);
 Rgb RgbOf(const std::string& text);
+FitFocus FocusOf(const std::string& text);
 
 }  // namespace vorlune::cli

@@ -11,10 +11,12 @@
 #include "cli/input_guard.h"
 #include "cli/picture_options.h"
 #include "core/file_io.h"
+#include "document/layout_transfer.h"
 #include "image/background_import.h"
 #include "image/picture_import.h"
 #include "layout/skin_layout.h"
 #include "project/project_file.h"
+#include "project/skin_unpacking.h"
 
 namespace vorlune::cli {
 
@@ -24,6 +26,7 @@ struct ImportArguments {
   std::string input;
   std::string output;
   std::string reducedBmpPath;
+  std::string layoutFrom;
   PictureOptions picture;
 };
 
@@ -36,6 +39,20 @@ int RunImport(const ImportArguments& args) {
   const std::string& input = args.input;
   const std::string& output = args.output;
   const PictureOptions& options = args.picture;
+
+  // The layout first: a refused FROM costs no picture decoding.
+  SkinLayout layout = NewSkinLayout();
+  if (!args.layoutFrom.empty()) {
+    Result<SkinLayout> from = ReadLayout(args.layoutFrom);
+    if (!from) {
+      RefuseFile(args.layoutFrom, from.error());
+      if (from.error() == NotMadeByThisEditorMessage())
+        std::fputs("vorlune-cli import: unpack --force writes its project, whose layout --layout takes.\n",
+                   stderr);
+      return 1;
+    }
+    layout = std::move(*from);
+  }
 
   // Read once: a pipe gives its bytes only once. Only the first bytes up to
   // the picture buffer's size can matter to the exact import.
@@ -62,8 +79,10 @@ int RunImport(const ImportArguments& args) {
 
   // Every output is written whole, or none is.
   const std::vector<std::uint8_t> temporaryPicture = TemporaryPictureFileBytes((*imported)->reducedBmp);
-  SkinLayout layout = NewSkinLayout();
-  ApplyImportedBackground(layout, std::move(**imported));
+  if (args.layoutFrom.empty())
+    ApplyImportedBackground(layout, std::move(**imported));
+  else
+    layout = LayoutOnPicture(layout, std::move(**imported));
   const std::vector<std::uint8_t> project = WriteProjectFile(layout);
   std::vector<OutputFile> outputs{{output, project}};
   if (!args.reducedBmpPath.empty()) outputs.push_back({args.reducedBmpPath, temporaryPicture});
@@ -90,7 +109,8 @@ Command AddImportCommand(CLI::App& tool) {
       "author or version.\n\n"
       "A 320 x 320 BMP (1, 2, 4, 8 or 24 bits per pixel, uncompressed) is imported exactly:\n"
       "pictures with more than 214 colours are reduced to 214 colours (a note says so on\n"
-      "standard error). Any BMP goes the same way unless --fit or --reduce fine is given.\n"
+      "standard error). Any BMP goes the same way unless --fit, --focus or --reduce fine\n"
+      "is given.\n"
       "Every other picture (PNG, JPEG, WebP, GIF's first frame, TIFF, BMP of any size) is\n"
       "turned upright, converted to sRGB, laid over the matte colour where transparent,\n"
       "fitted to 320 x 320 and reduced to at most 214 colours. Large pictures are decoded\n"
@@ -103,6 +123,11 @@ Command AddImportCommand(CLI::App& tool) {
                    "also write the reduced 8-bit picture as the editor keeps it\n"
                    "in its temporary picture file (103,312 bytes)")
       ->type_name("FILE");
+  command
+      ->add_option("--layout", args->layoutFrom,
+                   "place the parts of this project or skin (.pdb) on the picture, with\n"
+                   "their colours and the database title, author and version")
+      ->type_name("FROM.hqd|FROM.pdb");
   command->footer(
       "A picture the editor refuses gives its message on standard error and exit status 1;\n"
       "no file is then created or changed. Only regular files that may be written are\n"

@@ -24,10 +24,18 @@ void PictureOptions::AddTo(CLI::App& command) {
   command.add_option("--matte", matte_, "colour under transparent parts and of the bars (default FFFFFF)")
       ->type_name("RRGGBB")
       ->check(RgbHex());
+  focusOption_ = command
+                     .add_option("--focus", focus_,
+                                 "where the cover crop is centred, as fractions of the picture's\n"
+                                 "width and height (default 0.5,0.5, the middle); the kept part\n"
+                                 "stays inside the picture. contain and stretch ignore it")
+                     ->type_name("FX,FY")
+                     ->check(FocusPoint());
 }
 
 bool PictureOptions::AsksForFitting() const {
-  return fitOption_->count() > 0 || (reduceOption_->count() > 0 && reduce_ == "fine");
+  return fitOption_->count() > 0 || focusOption_->count() > 0 ||
+         (reduceOption_->count() > 0 && reduce_ == "fine");
 }
 
 PictureImportOptions PictureOptions::options() const {
@@ -36,6 +44,7 @@ PictureImportOptions PictureOptions::options() const {
   options.reduction = reduce_ == "classic" ? ReductionKind::Classic : ReductionKind::Fine;
   options.dither = dither_ == "fs";
   options.matte = RgbOf(matte_);
+  options.focus = FocusOf(focus_);
   return options;
 }
 

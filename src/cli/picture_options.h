@@ -12,11 +12,11 @@ namespace vorlune::cli {
 // compression fits.
 inline constexpr std::size_t kMaxPictureFileSize = std::size_t{512} << 20;
 
-// The picture options of `import`: --fit, --reduce, --dither, --matte.
+// The picture options of `import`: --fit, --reduce, --dither, --matte, --focus.
 class PictureOptions {
  public:
   void AddTo(CLI::App& command);
-  // --fit or --reduce fine: the user wants the picture fitted even if it is a BMP.
+  // --fit, --focus or --reduce fine: the user wants the picture fitted even if it is a BMP.
   bool AsksForFitting() const;
   // The options given, the others at their defaults.
   PictureImportOptions options() const;
@@ -26,8 +26,10 @@ class PictureOptions {
   std::string reduce_ = "fine";
   std::string dither_ = "fs";
   std::string matte_ = "FFFFFF";
+  std::string focus_ = "0.5,0.5";
   CLI::Option* fitOption_ = nullptr;
   CLI::Option* reduceOption_ = nullptr;
+  CLI::Option* focusOption_ = nullptr;
 };
 
 }  // namespace vorlune::cli

@@ -11,19 +11,24 @@ namespace vorlune {
 
 namespace {
 
-std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& request,
-                                     QFileDialog::AcceptMode mode) {
+QStringList RunFileDialog(QWidget* owner, const FileDialogRequest& request, QFileDialog::FileMode fileMode,
+                          QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen) {
   const QString filters = request.moreFilters.isEmpty()
                               ? request.filter
                               : request.filter + QStringLiteral(";;") + request.moreFilters;
   QFileDialog dialog(owner, QString(), QString(), filters);
   dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setFileMode(fileMode);
   if (!request.defaultExtension.isEmpty()) dialog.setDefaultSuffix(request.defaultExtension);
   if (!request.selectedFilter.isEmpty()) dialog.selectNameFilter(request.selectedFilter);
   if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front();
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
+}
+
+std::optional<QString> FirstOf(const QStringList& files) {
+  if (files.isEmpty()) return std::nullopt;
+  return files.front();
 }
 
 }  // namespace
@@ -35,11 +40,21 @@ void QtUserPrompts::ShowMessage(QWidget* owner, const UserMessage& message) {
 }
 
 std::optional<QString> QtUserPrompts::ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) {
-  return RunFileDialog(owner, request, QFileDialog::AcceptOpen);
+  return FirstOf(RunFileDialog(owner, request, QFileDialog::ExistingFile));
+}
+
+QStringList QtUserPrompts::ChooseFilesToOpen(QWidget* owner, const FileDialogRequest& request) {
+  return RunFileDialog(owner, request, QFileDialog::ExistingFiles);
+}
+
+std::optional<QString> QtUserPrompts::ChooseFolder(QWidget* owner, const QString& title) {
+  const QString folder = QFileDialog::getExistingDirectory(owner, title);
+  if (folder.isEmpty()) return std::nullopt;
+  return folder;
 }
 
 std::optional<QString> QtUserPrompts::ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) {
-  return RunFileDialog(owner, request, QFileDialog::AcceptSave);
+  return FirstOf(RunFileDialog(owner, request, QFileDialog::AnyFile, QFileDialog::AcceptSave));
 }
 
 bool QtUserPrompts::AskYesNo(QWidget* owner, const QString& question) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <utility>
 
@@ -46,6 +47,12 @@ class UserPrompts {
   // The chosen existing file, or nothing when the user cancels.
   virtual std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) = 0;
 
+  // The chosen existing files, several at once; empty when the user cancels.
+  virtual QStringList ChooseFilesToOpen(QWidget* owner, const FileDialogRequest& request) = 0;
+
+  // The chosen existing folder, or nothing when the user cancels.
+  virtual std::optional<QString> ChooseFolder(QWidget* owner, const QString& title) = 0;
+
   // The chosen file name to write, or nothing when the user cancels. An
   // existing file is written over only after the user agreed.
   virtual std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) = 0;
@@ -65,6 +72,8 @@ class QtUserPrompts final : public UserPrompts {
  public:
   void ShowMessage(QWidget* owner, const UserMessage& message) override;
   std::optional<QString> ChooseFileToOpen(QWidget* owner, const FileDialogRequest& request) override;
+  QStringList ChooseFilesToOpen(QWidget* owner, const FileDialogRequest& request) override;
+  std::optional<QString> ChooseFolder(QWidget* owner, const QString& title) override;
   std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override;
   bool AskYesNo(QWidget* owner, const QString& question) override;
   UnsavedChangesAnswer AskToSaveChanges(QWidget* owner) override;

@@ -169,8 +169,9 @@ CropWindow CoverCropWindow(int width, int height, FitFocus focus) {
   // The shorter side, computed as the fit's scale gives it.
   const double scale = std::max(kBackgroundSide / w, kBackgroundSide / h);
   const double side = kBackgroundSide / scale;
-  const double fx = std::clamp(focus.x, 0.0, 1.0);
-  const double fy = std::clamp(focus.y, 0.0, 1.0);
+  // Out of range is held at the edge; a value that is no number at all is the middle.
+  const double fx = std::isnan(focus.x) ? 0.5 : std::clamp(focus.x, 0.0, 1.0);
+  const double fy = std::isnan(focus.y) ? 0.5 : std::clamp(focus.y, 0.0, 1.0);
   // At the middle this is exactly (w - side) / 2: halving is exact.
   return CropWindow{std::clamp(fx * w - side / 2, 0.0, w - side),
                     std::clamp(fy * h - side / 2, 0.0, h - side), side, side};

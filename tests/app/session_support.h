@@ -52,6 +52,14 @@ class ScriptedPrompts final : public UserPrompts {
 
   void ShowMessage(QWidget*, const UserMessage& message) override { messages.push_back(message); }
   std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialogRequest& request) override;
+  // The next answer, its files one a line.
+  QStringList ChooseFilesToOpen(QWidget* owner, const FileDialogRequest& request) override {
+    const std::optional<QString> answer = ChooseFileToOpen(owner, request);
+    return answer ? answer->split(QLatin1Char('\n')) : QStringList();
+  }
+  std::optional<QString> ChooseFolder(QWidget* owner, const QString&) override {
+    return ChooseFileToOpen(owner, {});
+  }
   std::optional<QString> ChooseFileToSave(QWidget* owner, const FileDialogRequest& request) override {
     return ChooseFileToOpen(owner, request);
   }

@@ -147,7 +147,8 @@ TEST(WindowRun, TheMenuBarRunsEveryCommand) {
       menus,
       QStringList(
           {"ファイル(&F): 画像(&I)... Ctrl+I, 画像を取り込む（オプション指定）..., -, 読み込み(&O)... "
-           "Ctrl+O, 最近使ったプロジェクト, 保存(&S)... Ctrl+S, 作成(&E)... Ctrl+E, -, 終了(&Q) Ctrl+Q",
+           "Ctrl+O, 最近使ったプロジェクト, 保存(&S)... Ctrl+S, 作成(&E)... Ctrl+E, -, "
+           "レイアウトを別の画像に適用..., -, 終了(&Q) Ctrl+Q",
            "編集(&E): 元に戻す Ctrl+Z, やり直し Ctrl+Y",
            "表示(&V): Language / 言語, -, 再生シミュレーション(&P) Ctrl+P, 問題, -, 拡大(&I) Ctrl+=, "
            "縮小(&O) Ctrl+-, "

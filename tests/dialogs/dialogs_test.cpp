@@ -31,6 +31,8 @@ class RecordingPrompts : public UserPrompts {
     icons.push_back(message.icon);
   }
   std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialogRequest&) override { return {}; }
+  QStringList ChooseFilesToOpen(QWidget*, const FileDialogRequest&) override { return {}; }
+  std::optional<QString> ChooseFolder(QWidget*, const QString&) override { return {}; }
   std::optional<QString> ChooseFileToSave(QWidget*, const FileDialogRequest&) override { return {}; }
   bool AskYesNo(QWidget*, const QString&) override { return false; }
   UnsavedChangesAnswer AskToSaveChanges(QWidget*) override { return UnsavedChangesAnswer::Cancel; }

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <array>
 #include <filesystem>
+#include <limits>
 
 #include "core/byte_order.h"
 #include "image/convert_background.h"
@@ -167,6 +169,46 @@ TEST(PictureFitting, EachModePlacesThePictureAsPromised) {
   // 320 x 320 is not resampled.
   const RgbImage same = Smooth();
   EXPECT_EQ(FitPicture(same, FitMode::Contain).rgb, same.rgb);
+}
+
+TEST(PictureFitting, CoverKeepsTheWindowNearestTheFocus) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    int w, h;
+    double fx, fy;
+    CropWindow kept;
+  } cases[] = {
+      {640, 320, 0, 0, {0, 0, 320, 320}},
+      {640, 320, 1, 1, {320, 0, 320, 320}},
+      {640, 320, 0.5, 0.5, {160, 0, 320, 320}},
+      {640, 320, 0.6, 0, {224, 0, 320, 320}},
+      {640, 320, -1, 2, {0, 0, 320, 320}},
+      {640, 320, 9, nan, {320, 0, 320, 320}},
+      {320, 640, 0, 0, {0, 0, 320, 320}},
+      {320, 640, 1, 1, {0, 320, 320, 320}},
+      {320, 640, 0.4, 0.4, {0, 96, 320, 320}},
+      {500, 500, 1, 0, {0, 0, 500, 500}},
+      {1000, 1, 0, 1, {0, 0, 1, 1}},
+      {1000, 1, 1, 0, {999, 0, 1, 1}},
+      {1000, 1, 0.5, 0.5, {499.5, 0, 1, 1}},
+      {1000, 1, nan, nan, {499.5, 0, 1, 1}},
+      {1, 1000, 0.3, 0.3, {0, 299.5, 1, 1}},
+  };
+  for (const auto& c : cases) {
+    const CropWindow kept = CoverCropWindow(c.w, c.h, {c.fx, c.fy});
+    EXPECT_EQ((std::array{kept.x, kept.y, kept.width, kept.height}),
+              (std::array{c.kept.x, c.kept.y, c.kept.width, c.kept.height}))
+        << c.w << "x" << c.h << " at " << c.fx << "," << c.fy;
+  }
+  // The ends crop differently; the middle is the default's picture; contain ignores the focus.
+  RgbImage wide = Halves(700, 300);
+  for (int x = 0; x < 700; ++x) wide.set(x, 150, Rgb{static_cast<std::uint8_t>(x), 9, 9});
+  const Rgb matte{0, 255, 0};
+  EXPECT_NE(FitPicture(wide, FitMode::Cover, matte, {0, 0}).rgb,
+            FitPicture(wide, FitMode::Cover, matte, {1, 1}).rgb);
+  EXPECT_EQ(FitPicture(wide, FitMode::Cover, matte, {0.5, 0.5}).rgb, FitPicture(wide, FitMode::Cover).rgb);
+  EXPECT_EQ(FitPicture(wide, FitMode::Contain, matte, {0, 1}).rgb,
+            FitPicture(wide, FitMode::Contain, matte).rgb);
 }
 
 TEST(FineReduction, SmoothPictureGivesItsGoldenBytes) {
