@@ -49,6 +49,8 @@ void EditorWindow::ApplyLayoutToPictures() {
   progress.setWindowTitle(tr("レイアウトを別の画像に適用"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
+  // Wide enough for its title and the longer picture names.
+  progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(progress.windowTitle()) * 2);
   progress.show();
   QCoreApplication::processEvents();  // shown before the first, perhaps slow, picture
 
