@@ -16,8 +16,7 @@
 namespace vorlune {
 
 void EditorWindow::ApplyLayoutToPictures() {
-  FileDialogRequest request = PictureFileRequest();
-  const QStringList pictures = prompts_->ChooseFilesToOpen(this, request);
+  const QStringList pictures = prompts_->ChooseFilesToOpen(this, PictureFileRequest());
   if (pictures.isEmpty()) return;
   const std::optional<QString> folder = prompts_->ChooseFolder(this, tr("プロジェクトを書き出すフォルダ"));
   if (!folder) return;
@@ -36,6 +35,12 @@ void EditorWindow::ApplyLayoutToPictures() {
       existing.push_back(QFileInfo(output).fileName());
   }
   // As a file manager does for a batch: asked once; No skips those pictures.
+  // A long list is cut, so that the question fits on the screen.
+  constexpr qsizetype kNamesShown = 10;
+  if (existing.size() > kNamesShown) {
+    existing.resize(kNamesShown);
+    existing.push_back(QStringLiteral("..."));
+  }
   const bool overwrite =
       existing.isEmpty() || prompts_->AskYesNo(this, tr("次のプロジェクトは既にあります。上書きしますか?\n"
                                                         "（いいえ: その画像は飛ばします）\n\n") +
