@@ -129,8 +129,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
   if (helped)
     CombineByExclusiveOr(skin, CanvasBitmapImage(placement.currentKind), help_->position.x,
                          help_->position.y);
-  PaintZoomedSkin(painter, skin, mapping, area);
-  if (grid_ && zoom_ >= kPixelGridZoom) PaintPixelGrid(painter, mapping, area);
+  PaintZoomedSkin(painter, skin, mapping, area, grid_ && zoom_ >= kPixelGridZoom);
   if (realColours_) PaintPartOutlines(painter, mapping, layout);
   if (helped) PaintPlacementHelp(painter, mapping, placement.currentKind, *help_);
   PaintFlash(painter);
@@ -241,21 +240,25 @@ bool CanvasView::PlacementKey(QKeyEvent* event) {
   if ((modifiers & ~Qt::ShiftModifier) != Qt::NoModifier) return false;  // the shortcuts' keys
   const int step =
       modifiers.testFlag(Qt::ShiftModifier) ? SkinDocument::kShiftKeyStep : SkinDocument::kKeyStep;
-  // The keys move the document's preview on their own steps, without snapping.
+  // The keys move the document's preview on their own steps, without
+  // snapping, and show the same help as the mouse for where it stands.
   SetHelp(std::nullopt);
+  const auto move = [this](int dx, int dy) {
+    document_.KeyMove(dx, dy);
+    const PlacementState& placement = document_.Placement();
+    if (document_.Placing() && IsPartKind(placement.currentKind) && placement.preview != kNoPosition)
+      SetHelp(KeyPlacementHelp(document_.Layout(), placement.currentKind, placement.preview));
+    return true;
+  };
   switch (event->key()) {
     case Qt::Key_Left:
-      document_.KeyMove(-step, 0);
-      return true;
+      return move(-step, 0);
     case Qt::Key_Right:
-      document_.KeyMove(step, 0);
-      return true;
+      return move(step, 0);
     case Qt::Key_Up:
-      document_.KeyMove(0, -step);
-      return true;
+      return move(0, -step);
     case Qt::Key_Down:
-      document_.KeyMove(0, step);
-      return true;
+      return move(0, step);
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

@@ -1,7 +1,11 @@
 #include "app/player_window.h"
 
+// ctest runs the player tests again at display scales 1.25, 1.5 and 2.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "app/canvas_painter.h"
 #include "app/editor_actions.h"
 #include "app/player_screen.h"
 #include "session_support.h"
@@ -10,6 +14,12 @@ namespace vorlune {
 namespace {
 
 using namespace testing;
+
+// The logical point in the middle of a skin pixel of the player's screen.
+QPoint ScreenPoint(const PlayerScreen& screen, QPoint skin) {
+  const LogicalRect r = SkinAreaLogicalRect(screen.Mapping(), skin.x(), skin.y(), 1, 1);
+  return QPointF(r.x + r.width / 2, r.y + r.height / 2).toPoint();
+}
 
 TEST(PlayerWindowRun, OpensFromTheViewMenuActionAndCtrlP) {
   for (const bool byKey : {false, true}) {
@@ -49,7 +59,7 @@ TEST(PlayerWindowRun, FollowsEditsAndPlaysWithoutTouchingTheDocument) {
                 {2, Transport::Stopped, 50, true},
                 {7, Transport::Stopped, 60, true}};
   for (const auto& click : clicks) {
-    const QPoint at = SkinPointFor(click.k, x(click.k), 251) * player.Screen()->Zoom();
+    const QPoint at = ScreenPoint(*player.Screen(), SkinPointFor(click.k, x(click.k), 251));
     QTest::mousePress(player.Screen(), Qt::LeftButton, {}, at);
     EXPECT_EQ(player.State().pressed, click.k);
     const QImage down = player.Screen()->Picture();
@@ -63,6 +73,35 @@ TEST(PlayerWindowRun, FollowsEditsAndPlaysWithoutTouchingTheDocument) {
   EXPECT_EQ(s.document().Modified(), modified);
   EXPECT_EQ(s.window().Actions().UndoText(), undo);
   EXPECT_EQ(script.Unexpected(), 0);
+}
+
+// The skin at the canvas's zoom, following it, each skin pixel an exact block
+// of device pixels as on the canvas.
+TEST(PlayerWindowRun, FollowsTheCanvasZoomInExactBlocks) {
+  EditorSession s;
+  Import(s, RampPicture());
+  s.Canvas()->SetZoom(2);
+  s.window().ShowPlayer();
+  PlayerWindow& player = *s.window().Player();
+  player.SetRunning(false);
+  PlayerScreen& screen = *player.Screen();
+  const QImage skin = BackgroundImage(s.layout());
+  int before = 0;
+  for (const int zoom : {2, 3}) {
+    s.Canvas()->SetZoom(zoom);
+    const CanvasMapping m = screen.Mapping();
+    ASSERT_EQ(m.zoom, zoom);
+    EXPECT_EQ(screen.width(), static_cast<int>(std::ceil(kCanvasSize * zoom / m.scale - 1e-9)));
+    // The window asks for more room (the offscreen screen may be too small to give it).
+    EXPECT_GT(player.sizeHint().width(), before) << zoom;
+    before = player.sizeHint().width();
+    const QImage shot = screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const DeviceRect d = SkinAreaDeviceRect(m, 150, 30, 20, 20);
+    int wrong = 0;
+    for (int y = d.y; y < d.y + d.height; ++y)
+      for (int x = d.x; x < d.x + d.width; ++x) wrong += shot.pixel(x, y) != skin.pixel(x / zoom, y / zoom);
+    EXPECT_EQ(wrong, 0) << "zoom " << zoom << " at scale " << m.scale;
+  }
 }
 
 }  // namespace
