@@ -53,14 +53,20 @@ void PlayerScreen::Show(const IndexedFrame& frame, int zoom) {
   update(QRectF(rows.x, rows.y, rows.width, rows.height).toAlignedRect());
 }
 
+void PlayerScreen::ReserveZoom(int zoom) {
+  if (!picture_.isNull() || zoom <= 0) return;
+  zoom_ = zoom;
+  scale_ = devicePixelRatioF();
+  setFixedSize(LogicalSize());
+}
+
 QSize PlayerScreen::LogicalSize() const {
-  const double scale = devicePixelRatioF();
-  return {static_cast<int>(std::ceil(picture_.width() / scale - 1e-9)),
-          static_cast<int>(std::ceil(picture_.height() / scale - 1e-9))};
+  const int side = static_cast<int>(std::ceil(kCanvasSize * zoom_ / devicePixelRatioF() - 1e-9));
+  return {side, side};
 }
 
 QSize PlayerScreen::sizeHint() const {
-  return picture_.isNull() ? QSize(kCanvasSize * 2, kCanvasSize * 2) : LogicalSize();
+  return zoom_ > 0 ? LogicalSize() : QSize(kCanvasSize, kCanvasSize);
 }
 
 void PlayerScreen::paintEvent(QPaintEvent* event) {

@@ -23,6 +23,8 @@ class PlayerScreen : public QWidget {
   // Shows `frame`; only the rows that changed are converted and repainted,
   // so a frame like the one before costs next to nothing.
   void Show(const IndexedFrame& frame, int zoom);
+  // The room of a skin at `zoom` before the first frame comes.
+  void ReserveZoom(int zoom);
   // The picture as shown, 320 x zoom device pixels square.
   const QImage& Picture() const { return picture_; }
   int Zoom() const { return zoom_; }
@@ -40,7 +42,7 @@ class PlayerScreen : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // The widget's size in logical pixels: the picture's device pixels rounded up.
+  // The widget's size in logical pixels: the skin's device pixels rounded up.
   QSize LogicalSize() const;
 
   std::vector<std::uint8_t> shown_;  // the indices on the picture

@@ -34,6 +34,7 @@ PlayerWindow::PlayerWindow(SkinDocument& document, int zoom, QWidget* parent)
   setObjectName(QStringLiteral("playerWindow"));
   setWindowTitle(tr("再生シミュレーション"));
   screen_ = new PlayerScreen(this);
+  screen_->ReserveZoom(zoom_);
   controls_ = new PlayerControls(this);
   auto* row = new QHBoxLayout(this);
   row->addWidget(screen_, 0, Qt::AlignTop);
