@@ -1,6 +1,6 @@
+// ctest runs the player tests again at display scales 1.25, 1.5 and 2.
 #include "app/player_window.h"
 
-// ctest runs the player tests again at display scales 1.25, 1.5 and 2.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,25 +21,33 @@ QPoint ScreenPoint(const PlayerScreen& screen, QPoint skin) {
   return QPointF(r.x + r.width / 2, r.y + r.height / 2).toPoint();
 }
 
-TEST(PlayerWindowRun, OpensFromTheViewMenuActionAndCtrlP) {
-  for (const bool byKey : {false, true}) {
-    EditorSession s;
-    EditorActions& actions = s.window().Actions();
-    byKey ? s.Key(Qt::Key_P, Qt::ControlModifier) : actions.PlayerAction()->trigger();
-    ASSERT_NE(s.window().Player(), nullptr) << byKey;
-    EXPECT_TRUE(s.window().Player()->isVisible() && s.window().Player()->isWindow());
-    EXPECT_EQ(s.window().Player()->windowTitle(), "再生シミュレーション");
-  }
-}
-
 TEST(PlayerWindowRun, FollowsEditsAndPlaysWithoutTouchingTheDocument) {
   EditorSession s;
   ModalScript script;
   Import(s, RampPicture());
-  s.window().ShowPlayer();
+  s.Key(Qt::Key_P, Qt::ControlModifier);  // the View menu's action
+  ASSERT_NE(s.window().Player(), nullptr);
   PlayerWindow& player = *s.window().Player();
+  EXPECT_TRUE(player.isVisible() && player.isWindow());
+  EXPECT_EQ(player.windowTitle(), "再生シミュレーション");
   player.SetRunning(false);
   player.ChooseScenario(0);  // idle: a click takes its state over
+  // The skin at the canvas's zoom, following it, as exact blocks of device pixels like the canvas.
+  const QImage skin = BackgroundImage(s.layout());
+  for (const int zoom : {3, 4, s.Canvas()->Zoom()}) {
+    const int before = player.sizeHint().width();
+    s.Canvas()->SetZoom(zoom);
+    const CanvasMapping m = player.Screen()->Mapping();
+    ASSERT_EQ(m.zoom, zoom);
+    EXPECT_EQ(player.Screen()->width(), static_cast<int>(std::ceil(kCanvasSize * zoom / m.scale - 1e-9)));
+    EXPECT_NE(player.sizeHint().width(), before) << "the window's size follows, zoom " << zoom;
+    const QImage shot = player.Screen()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const DeviceRect d = SkinAreaDeviceRect(m, 150, 30, 20, 20);
+    int wrong = 0;
+    for (int y = d.y; y < d.y + d.height; ++y)
+      for (int x = d.x; x < d.x + d.width; ++x) wrong += shot.pixel(x, y) != skin.pixel(x / zoom, y / zoom);
+    EXPECT_EQ(wrong, 0) << "zoom " << zoom << " at scale " << m.scale;
+  }
   const QImage bare = player.Screen()->Picture();
   for (int i = 0; i < 3; ++i) script.Then(ChooseColours({{0, 4}, {1, 9}}));
   const auto x = [](PartKind k) { return k == 1 ? 20 : k == 2 ? 60 : 100; };
@@ -73,35 +81,6 @@ TEST(PlayerWindowRun, FollowsEditsAndPlaysWithoutTouchingTheDocument) {
   EXPECT_EQ(s.document().Modified(), modified);
   EXPECT_EQ(s.window().Actions().UndoText(), undo);
   EXPECT_EQ(script.Unexpected(), 0);
-}
-
-// The skin at the canvas's zoom, following it, each skin pixel an exact block
-// of device pixels as on the canvas.
-TEST(PlayerWindowRun, FollowsTheCanvasZoomInExactBlocks) {
-  EditorSession s;
-  Import(s, RampPicture());
-  s.Canvas()->SetZoom(2);
-  s.window().ShowPlayer();
-  PlayerWindow& player = *s.window().Player();
-  player.SetRunning(false);
-  PlayerScreen& screen = *player.Screen();
-  const QImage skin = BackgroundImage(s.layout());
-  int before = 0;
-  for (const int zoom : {2, 3}) {
-    s.Canvas()->SetZoom(zoom);
-    const CanvasMapping m = screen.Mapping();
-    ASSERT_EQ(m.zoom, zoom);
-    EXPECT_EQ(screen.width(), static_cast<int>(std::ceil(kCanvasSize * zoom / m.scale - 1e-9)));
-    // The window asks for more room (the offscreen screen may be too small to give it).
-    EXPECT_GT(player.sizeHint().width(), before) << zoom;
-    before = player.sizeHint().width();
-    const QImage shot = screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const DeviceRect d = SkinAreaDeviceRect(m, 150, 30, 20, 20);
-    int wrong = 0;
-    for (int y = d.y; y < d.y + d.height; ++y)
-      for (int x = d.x; x < d.x + d.width; ++x) wrong += shot.pixel(x, y) != skin.pixel(x / zoom, y / zoom);
-    EXPECT_EQ(wrong, 0) << "zoom " << zoom << " at scale " << m.scale;
-  }
 }
 
 }  // namespace
