@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <cmath>
 
@@ -32,6 +33,7 @@ CanvasView::CanvasView(SkinDocument& document, QWidget* parent)
       vertical_(new QScrollBar(Qt::Vertical, this)) {
   setObjectName(QStringLiteral("canvas"));
   setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   for (QScrollBar* bar : {horizontal_, vertical_}) {
     bar->hide();
@@ -106,11 +108,20 @@ void CanvasView::paintEvent(QPaintEvent* event) {
                    static_cast<int>(std::floor(event->rect().y() * scale)),
                    static_cast<int>(std::ceil(event->rect().width() * scale)) + 2,
                    static_cast<int>(std::ceil(event->rect().height() * scale)) + 2);
-  // Nothing of the skin under the scroll bars or the corner between them.
-  painter.setClipRect(QRect(QPoint(0, 0), ViewportDeviceSize()));
   const QRect skinRect = ToQRect(SkinAreaDeviceRect(mapping, 0, 0, kCanvasSize, kCanvasSize));
   const int frame = DeviceLength(kCanvasFrameWidth, scale);
-  painter.fillRect(skinRect.adjusted(-frame, -frame, frame, frame), QColor(128, 128, 128));
+  const QRect framed = skinRect.adjusted(-frame, -frame, frame, frame);
+  // The view paints all it shows (no erasing first): the ground around the frame...
+  painter.setClipRegion(QRegion(area).subtracted(framed));
+  painter.fillRect(area, palette().window());
+  // ...then nothing of the skin under the scroll bars or the corner between them,
+  // and of the frame its four bands only: the skin covers what lies inside them.
+  painter.setClipRect(QRect(QPoint(0, 0), ViewportDeviceSize()));
+  for (const QRect& band : {QRect(framed.left(), framed.top(), framed.width(), frame),
+                            QRect(framed.left(), skinRect.bottom() + 1, framed.width(), frame),
+                            QRect(framed.left(), skinRect.top(), frame, skinRect.height()),
+                            QRect(skinRect.right() + 1, skinRect.top(), frame, skinRect.height())})
+    painter.fillRect(band, QColor(128, 128, 128));
 
   const SkinLayout& layout = document_.Layout();
   PlacementState placement = document_.Placement();

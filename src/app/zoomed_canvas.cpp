@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "qt_pictures.h"
 #include "skin/skin_renderer.h"
@@ -42,36 +43,42 @@ void PaintZoomedSkin(QPainter& painter, const QImage& skin, const CanvasMapping&
   const QRect target = area.intersected(ToQRect(SkinAreaDeviceRect(mapping, 0, 0, kCanvasSize, kCanvasSize)));
   if (target.isEmpty()) return;
   const QImage source = skin.convertToFormat(QImage::Format_RGB32);
-  QImage zoomed(target.size(), QImage::Format_RGB32);
-  const auto bytes = static_cast<std::size_t>(zoomed.bytesPerLine());
+  // Kept from one paint to the next: a maximised canvas at a high zoom would
+  // otherwise take megabytes anew for every frame of a moving part.
+  static QImage zoomed;
+  if (zoomed.size() != target.size()) zoomed = QImage(target.size(), QImage::Format_RGB32);
+  const int width = target.width();
   const int left = target.x() - mapping.originX;
+  std::vector<QRgb> plain(static_cast<std::size_t>(width));
   // A skin row's colours as they show under one grid line and under two
   // (where the lines cross).
   std::array<QRgb, kCanvasSize> once{}, twice{};
+  // One device row of skin row `from`: each skin pixel n times without a
+  // division per device pixel; with the grid, the first of each but the
+  // leftmost in the `lined` colours.
+  const auto zoomRow = [&](QRgb* row, const QRgb* colours, const QRgb* lined) {
+    int skinX = left / n, within = left % n;
+    for (int x = 0; x < width; ++skinX, within = 0) {
+      if (grid && within == 0 && skinX > 0) row[x++] = lined[skinX], ++within;
+      for (const QRgb colour = colours[skinX]; within < n && x < width; ++within) row[x++] = colour;
+    }
+  };
+  int built = -1;  // the skin row in `plain`
   for (int y = 0; y < target.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(zoomed.scanLine(y));
     const int deviceY = target.y() + y - mapping.originY;
-    const int withinY = deviceY % n;
-    // The same skin row as the line above, which is no grid line.
-    if (y > 0 && withinY != 0 && !(grid && withinY == 1 && deviceY > n)) {
-      std::memcpy(row, zoomed.constScanLine(y - 1), bytes);
-      continue;
+    const int skinY = deviceY / n;
+    if (skinY != built) {
+      const auto* skinRow = reinterpret_cast<const QRgb*>(source.constScanLine(skinY));
+      if (grid)
+        for (int x = 0; x < kCanvasSize; ++x) once[x] = OnGrid(skinRow[x]), twice[x] = OnGrid(once[x]);
+      zoomRow(plain.data(), skinRow, once.data());
+      built = skinY;
     }
-    const auto* skinRow = reinterpret_cast<const QRgb*>(source.constScanLine(deviceY / n));
-    const bool line = grid && withinY == 0 && deviceY > 0;
-    const QRgb* plain = skinRow;
-    const QRgb* lined = skinRow;
-    if (grid) {
-      for (int x = 0; x < kCanvasSize; ++x) once[x] = OnGrid(skinRow[x]), twice[x] = OnGrid(once[x]);
-      plain = line ? once.data() : skinRow;
-      lined = line ? twice.data() : once.data();
-    }
-    // Each skin pixel n times along the row, without a division per device
-    // pixel; with the grid, the first one of each but the leftmost lined.
-    int skinX = left / n, within = left % n;
-    for (int x = 0; x < target.width(); ++skinX, within = 0) {
-      if (grid && within == 0 && skinX > 0) row[x++] = lined[skinX], ++within;
-      for (const QRgb colour = plain[skinX]; within < n && x < target.width(); ++within) row[x++] = colour;
+    if (grid && deviceY % n == 0 && skinY > 0) {
+      zoomRow(row, once.data(), twice.data());  // the grid line along the top of the skin row
+    } else {
+      std::memcpy(row, plain.data(), plain.size() * sizeof(QRgb));
     }
   }
   painter.drawImage(target.topLeft(), zoomed);
