@@ -111,12 +111,14 @@ void CanvasView::paintEvent(QPaintEvent* event) {
   const QRect skinRect = ToQRect(SkinAreaDeviceRect(mapping, 0, 0, kCanvasSize, kCanvasSize));
   const int frame = DeviceLength(kCanvasFrameWidth, scale);
   const QRect framed = skinRect.adjusted(-frame, -frame, frame, frame);
-  // The view paints all it shows (no erasing first): the ground around the frame...
-  painter.setClipRegion(QRegion(area).subtracted(framed));
+  const QRect viewport(QPoint(0, 0), ViewportDeviceSize());
+  // The view paints all it shows (no erasing first): the ground around the
+  // frame and in the corner between the scroll bars...
+  painter.setClipRegion(QRegion(area).subtracted(framed.intersected(viewport)));
   painter.fillRect(area, palette().window());
-  // ...then nothing of the skin under the scroll bars or the corner between them,
-  // and of the frame its four bands only: the skin covers what lies inside them.
-  painter.setClipRect(QRect(QPoint(0, 0), ViewportDeviceSize()));
+  // ...then nothing of the skin under the scroll bars or that corner, and of
+  // the frame its four bands only: the skin covers what lies inside them.
+  painter.setClipRect(viewport);
   for (const QRect& band : {QRect(framed.left(), framed.top(), framed.width(), frame),
                             QRect(framed.left(), skinRect.bottom() + 1, framed.width(), frame),
                             QRect(framed.left(), skinRect.top(), frame, skinRect.height()),
