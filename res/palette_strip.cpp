@@ -1,5 +1,8 @@
 #include "palette_strip.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "layout/skin_palette.h"
 
 namespace vorlune {
@@ -18,10 +21,22 @@ std::uint8_t PaletteStripIndex(int x, int y) {
   return kNavy;
 }
 
-RgbImage PaletteStrip() {
-  RgbImage strip(kPaletteStripWidth, kPaletteStripHeight);
-  for (int y = 0; y < kPaletteStripHeight; ++y) {
-    for (int x = 0; x < kPaletteStripWidth; ++x) strip.set(x, y, kPickerColors[PaletteStripIndex(x, y)]);
+RgbImage PaletteStrip(double scale) {
+  // The layers of PaletteStripIndex, their edges in device pixels.
+  const auto edge = [scale](int at) { return static_cast<int>(std::lround(at * scale)); };
+  const int line = edge(1), inner = edge(2);
+  const int fieldRight = edge(kPaletteStripWidth - 1), fieldBottom = edge(kPaletteStripHeight - 1);
+  const int swatchesRight = edge(kPaletteStripWidth - 2), swatchesBottom = edge(kPaletteStripHeight - 2);
+  const double swatch = 16 * scale;
+  RgbImage strip(edge(kPaletteStripWidth), edge(kPaletteStripHeight));
+  for (int y = 0; y < strip.height; ++y) {
+    for (int x = 0; x < strip.width; ++x) {
+      std::uint8_t index = x < line || y < line ? kBlue : kNavy;
+      if (x >= inner && y >= inner && x < fieldRight && y < fieldBottom) index = kBlue;
+      if (x >= inner && y >= inner && x < swatchesRight && y < swatchesBottom)
+        index = static_cast<std::uint8_t>(std::min(15, static_cast<int>((x - inner) / swatch)));
+      strip.set(x, y, kPickerColors[index]);
+    }
   }
   return strip;
 }

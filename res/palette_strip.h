@@ -16,7 +16,9 @@ inline constexpr int kPaletteStripHeight = 20;
 // The picker index of the strip pixel at column x (0..259), line y (0..19).
 std::uint8_t PaletteStripIndex(int x, int y);
 
-// The strip in the picker colours.
-RgbImage PaletteStrip();
+// The strip in the picker colours. At a display scale above 1 it is drawn
+// anew for that many device pixels per pixel, each edge on a whole device
+// pixel, so that it is shown one to one and never enlarged.
+RgbImage PaletteStrip(double scale = 1);
 
 }  // namespace vorlune

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <cmath>
 
@@ -32,6 +33,7 @@ CanvasView::CanvasView(SkinDocument& document, QWidget* parent)
       vertical_(new QScrollBar(Qt::Vertical, this)) {
   setObjectName(QStringLiteral("canvas"));
   setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   for (QScrollBar* bar : {horizontal_, vertical_}) {
     bar->hide();
@@ -106,11 +108,22 @@ void CanvasView::paintEvent(QPaintEvent* event) {
                    static_cast<int>(std::floor(event->rect().y() * scale)),
                    static_cast<int>(std::ceil(event->rect().width() * scale)) + 2,
                    static_cast<int>(std::ceil(event->rect().height() * scale)) + 2);
-  // Nothing of the skin under the scroll bars or the corner between them.
-  painter.setClipRect(QRect(QPoint(0, 0), ViewportDeviceSize()));
   const QRect skinRect = ToQRect(SkinAreaDeviceRect(mapping, 0, 0, kCanvasSize, kCanvasSize));
   const int frame = DeviceLength(kCanvasFrameWidth, scale);
-  painter.fillRect(skinRect.adjusted(-frame, -frame, frame, frame), QColor(128, 128, 128));
+  const QRect framed = skinRect.adjusted(-frame, -frame, frame, frame);
+  const QRect viewport(QPoint(0, 0), ViewportDeviceSize());
+  // The view paints all it shows (no erasing first): the ground around the
+  // frame and in the corner between the scroll bars...
+  painter.setClipRegion(QRegion(area).subtracted(framed.intersected(viewport)));
+  painter.fillRect(area, palette().window());
+  // ...then nothing of the skin under the scroll bars or that corner, and of
+  // the frame its four bands only: the skin covers what lies inside them.
+  painter.setClipRect(viewport);
+  for (const QRect& band : {QRect(framed.left(), framed.top(), framed.width(), frame),
+                            QRect(framed.left(), skinRect.bottom() + 1, framed.width(), frame),
+                            QRect(framed.left(), skinRect.top(), frame, skinRect.height()),
+                            QRect(skinRect.right() + 1, skinRect.top(), frame, skinRect.height())})
+    painter.fillRect(band, QColor(128, 128, 128));
 
   const SkinLayout& layout = document_.Layout();
   PlacementState placement = document_.Placement();
@@ -129,8 +142,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
   if (helped)
     CombineByExclusiveOr(skin, CanvasBitmapImage(placement.currentKind), help_->position.x,
                          help_->position.y);
-  PaintZoomedSkin(painter, skin, mapping, area);
-  if (grid_ && zoom_ >= kPixelGridZoom) PaintPixelGrid(painter, mapping, area);
+  PaintZoomedSkin(painter, skin, mapping, area, grid_ && zoom_ >= kPixelGridZoom);
   if (realColours_) PaintPartOutlines(painter, mapping, layout);
   if (helped) PaintPlacementHelp(painter, mapping, placement.currentKind, *help_);
   PaintFlash(painter);
@@ -241,21 +253,25 @@ bool CanvasView::PlacementKey(QKeyEvent* event) {
   if ((modifiers & ~Qt::ShiftModifier) != Qt::NoModifier) return false;  // the shortcuts' keys
   const int step =
       modifiers.testFlag(Qt::ShiftModifier) ? SkinDocument::kShiftKeyStep : SkinDocument::kKeyStep;
-  // The keys move the document's preview on their own steps, without snapping.
+  // The keys move the document's preview on their own steps, without
+  // snapping, and show the same help as the mouse for where it stands.
   SetHelp(std::nullopt);
+  const auto move = [this](int dx, int dy) {
+    document_.KeyMove(dx, dy);
+    const PlacementState& placement = document_.Placement();
+    if (document_.Placing() && IsPartKind(placement.currentKind) && placement.preview != kNoPosition)
+      SetHelp(KeyPlacementHelp(document_.Layout(), placement.currentKind, placement.preview));
+    return true;
+  };
   switch (event->key()) {
     case Qt::Key_Left:
-      document_.KeyMove(-step, 0);
-      return true;
+      return move(-step, 0);
     case Qt::Key_Right:
-      document_.KeyMove(step, 0);
-      return true;
+      return move(step, 0);
     case Qt::Key_Up:
-      document_.KeyMove(0, -step);
-      return true;
+      return move(0, -step);
     case Qt::Key_Down:
-      document_.KeyMove(0, step);
-      return true;
+      return move(0, step);
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

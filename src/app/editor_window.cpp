@@ -122,7 +122,11 @@ void EditorWindow::ShowAbout() {
 }
 
 void EditorWindow::ShowPlayer() {
-  if (!player_) player_ = std::make_unique<PlayerWindow>(document_, this);
+  if (!player_) {
+    player_ = std::make_unique<PlayerWindow>(document_, canvas_->Zoom(), this);
+    // The connection ends with whichever of the two goes first.
+    connect(canvas_, &CanvasView::zoomChanged, player_.get(), &PlayerWindow::SetZoom);
+  }
   player_->show();
   player_->raise();
   player_->activateWindow();

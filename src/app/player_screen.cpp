@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
+#include <cmath>
 #include <cstring>
 
 namespace vorlune {
@@ -20,7 +21,11 @@ void PlayerScreen::Show(const IndexedFrame& frame, int zoom) {
     palette_ = frame.palette;
     shown_.assign(frame.pixels.size(), 0);
     picture_ = QImage(frame.width * zoom, frame.height * zoom, QImage::Format_RGB32);
-    setFixedSize(picture_.size());
+  }
+  if (whole || scale_ != devicePixelRatioF()) {
+    scale_ = devicePixelRatioF();
+    setFixedSize(LogicalSize());
+    update();
   }
   std::array<QRgb, 256> colors{};
   for (std::size_t i = 0; i < colors.size(); ++i)
@@ -43,23 +48,46 @@ void PlayerScreen::Show(const IndexedFrame& frame, int zoom) {
     if (first < 0) first = y;
     last = y;
   }
-  if (first >= 0) update(0, first * zoom, picture_.width(), (last - first + 1) * zoom);
+  if (first < 0) return;
+  const LogicalRect rows = SkinAreaLogicalRect(Mapping(), 0, first, frame.width, last - first + 1);
+  update(QRectF(rows.x, rows.y, rows.width, rows.height).toAlignedRect());
+}
+
+void PlayerScreen::ReserveZoom(int zoom) {
+  if (!picture_.isNull() || zoom <= 0) return;
+  zoom_ = zoom;
+  scale_ = devicePixelRatioF();
+  setFixedSize(LogicalSize());
+}
+
+QSize PlayerScreen::LogicalSize() const {
+  const int side = static_cast<int>(std::ceil(kCanvasSize * zoom_ / devicePixelRatioF() - 1e-9));
+  return {side, side};
 }
 
 QSize PlayerScreen::sizeHint() const {
-  return picture_.isNull() ? QSize(kCanvasSize * 2, kCanvasSize * 2) : picture_.size();
+  return zoom_ > 0 ? LogicalSize() : QSize(kCanvasSize, kCanvasSize);
 }
 
 void PlayerScreen::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  // One to one: the picture is already enlarged, so nothing is smoothed.
-  painter.drawImage(event->rect(), picture_, event->rect());
+  // The painter counts device pixels, and the picture, already enlarged,
+  // goes one to one onto them: nothing is scaled or smoothed.
+  const double scale = devicePixelRatioF();
+  painter.setTransform(QTransform::fromScale(1 / scale, 1 / scale));
+  const QRectF exposed = event->rect();
+  const QRect area(QPointF(exposed.topLeft() * scale).toPoint() - QPoint(1, 1),
+                   QPointF(exposed.bottomRight() * scale).toPoint() + QPoint(2, 2));
+  // The sliver of a logical pixel past the picture's last device pixel.
+  if (!picture_.rect().contains(area)) painter.fillRect(area, palette().window());
+  const QRect shown = area.intersected(picture_.rect());
+  if (!shown.isEmpty()) painter.drawImage(shown.topLeft(), picture_, shown);
 }
 
 void PlayerScreen::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || zoom_ <= 0) return;
-  const QPoint at = event->position().toPoint();
-  emit pressedAt(QPoint(at.x() / zoom_, at.y() / zoom_));
+  const CanvasPoint at = SkinPixelAt(Mapping(), event->position().x(), event->position().y());
+  emit pressedAt(QPoint(at.x, at.y));
 }
 
 void PlayerScreen::mouseReleaseEvent(QMouseEvent* event) {

@@ -29,11 +29,12 @@ int Pace(Transport transport) {
 
 }  // namespace
 
-PlayerWindow::PlayerWindow(SkinDocument& document, QWidget* parent)
-    : QWidget(parent, Qt::Window), document_(document) {
+PlayerWindow::PlayerWindow(SkinDocument& document, int zoom, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document), zoom_(zoom) {
   setObjectName(QStringLiteral("playerWindow"));
   setWindowTitle(tr("再生シミュレーション"));
   screen_ = new PlayerScreen(this);
+  screen_->ReserveZoom(zoom_);
   controls_ = new PlayerControls(this);
   auto* row = new QHBoxLayout(this);
   row->addWidget(screen_, 0, Qt::AlignTop);
@@ -84,6 +85,15 @@ void PlayerWindow::ChooseScenario(int scenario) {
   }
   controls_->ShowScenario(scenario_);
   Redraw();
+}
+
+void PlayerWindow::SetZoom(int zoom) {
+  if (zoom == zoom_ || !IsZoomStep(zoom)) return;
+  zoom_ = zoom;
+  Redraw();
+  // Smaller as well as larger: the window follows the screen's new size.
+  layout()->activate();
+  adjustSize();
 }
 
 void PlayerWindow::showEvent(QShowEvent* event) {
@@ -141,7 +151,7 @@ void PlayerWindow::Redraw() {
           : ScenarioState(PlayerScenarios()[static_cast<std::size_t>(scenario_)].name, clockMs_)
                 .value_or(PlayerState{});
   if (held_ != kNoKind) state.pressed = held_;
-  screen_->Show(simulator_.Draw(state, clockMs_), Zoom());
+  screen_->Show(simulator_.Draw(state, clockMs_), zoom_);
   if (state != drawn_) controls_->ShowState(state);
   drawn_ = std::move(state);
 }

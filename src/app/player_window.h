@@ -20,7 +20,8 @@ class PlayerScreen;
 // while the simulation plays and the window is shown, and stops dead (no
 // timer at all) otherwise. A click on a button of the simulated skin acts as
 // on the handheld and lights the button while the mouse is down. The window
-// only reads the document: simulating adds no step and no unsaved mark.
+// only reads the document: simulating adds no step and no unsaved mark. The
+// skin is shown at the canvas's zoom, which the editor hands on as it changes.
 class PlayerWindow : public QWidget {
   Q_OBJECT
 
@@ -30,7 +31,7 @@ class PlayerWindow : public QWidget {
   // Edits that follow each other this closely make one new skin.
   static constexpr int kRebuildDelayMs = 60;
 
-  explicit PlayerWindow(SkinDocument& document, QWidget* parent = nullptr);
+  PlayerWindow(SkinDocument& document, int zoom, QWidget* parent = nullptr);
   ~PlayerWindow() override;
 
   const PlayerState& State() const { return drawn_; }
@@ -44,14 +45,14 @@ class PlayerWindow : public QWidget {
   // A scenario by its index in PlayerScenarios(), or PlayerControls::kManual;
   // a scenario starts from its beginning.
   void ChooseScenario(int scenario);
+  // Shows the skin at another zoom (one of kZoomSteps); the window fits it.
+  void SetZoom(int zoom);
 
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
-  // The zoom of the picture: the canvas's own once it has one.
-  int Zoom() const { return 2; }
   void RebuildSkin();
   void Tick();
   void Advance(std::int64_t ms);
@@ -69,6 +70,7 @@ class PlayerWindow : public QWidget {
   QTimer frameTimer_;
   QTimer rebuildTimer_;
   QElapsedTimer wall_;
+  int zoom_ = 1;
   double speed_ = 1;
   bool running_ = true;
   bool stale_ = false;  // the layout changed while the window was closed

@@ -1,10 +1,12 @@
 #include "qt_pictures.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
+#include <set>
 
 namespace vorlune {
 
@@ -49,9 +51,14 @@ int PictureScale(double devicePixelRatio) {
 }
 
 QIcon ApplicationQIcon() {
-  QIcon icon;
+  // Each size also drawn for the display's scale, so that the icon is taken
+  // at its exact size there and never enlarged or shrunk from another.
+  const double scale = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1;
+  std::set<int> sizes;
   for (int size : {16, 24, 32, 48, 64, 128})
-    icon.addPixmap(QPixmap::fromImage(ToQImage(ApplicationIcon(size))));
+    sizes.insert({size, static_cast<int>(std::lround(size * scale))});
+  QIcon icon;
+  for (int size : sizes) icon.addPixmap(QPixmap::fromImage(ToQImage(ApplicationIcon(size))));
   return icon;
 }
 

@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <vector>
 
 #include "qt_pictures.h"
 #include "skin/skin_renderer.h"
@@ -11,10 +13,18 @@ namespace vorlune {
 
 namespace {
 
-const QColor kGridColor(128, 128, 128, 110);
 const QColor kGuideColor(255, 0, 255);
 const QColor kRefusedColor(230, 0, 0);
 const QColor kOutlineColor(170, 170, 170);
+
+// A colour under the grid's half-transparent grey.
+constexpr int kGridGrey = 128, kGridAlpha = 110;
+QRgb OnGrid(QRgb colour) {
+  const auto mix = [](int value) {
+    return (value * (255 - kGridAlpha) + kGridGrey * kGridAlpha + 127) / 255;
+  };
+  return qRgb(mix(qRed(colour)), mix(qGreen(colour)), mix(qBlue(colour)));
+}
 
 // Device pixels of a line: one, or more at large scales so it stays seen.
 int LineWidth(const CanvasMapping& mapping) {
@@ -27,41 +37,51 @@ QRect ToQRect(const DeviceRect& rect) {
   return {rect.x, rect.y, rect.width, rect.height};
 }
 
-void PaintZoomedSkin(QPainter& painter, const QImage& skin, const CanvasMapping& mapping, const QRect& area) {
+void PaintZoomedSkin(QPainter& painter, const QImage& skin, const CanvasMapping& mapping, const QRect& area,
+                     bool grid) {
   const int n = mapping.zoom;
   const QRect target = area.intersected(ToQRect(SkinAreaDeviceRect(mapping, 0, 0, kCanvasSize, kCanvasSize)));
   if (target.isEmpty()) return;
   const QImage source = skin.convertToFormat(QImage::Format_RGB32);
-  QImage zoomed(target.size(), QImage::Format_RGB32);
+  // Kept from one paint to the next: a maximised canvas at a high zoom would
+  // otherwise take megabytes anew for every frame of a moving part.
+  static QImage zoomed;
+  if (zoomed.size() != target.size()) zoomed = QImage(target.size(), QImage::Format_RGB32);
+  const int width = target.width();
+  const int left = target.x() - mapping.originX;
+  std::vector<QRgb> plain(static_cast<std::size_t>(width));
+  // A skin row's colours as they show under one grid line and under two
+  // (where the lines cross).
+  std::array<QRgb, kCanvasSize> once{}, twice{};
+  // One device row of skin row `from`: each skin pixel n times without a
+  // division per device pixel; with the grid, the first of each but the
+  // leftmost in the `lined` colours.
+  const auto zoomRow = [&](QRgb* row, const QRgb* colours, const QRgb* lined) {
+    int skinX = left / n, within = left % n;
+    for (int x = 0; x < width; ++skinX, within = 0) {
+      if (grid && within == 0 && skinX > 0) row[x++] = lined[skinX], ++within;
+      for (const QRgb colour = colours[skinX]; within < n && x < width; ++within) row[x++] = colour;
+    }
+  };
+  int built = -1;  // the skin row in `plain`
   for (int y = 0; y < target.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(zoomed.scanLine(y));
     const int deviceY = target.y() + y - mapping.originY;
-    if (y > 0 && deviceY % n != 0) {  // the same skin row as the line above
-      std::memcpy(row, zoomed.constScanLine(y - 1), static_cast<std::size_t>(zoomed.bytesPerLine()));
-      continue;
+    const int skinY = deviceY / n;
+    if (skinY != built) {
+      const auto* skinRow = reinterpret_cast<const QRgb*>(source.constScanLine(skinY));
+      if (grid)
+        for (int x = 0; x < kCanvasSize; ++x) once[x] = OnGrid(skinRow[x]), twice[x] = OnGrid(once[x]);
+      zoomRow(plain.data(), skinRow, once.data());
+      built = skinY;
     }
-    const auto* skinRow = reinterpret_cast<const QRgb*>(source.constScanLine(deviceY / n));
-    // Each skin pixel n times along the row, without a division per device pixel.
-    int skinX = (target.x() - mapping.originX) / n, within = (target.x() - mapping.originX) % n;
-    for (int x = 0; x < target.width(); ++skinX, within = 0)
-      for (const QRgb colour = skinRow[skinX]; within < n && x < target.width(); ++within) row[x++] = colour;
+    if (grid && deviceY % n == 0 && skinY > 0) {
+      zoomRow(row, once.data(), twice.data());  // the grid line along the top of the skin row
+    } else {
+      std::memcpy(row, plain.data(), plain.size() * sizeof(QRgb));
+    }
   }
   painter.drawImage(target.topLeft(), zoomed);
-}
-
-void PaintPixelGrid(QPainter& painter, const CanvasMapping& mapping, const QRect& area) {
-  const QRect skin = ToQRect(SkinAreaDeviceRect(mapping, 0, 0, kCanvasSize, kCanvasSize));
-  const QRect target = area.intersected(skin);
-  if (target.isEmpty()) return;
-  const int n = mapping.zoom;
-  const int firstX = (target.left() - mapping.originX + n - 1) / n,
-            lastX = (target.right() - mapping.originX) / n;
-  const int firstY = (target.top() - mapping.originY + n - 1) / n,
-            lastY = (target.bottom() - mapping.originY) / n;
-  for (int x = std::max(firstX, 1); x <= lastX; ++x)
-    painter.fillRect(mapping.originX + x * n, target.top(), 1, target.height(), kGridColor);
-  for (int y = std::max(firstY, 1); y <= lastY; ++y)
-    painter.fillRect(target.left(), mapping.originY + y * n, target.width(), 1, kGridColor);
 }
 
 void PaintPartOutlines(QPainter& painter, const CanvasMapping& mapping, const SkinLayout& layout) {

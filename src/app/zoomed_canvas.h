@@ -18,10 +18,11 @@ namespace vorlune {
 
 QRect ToQRect(const DeviceRect& rect);
 
-// The skin pixels inside `area`, each repeated zoom x zoom times.
-void PaintZoomedSkin(QPainter& painter, const QImage& skin, const CanvasMapping& mapping, const QRect& area);
-// A line of one device pixel between neighbouring skin pixels.
-void PaintPixelGrid(QPainter& painter, const CanvasMapping& mapping, const QRect& area);
+// The skin pixels inside `area`, each repeated zoom x zoom times; with `grid`,
+// a line of one device pixel between neighbouring skin pixels, blended in as
+// the rows are made (a line at a time through the painter costs far more).
+void PaintZoomedSkin(QPainter& painter, const QImage& skin, const CanvasMapping& mapping, const QRect& area,
+                     bool grid = false);
 // A thin neutral outline around each placed part, dashed for buttons without
 // a picture, so that every hit area shows in the real-colour view.
 void PaintPartOutlines(QPainter& painter, const CanvasMapping& mapping, const SkinLayout& layout);

@@ -11,7 +11,7 @@
 namespace vorlune {
 
 ImagePreviewDialog::ImagePreviewDialog(QWidget* parent)
-    : QDialog(parent), picture_(new PictureView(QSize(330, 330), this)) {
+    : QDialog(parent), picture_(new PictureView(QSize(330, 330), this, PixelZoom::NotBelowLogical)) {
   SetUpDialogWindow(*this, DialogText(QT_TRANSLATE_NOOP("Dialogs", "イメージ表示")), false);
   picture_->SetGround(NoColorGrey());
   auto* column = new QVBoxLayout(this);

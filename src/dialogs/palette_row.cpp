@@ -67,8 +67,13 @@ void PaletteRow::paintEvent(QPaintEvent* event) {
   (void)event;
   QPainter painter(this);
   painter.fillRect(kColorSquare, PreviewColor(color_));
-  static const QImage strip = ToQImage(PaletteStrip());
-  painter.drawImage(kStripLeft, 0, strip);
+  // Drawn anew for the display's scale, so it goes one to one onto device pixels.
+  const double scale = devicePixelRatioF();
+  if (strip_.isNull() || strip_.devicePixelRatio() != scale) {
+    strip_ = ToQImage(PaletteStrip(scale));
+    strip_.setDevicePixelRatio(scale);
+  }
+  painter.drawImage(kStripLeft, 0, strip_);
   for (int i = 0; i < kSwatches; ++i) {
     if (marked_[static_cast<std::size_t>(i)])
       DrawCheck(painter, SwatchRect(i), kPickerColors[static_cast<std::size_t>(i)]);

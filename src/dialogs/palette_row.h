@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 #include <bitset>
@@ -48,6 +49,7 @@ class PaletteRow : public QWidget {
  private:
   PickerIndex color_ = kNoColor;
   std::bitset<16> marked_;
+  QImage strip_;  // drawn for the display's scale
 };
 
 }  // namespace vorlune

@@ -4,7 +4,9 @@
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QToolTip>
+#include <algorithm>
 #include <bitset>
+#include <cmath>
 
 #include "dialogs/contrast_texts.h"
 #include "dialogs/dialog_setup.h"
@@ -135,9 +137,14 @@ void PickerDialog::ChooseColor(int row, int index) {
 
 void PickerDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
-    partPicture_->SetPicture(IsPartKind(kind_) ? ToQImage(PartButtonPicture(kind_, ButtonPictureState::Down))
-                                                     .copy(0, 0, kButtonPictureWidth, kButtonPictureHeight)
-                                               : QImage());
+    // Drawn from the masks for the display's scale, as the part buttons are.
+    QImage picture;
+    if (IsPartKind(kind_)) {
+      const int scale = std::max(1, static_cast<int>(std::ceil(devicePixelRatioF() - 1e-6)));
+      picture = ToQImage(PartButtonPicture(kind_, ButtonPictureState::Down, scale));
+      picture.setDevicePixelRatio(scale);
+    }
+    partPicture_->SetPicture(picture);
     ShowColors();
     UpdateControls();
   }

@@ -50,8 +50,11 @@ PictureImportDialog::PictureImportDialog(RgbImage original, const PictureImportO
     : QDialog(parent),
       original_(std::move(original)),
       options_(options),
-      originalView_(new PictureView(QSize(kBackgroundSide, kBackgroundSide), this)),
-      resultView_(new PictureView(QSize(kBackgroundSide, kBackgroundSide), this)) {
+      // Two side by side: exact blocks, but no larger than before on the screen.
+      originalView_(
+          new PictureView(QSize(kBackgroundSide, kBackgroundSide), this, PixelZoom::NotAboveLogical)),
+      resultView_(
+          new PictureView(QSize(kBackgroundSide, kBackgroundSide), this, PixelZoom::NotAboveLogical)) {
   SetUpDialogWindow(*this, tr("画像の取り込み"), true);
   fit_ = NewChoices(this, "fit",
                     {tr("はみ出す部分を切り取る"), tr("全体を収める（余白あり）"), tr("縦横を引き伸ばす")});

@@ -166,6 +166,13 @@ PlacementHelp ComputePlacementHelp(const SkinLayout& layout, PartKind k, CanvasP
   return help;
 }
 
+PlacementHelp KeyPlacementHelp(const SkinLayout& layout, PartKind k, CanvasPoint position) {
+  // The mouse over the part's centre, as the keys move it, gives that position back.
+  const auto& info = KindInfo(k);
+  return ComputePlacementHelp(layout, k, {position.x + info.width / 2, position.y + info.height / 2},
+                              {false, 0});
+}
+
 std::string_view PartNameText(PartKind k) {
   std::string_view text = KindInfo(k).placementText;
   if (text.ends_with(kPlacementSuffix)) text.remove_suffix(kPlacementSuffix.size());

@@ -78,6 +78,11 @@ struct PlacementHelp {
 PlacementHelp ComputePlacementHelp(const SkinLayout& layout, PartKind k, CanvasPoint mouse,
                                    const PlacementHelpOptions& options);
 
+// The help for a part of kind k that the keys moved to `position`, one a click
+// can give as well: where it stands and why it would be refused there. Keys
+// never snap.
+PlacementHelp KeyPlacementHelp(const SkinLayout& layout, PartKind k, CanvasPoint position);
+
 // Kind k's name as its placement text has it: "停止ボタン".
 std::string_view PartNameText(PartKind k);
 

@@ -39,11 +39,17 @@ TEST(CanvasZoomRun, DrawsEachSkinPixelAsAnExactBlockAtEveryZoom) {
   }
   s.Canvas()->ZoomToDefault();
   s.Canvas()->ShowGrid(true);
-  // The part buttons are drawn from the masks at the whole scale, not enlarged from scale 1.
-  const QImage button = s.Part(1)->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  if (standard == s.Canvas()->devicePixelRatioF()) {
-    EXPECT_EQ(button,
-              ButtonPictureImage(1, ButtonPictureState::Up, standard).convertToFormat(QImage::Format_RGB32));
+  // At a whole scale each part button shows the picture of its state drawn
+  // from the masks at that scale (the pictures have goldens), not enlarged.
+  for (PartKind k = kFirstKind; k <= kLastKind && standard == s.Canvas()->devicePixelRatioF(); ++k) {
+    for (const auto state :
+         {ButtonPictureState::Up, ButtonPictureState::Down, ButtonPictureState::Disabled}) {
+      s.Part(k)->setDown(state == ButtonPictureState::Down);
+      s.Part(k)->setEnabled(state != ButtonPictureState::Disabled);
+      EXPECT_EQ(s.Part(k)->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                ButtonPictureImage(k, state, standard).convertToFormat(QImage::Format_RGB32))
+          << k;
+    }
   }
 }
 
@@ -76,6 +82,13 @@ TEST(CanvasZoomRun, PlacesAtAnyZoomAndShowsRefusalsBeforeTheClick) {
     const QImage grabbed = s.Canvas()->grab().toImage();
     const QColor outline = grabbed.pixelColor(corner.x, corner.y);
     EXPECT_GT(outline.red(), outline.green() + 100) << "red outline, zoom " << zoom;
+    // Keys that bring the part against Play from a free place are told the same.
+    s.MoveTo(SkinPointFor(2, play.x + 60, play.y));
+    ASSERT_EQ(s.Canvas()->Help()->refusal, Refusal{});
+    for (int i = 0; i < 3; ++i) s.Key(Qt::Key_Left, Qt::ShiftModifier);
+    ASSERT_TRUE(s.Canvas()->Help().has_value());
+    EXPECT_EQ(s.Canvas()->Help()->refusal, (Refusal{RefusalReason::Touches, 1}));
+    EXPECT_EQ(s.window().PlacementLine()->text(), QStringLiteral("再生ボタンと接しています"));
     s.Key(Qt::Key_Escape);
     s.Canvas()->ZoomToDefault();
   }

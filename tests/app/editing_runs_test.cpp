@@ -57,18 +57,6 @@ TEST(EditingRun, AFreshEditorOffersEveryPartAndAsksForAPictureFirst) {
   const std::vector<bool> offered = s.EnabledButtons();
   EXPECT_EQ(std::count(offered.begin(), offered.end(), true), 30);
   EXPECT_GOLDEN("fresh canvas", Pixels(CanvasShot(s)));
-  std::vector<std::uint8_t> buttons;  // the up, down and disabled pictures of every part button
-  for (PartKind k = kFirstKind; k <= kLastKind; ++k) {
-    for (int state = 0; state < 3; ++state) {
-      s.Part(k)->setDown(state == 1);
-      s.Part(k)->setEnabled(state != 2);
-      const std::vector<std::uint8_t> pixels = Pixels(s.Part(k)->grab().toImage());
-      buttons.insert(buttons.end(), pixels.begin(), pixels.end());
-    }
-    s.Part(k)->setDown(false);
-    s.Part(k)->setEnabled(true);
-  }
-  EXPECT_GOLDEN("part buttons up, down and disabled", buttons);
 
   // Escape never ends the editor; F1 opens the about box; the canvas has no menu.
   s.Key(Qt::Key_Escape);

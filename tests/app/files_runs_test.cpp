@@ -42,7 +42,7 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   for (auto [k, x, y] : {std::tuple(1, 20, 251), {9, 200, 290}, {17, 150, 200}, {23, 20, 20}, {27, 20, 100}})
     s.Place(k, x, y);
 
-  // Cancel in the preview writes nothing; the preview shows Play in its "off" colour, red.
+  // Cancel in the preview writes nothing; the preview (Play in its "off" colour, red) has its golden.
   QImage preview;
   script.Then([&](QWidget* dialog) {
     preview = dialog->grab().toImage();
@@ -51,10 +51,6 @@ TEST(ProjectsRun, ASkinIsCreatedSavedAndLoadedBack) {
   s.Click(w.CreateButton());
   EXPECT_EQ(script.Titles().back(), "イメージ表示");
   EXPECT_GOLDEN("Create preview", Pixels(preview.copy(QRect(15, 15, 330, 330))));
-  bool red = false;
-  for (int y = 271; y < 301; ++y)
-    for (int x = 40; x < 76; ++x) red = red || preview.pixel(x, y) == qRgb(255, 0, 0);
-  EXPECT_TRUE(red);
   EXPECT_EQ(QDir(s.files.path()).entryList(QDir::Files), QStringList{"ramp.bmp"});
 
   // A wrong system date fails Create and keeps the older skin.
@@ -291,7 +287,6 @@ TEST(ImportRun, TheImageCommandRefusesBadFilesAndTakesEveryDepth) {
     EXPECT_EQ(s.prompts.messages.size(), entries > 16 || bits == 24 ? 1u : 0u);
     EXPECT_GOLDEN(name + ", reduced picture", s.layout().reducedBmp);
     ExpectCanvasShowsReducedPicture(s.layout());
-    EXPECT_GOLDEN(name + ", canvas", Pixels(s.Framed()));
   }
   EXPECT_EQ(s.prompts.messages.at(0).text,
             "Over 214 color bitmap.\n Down-color conversion started(to 214colors).");

@@ -62,7 +62,8 @@ TEST(PlacementHelp, SnapsAndRefusesAsTheRulesDo) {
 }
 
 // Over random layouts made by the editor: a click where the help says is taken
-// exactly when it finds no refusal, and lands where the help showed the part.
+// exactly when it finds no refusal, and lands where the help showed the part;
+// a key move to that position is helped alike.
 TEST(PlacementHelp, ForetellsTheEditorsAnswer) {
   std::mt19937 random(20);
   const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
@@ -81,6 +82,10 @@ TEST(PlacementHelp, ForetellsTheEditorsAnswer) {
     const PlacementHelpOptions options{pick(0, 3) > 0, pick(0, 16) / 2.0};
     const PlacementHelp help = ComputePlacementHelp(layout, k, {pick(-40, 360), pick(-40, 360)}, options);
     ASSERT_TRUE(LiesOnCanvas(k, help.position));
+    // The keys, which move the part over such positions, get the same help there.
+    const PlacementHelp keyed = KeyPlacementHelp(layout, k, help.position);
+    EXPECT_EQ(keyed.position, help.position) << trial;
+    EXPECT_TRUE(help.refusal.reason == R::Outside || keyed.refusal == help.refusal) << trial;
     EXPECT_EQ(help.refusal.reason == R::GroupPlaced, buttonRefused && layout.backgroundLoaded) << trial;
     const bool touchMessage = editor.LeftButtonDown(help.click).message.has_value();
     EXPECT_EQ(!buttonRefused && part.placed(), help.refusal.reason == R::None) << trial;
