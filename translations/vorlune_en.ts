@@ -764,6 +764,10 @@ Open it?</translation>
         <source>無題</source>
         <translation>Untitled</translation>
     </message>
+    <message>
+        <source>Shift+画像: 精細な減色で取り込み直す</source>
+        <translation>Shift+Image: import again with the fine reduction</translation>
+    </message>
 </context>
 <context>
     <name>vorlune::PictureImportDialog</name>
@@ -818,6 +822,14 @@ Open it?</translation>
     <message>
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>画像の縁の平均色</source>
+        <translation>the picture&apos;s average edge colour</translation>
+    </message>
+    <message>
+        <source>余白の色：</source>
+        <translation>Matte colour:</translation>
     </message>
 </context>
 <context>
