@@ -87,6 +87,9 @@ void EditorWindow::ShowPlacementLine() {
   placementLine_->setText(!refusal.isEmpty()        ? refusal
                           : !commandHint_.isEmpty() ? commandHint_
                                                     : CoreText(document_.PlacementText()));
+  // A text longer than the line shows from its start, and whole when pointed at.
+  placementLine_->setCursorPosition(0);
+  placementLine_->setToolTip(placementLine_->text());
 }
 
 void EditorWindow::ShowCommandHint(const QString& hint) {

@@ -329,34 +329,31 @@ TEST(ImportRun, TheLineHintsAtTheFineReductionUntilTheNextCommand) {
 // The options dialog opens with the last choices OK took, in this session and
 // the next, but with the crop in the middle.
 TEST(ImportRun, TheOptionsDialogRemembersItsLastChoicesButNotTheFocus) {
-  RgbImage wide(640, 320, Rgb{255, 0, 0});
   std::vector<PictureImportOptions> seen;
-  const auto answer = [&](bool change) {
-    return [&seen, change](QWidget* shown) {
+  for (const bool change : {true, false}) {
+    EditorSession s;
+    ModalScript script;
+    script.Then([&seen, change](QWidget* shown) {
       auto* dialog = qobject_cast<PictureImportDialog*>(shown);
       seen.push_back(dialog->Options());
       if (change) {
         QTest::keyClick(dialog->OriginalView(), Qt::Key_Right);
-        dialog->FitBox()->setCurrentIndex(1);
-        dialog->MatteBox()->setCurrentIndex(PictureImportDialog::kEdgeMatte);
         dialog->DitherBox()->setChecked(false);
-        dialog->ReductionBox()->setCurrentIndex(1);
+        for (auto [box, index] :
+             {std::pair(dialog->FitBox(), 1), {dialog->MatteBox(), 16}, {dialog->ReductionBox(), 1}})
+          box->setCurrentIndex(index);
       }
       PressEnter(dialog);
-    };
-  };
-  for (const bool change : {true, false}) {
-    EditorSession s;
-    ModalScript script;
-    script.Then(answer(change));
-    s.window().ImportBackgroundFrom(WriteFile(s.Path("wide.png"), EncodePng(wide)));
+    });
+    s.window().ImportBackgroundFrom(
+        WriteFile(s.Path("wide.png"), EncodePng(RgbImage(640, 320, Rgb{9, 0, 0}))));
   }
   ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].fit, FitMode::Cover);
   EXPECT_EQ(seen[1].fit, FitMode::Contain);
   EXPECT_EQ(seen[1].reduction, ReductionKind::Classic);
-  EXPECT_FALSE(seen[1].dither);
   EXPECT_TRUE(seen[1].matteFromEdges);
+  EXPECT_EQ(seen[0].fit, FitMode::Cover);
+  EXPECT_FALSE(seen[1].dither);
   EXPECT_DOUBLE_EQ(seen[1].focus.x, 0.5);
   RememberImportOptions({});  // the other runs start from the defaults
 }

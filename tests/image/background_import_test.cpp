@@ -242,30 +242,18 @@ TEST(BackgroundImport, OnlyTheFirstImportResetsThePlacedCount) {
   EXPECT_EQ(TemporaryPictureFileBytes(second.reducedBmp), Resized(second.reducedBmp, 103312));
 }
 
-// Only a picture of more than 214 distinct colours has colours merged: the
-// notice alone (every 24-bit picture gets it) does not say so.
+// Only more than 214 distinct colours are merged: the notice alone (every
+// 24-bit picture gets it) does not say so.
 TEST(BackgroundImport, SaysWhetherManyColoursWereMerged) {
-  const auto spread = [](int n) { return [n](int x, int row) { return std::uint8_t((x + row) % n); }; };
-  const struct {
-    const char* name;
-    TestBmp bmp;
-    bool merged;
-  } cases[] = {
-      {"24 bits, 1 colour", Uniform({9, 9, 9}), false},
-      {"24 bits, 215 colours", TrueColor([](int x, int) {
-         return Rgb{std::uint8_t(x % 215), 0, 0};
-       }),
-       true},
-      {"24 bits, 214 colours", TrueColor([](int x, int) {
-         return Rgb{0, std::uint8_t(x % 214), 0};
-       }),
-       false},
-      {"8 bits, 256 entries, 215 used", Indexed(8, DistinctColours(256), 0, spread(215)), true},
-      {"8 bits, 256 entries, 200 used", Indexed(8, DistinctColours(256), 0, spread(200)), false},
-      {"4 bits", Indexed(4, DistinctColours(16), 0, spread(16)), false},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(ImportBackground(c.bmp.Bytes())->manyColoursMerged, c.merged) << c.name;
+  const std::vector<Rgb> table = DistinctColours(256);
+  for (const auto& [colours, bits, merged] :
+       {std::tuple(215, 24, true), {214, 24, false}, {215, 8, true}, {200, 8, false}}) {
+    const auto index = [n = colours](int x, int row) { return std::uint8_t((x + row) % n); };
+    const TestBmp bmp = bits == 8 ? Indexed(8, table, 0, index)
+                                  : TrueColor([&](int x, int row) { return table[index(x, row)]; });
+    EXPECT_EQ(ImportBackground(bmp.Bytes())->manyColoursMerged, merged)
+        << colours << " colours, " << bits << " bits";
+  }
 }
 
 // The pre-filter's diffusion itself is pinned by the import's golden outputs.
