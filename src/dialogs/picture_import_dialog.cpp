@@ -107,8 +107,11 @@ PictureImportDialog::PictureImportDialog(RgbImage original, const PictureImportO
                                                     : 15;
   ChooseMatte(matte);
   matte_->setCurrentIndex(matte);
-  wholeOriginal_ =
-      ToQImage(original_).scaled(originalView_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  // At least a pixel across even for a picture of a 1:1000 shape.
+  const QSize whole = QSize(original_.width, original_.height)
+                          .scaled(originalView_->size(), Qt::KeepAspectRatio)
+                          .expandedTo(QSize(1, 1));
+  wholeOriginal_ = ToQImage(original_).scaled(whole, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
   // The two pictures side by side under their titles, the choices under them.
   auto* grid = new QGridLayout(this);

@@ -24,6 +24,8 @@ class PictureImportDialog : public QDialog {
  public:
   PictureImportDialog(RgbImage original, const PictureImportOptions& options, QWidget* parent = nullptr);
 
+  // The options shown. `dither` is the choice the fine reduction takes: it
+  // stays while the classic reduction is shown, so that it can be remembered.
   const PictureImportOptions& Options() const { return options_; }
   // The import of the picture with the options shown.
   const ImportedBackground& Imported() const { return imported_; }
