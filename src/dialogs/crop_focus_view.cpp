@@ -20,7 +20,7 @@ void CropFocusView::ShowCrop(const QImage& whole, QSize original, FitFocus focus
   at_ = QPointF((width() - whole.width()) / 2, (height() - whole.height()) / 2);
   focus_ = focus;
   bars_.clear();
-  setCursor(Qt::OpenHandCursor);
+  setCursor(grab_ ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
   setFocusPolicy(Qt::StrongFocus);
   SetPicture(whole, at_.toPoint());
 }
@@ -43,8 +43,9 @@ QRectF CropFocusView::KeptFrame() const {
 
 void CropFocusView::MoveFocusTowards(FitFocus focus) {
   const CropWindow kept = CoverCropWindow(original_.width(), original_.height(), focus);
-  focus_ = {(kept.x + kept.width / 2) / original_.width(), (kept.y + kept.height / 2) / original_.height()};
-  update();
+  const FitFocus centre{(kept.x + kept.width / 2) / original_.width(),
+                        (kept.y + kept.height / 2) / original_.height()};
+  if (centre.x != focus_.x || centre.y != focus_.y) ChooseFocus(centre);
 }
 
 void CropFocusView::ChooseFocus(FitFocus focus) {
@@ -93,7 +94,6 @@ void CropFocusView::mouseReleaseEvent(QMouseEvent* event) {
   if (!grab_) return PictureView::mouseReleaseEvent(event);
   grab_.reset();
   setCursor(Qt::OpenHandCursor);
-  if (focus_.x != grabFocus_.x || focus_.y != grabFocus_.y) emit focusChosen(focus_);
 }
 
 void CropFocusView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -124,9 +124,7 @@ void CropFocusView::keyPressEvent(QKeyEvent* event) {
     default:
       return PictureView::keyPressEvent(event);
   }
-  const FitFocus before = focus_;
   MoveFocusTowards(focus);
-  if (focus_.x != before.x || focus_.y != before.y) emit focusChosen(focus_);
 }
 
 }  // namespace vorlune

@@ -30,7 +30,7 @@ class CropFocusView : public PictureView {
   QRectF KeptFrame() const;
 
  signals:
-  // The focus after a drag, a key or a double-click moved it.
+  // The focus, each time a drag, a key or a double-click moves it.
   void focusChosen(vorlune::FitFocus focus);
 
  protected:
@@ -42,7 +42,7 @@ class CropFocusView : public PictureView {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // Moves the frame as near `focus` as it can go; the focus becomes its centre.
+  // Moves the frame as near `focus` as it can go: the focus becomes its centre.
   void MoveFocusTowards(FitFocus focus);
   void ChooseFocus(FitFocus focus);
 
