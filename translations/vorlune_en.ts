@@ -769,6 +769,10 @@ Open it?</translation>
         <translation>Untitled</translation>
     </message>
     <message>
+        <source>Shift+画像: 精細な減色で取り込み直す</source>
+        <translation>Shift+Image: import again with the fine reduction</translation>
+    </message>
+    <message>
         <source>プロジェクトを書き出すフォルダ</source>
         <translation>Folder for the projects</translation>
     </message>
@@ -872,6 +876,14 @@ Open it?</translation>
     <message>
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>画像の縁の平均色</source>
+        <translation>the picture&apos;s average edge colour</translation>
+    </message>
+    <message>
+        <source>余白の色：</source>
+        <translation>Matte colour:</translation>
     </message>
 </context>
 <context>

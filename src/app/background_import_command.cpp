@@ -7,6 +7,7 @@
 #include "file_paths.h"
 #include "image/background_import.h"
 #include "image/picture_import.h"
+#include "remembered_import_options.h"
 #include "wait_cursor.h"
 
 namespace vorlune {
@@ -69,7 +70,11 @@ void EditorWindow::ImportBackgroundFrom(const QString& path, bool askOptions) {
       ShowMessage(imported.error());
       return;
     }
+    // The fine reduction would have chosen the colours for the picture: the
+    // line says that it is one Shift away, until the next command.
+    const bool hint = imported->manyColoursMerged;
     InstallBackground(std::move(*imported));
+    if (hint) ShowCommandHint(tr("Shift+画像: 精細な減色で取り込み直す"));
     return;
   }
 
@@ -82,10 +87,10 @@ void EditorWindow::ImportBackgroundFrom(const QString& path, bool askOptions) {
     ShowMessage(decoded.error());
     return;
   }
-  PictureImportDialog dialog(std::move(decoded->image), PictureImportOptions{}, this);
+  PictureImportDialog dialog(std::move(decoded->image), RememberedImportOptions(), this);
   wait.Hide();
   if (dialog.exec() != QDialog::Accepted) return;
-  lastImportOptions_ = dialog.Options();
+  RememberImportOptions(dialog.Options());
   wait.Show();
   InstallBackground(dialog.Imported());
 }

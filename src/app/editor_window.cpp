@@ -63,6 +63,11 @@ EditorWindow::~EditorWindow() {
 
 void EditorWindow::ShowChange(const DocumentChange& change) {
   using C = DocumentChange;
+  // Whatever changed the document was a command after the hint's.
+  if (!commandHint_.isEmpty()) {
+    commandHint_.clear();
+    ShowPlacementLine();
+  }
   if (change.Has(C::Placed) || change.Has(C::Placement)) palette_->ShowEnabled(document_.PartButtons());
   if (change.Has(C::Placement)) {
     indicator_->ShowKind(document_.Placement().currentKind);
@@ -79,7 +84,17 @@ void EditorWindow::ShowChange(const DocumentChange& change) {
 void EditorWindow::ShowPlacementLine() {
   // Why the part cannot go where it is shown, else what the document says.
   const QString refusal = canvas_->RefusalLine();
-  placementLine_->setText(refusal.isEmpty() ? CoreText(document_.PlacementText()) : refusal);
+  placementLine_->setText(!refusal.isEmpty()        ? refusal
+                          : !commandHint_.isEmpty() ? commandHint_
+                                                    : CoreText(document_.PlacementText()));
+  // A text longer than the line shows from its start, and whole when pointed at.
+  placementLine_->setCursorPosition(0);
+  placementLine_->setToolTip(placementLine_->text());
+}
+
+void EditorWindow::ShowCommandHint(const QString& hint) {
+  commandHint_ = hint;
+  ShowPlacementLine();
 }
 
 void EditorWindow::ShowTitle() {

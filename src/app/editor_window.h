@@ -109,8 +109,11 @@ class EditorWindow : public QMainWindow {
   // Brings the controls and the title in line with what the document changed.
   void ShowChange(const DocumentChange& change);
   void ShowTitle();
-  // The indicator line: the reason a shown position is refused, or the document's text.
+  // The indicator line: the reason a shown position is refused, else a hint
+  // about the last command, else the document's text.
   void ShowPlacementLine();
+  // A hint the indicator line shows until the next command.
+  void ShowCommandHint(const QString& hint);
   // Shows what a placement event asks of the user: its message, then the
   // property dialog, whose answer goes back to the document.
   void AnswerPlacement(const PlacementReply& reply);
@@ -144,9 +147,9 @@ class EditorWindow : public QMainWindow {
   QPushButton* loadButton_ = nullptr;
   QPushButton* createButton_ = nullptr;
   ProblemsPanel* problems_ = nullptr;
+  QString commandHint_;
   UnixClock clock_ = SystemUnixSeconds;
   // The import options dialog's last choices, for the layout batch.
-  PictureImportOptions lastImportOptions_;
   int subscription_ = 0;
   // Watches the document, so it goes before it.
   std::unique_ptr<PlayerWindow> player_;

@@ -129,6 +129,21 @@ QWidget* EditorWindow::CreateCommandRow() {
 }
 
 void EditorWindow::ConnectCommands() {
+  // Every command ends the last one's hint; connected first, so that the
+  // command itself may leave a new one.
+  const auto endsHint = [this](auto* sender, auto signal) {
+    connect(sender, signal, this, [this] {
+      if (commandHint_.isEmpty()) return;
+      commandHint_.clear();
+      ShowPlacementLine();
+    });
+  };
+  for (QPushButton* button : {imageButton_, saveButton_, loadButton_, createButton_})
+    endsHint(button, &QPushButton::clicked);
+  for (int c = 0; c < EditorActions::kCommands; ++c)
+    endsHint(actions_->Action(EditorActions::Command(c)), &QAction::triggered);
+  endsHint(actions_->PlayerAction(), &QAction::triggered);
+  endsHint(palette_, &PartPalette::partPressed);
   connect(imageButton_, &QPushButton::clicked, this, &EditorWindow::ImportBackground);
   connect(saveButton_, &QPushButton::clicked, this, &EditorWindow::SaveProject);
   connect(loadButton_, &QPushButton::clicked, this, &EditorWindow::LoadProject);

@@ -12,6 +12,7 @@
 #include "document/layout_transfer.h"
 #include "editor_window.h"
 #include "file_paths.h"
+#include "remembered_import_options.h"
 
 namespace vorlune {
 
@@ -68,8 +69,9 @@ void EditorWindow::ApplyLayoutToPictures() {
       problems.push_back(name + QStringLiteral(": ") + tr("同じ名前の画像が先にあるため飛ばしました"));
     } else if (!overwrite && QFileInfo::exists(outputs[i])) {
       problems.push_back(name + QStringLiteral(": ") + tr("プロジェクトが既にあるため飛ばしました"));
-    } else if (const Status done = WriteLayoutOnPicture(layout, ToFileSystemPath(pictures[i]),
-                                                        lastImportOptions_, ToFileSystemPath(outputs[i]));
+    } else if (const Status done =
+                   WriteLayoutOnPicture(layout, ToFileSystemPath(pictures[i]), RememberedImportOptions(),
+                                        ToFileSystemPath(outputs[i]));
                !done) {
       problems.push_back(name + QStringLiteral(": ") + CoreText(done.error().text));
     } else {

@@ -1,5 +1,6 @@
 #include "image/background_import.h"
 
+#include "image/bmp_colour_count.h"
 #include "image/convert_background.h"
 
 namespace vorlune {
@@ -18,6 +19,7 @@ Result<ImportedBackground> ImportBackground(std::span<const std::uint8_t> file) 
   background.colorsUsed = converted.colorsUsed;
   background.bitsPerPixel = check->bitsPerPixel;
   background.reductionNoticeDue = check->reductionNoticeDue;
+  background.manyColoursMerged = check->reductionNoticeDue && DistinctBmpColours(file, fields) > 214;
   return background;
 }
 

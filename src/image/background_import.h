@@ -27,6 +27,9 @@ struct ImportedBackground {
   std::uint32_t bitsPerPixel = 0;        // of the imported file
   SkinPalette palette{};                 // entries 0..16 fixed, 17.. the reduced picture's colours
   bool reductionNoticeDue = false;
+  // The picture had more than 214 distinct colours, so the conversion merged
+  // some (a 24-bit picture of fewer keeps them all).
+  bool manyColoursMerged = false;
   // Messages of the conversion itself (a matrix of the 24-bit pre-filter that
   // got no storage); the import still succeeds, without the pre-filter.
   std::vector<UserMessage> warnings;

@@ -177,6 +177,14 @@ CropWindow CoverCropWindow(int width, int height, FitFocus focus) {
                     std::clamp(fy * h - side / 2, 0.0, h - side), side, side};
 }
 
+ContainArea ContainedArea(int width, int height) {
+  const int side = kBackgroundSide;
+  const double scale = std::min(side / double(width), side / double(height));
+  const int ow = std::clamp(static_cast<int>(std::lround(width * scale)), 1, side);
+  const int oh = std::clamp(static_cast<int>(std::lround(height * scale)), 1, side);
+  return {(side - ow) / 2, (side - oh) / 2, ow, oh};
+}
+
 RgbImage FitPicture(const RgbImage& picture, FitMode mode, Rgb matte, FitFocus focus) {
   const int side = kBackgroundSide;
   if (picture.width == side && picture.height == side) return picture;
@@ -187,16 +195,12 @@ RgbImage FitPicture(const RgbImage& picture, FitMode mode, Rgb matte, FitFocus f
     const CropWindow kept = CoverCropWindow(picture.width, picture.height, focus);
     return FitRegion(picture, Region{kept.x, kept.y, kept.width, kept.height}, side, side);
   }
-  const double scale = std::min(side / w, side / h);
-  const int ow = std::clamp(static_cast<int>(std::lround(w * scale)), 1, side);
-  const int oh = std::clamp(static_cast<int>(std::lround(h * scale)), 1, side);
-  const RgbImage inner = FitRegion(picture, Region{0, 0, w, h}, ow, oh);
+  const ContainArea area = ContainedArea(picture.width, picture.height);
+  const RgbImage inner = FitRegion(picture, Region{0, 0, w, h}, area.width, area.height);
   RgbImage out(side, side, matte);
-  const int left = (side - ow) / 2;
-  const int top = (side - oh) / 2;
-  for (int y = 0; y < oh; ++y) {
-    std::copy_n(&inner.rgb[std::size_t(y) * std::size_t(ow) * 3], std::size_t(ow) * 3,
-                &out.rgb[(std::size_t(top + y) * side + std::size_t(left)) * 3]);
+  for (int y = 0; y < area.height; ++y) {
+    std::copy_n(&inner.rgb[std::size_t(y) * std::size_t(area.width) * 3], std::size_t(area.width) * 3,
+                &out.rgb[(std::size_t(area.y + y) * side + std::size_t(area.x)) * 3]);
   }
   return out;
 }

@@ -25,6 +25,13 @@ struct CropWindow {
 };
 CropWindow CoverCropWindow(int width, int height, FitFocus focus = {});
 
+// Where a contain fit puts the whole picture in the 320 x 320 square; the rest
+// is matte.
+struct ContainArea {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+ContainArea ContainedArea(int width, int height);
+
 // The picture at 320 x 320, resampled with Lanczos-3 (widened by the scale
 // when shrinking, after averaging whole blocks for large reductions). A
 // picture already 320 x 320 is returned as it is. Only Cover uses the focus.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/byte_order.h"
+#include "image/average_edge_colour.h"
 #include "image/convert_background.h"
 #include "image/fine_reduction.h"
 
@@ -85,8 +86,9 @@ Result<ImportedBackground> ImportPicture(std::span<const std::uint8_t> file,
                                          const ReducedDecoding& decoding) {
   Result<DecodedPicture> decoded = DecodePictureReduced(file, options.matte, decoding);
   if (!decoded) return decoded.error();
-  return ReduceFittedPicture(FitPicture(decoded->image, options.fit, options.matte, options.focus),
-                             options.reduction, options.dither);
+  const Rgb matte = options.matteFromEdges ? AverageEdgeColour(decoded->image) : options.matte;
+  return ReduceFittedPicture(FitPicture(decoded->image, options.fit, matte, options.focus), options.reduction,
+                             options.dither);
 }
 
 }  // namespace vorlune

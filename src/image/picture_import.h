@@ -23,6 +23,8 @@ struct PictureImportOptions {
   ReductionKind reduction = ReductionKind::Fine;
   bool dither = true;
   Rgb matte{255, 255, 255};
+  // The contain matte is the picture's own average edge colour instead of `matte`.
+  bool matteFromEdges = false;
   FitFocus focus;
 };
 

@@ -5,9 +5,12 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
+#include <functional>
 
 #include "app/canvas_painter.h"
+#include "app/editor_actions.h"
 #include "app/file_paths.h"
+#include "app/remembered_import_options.h"
 #include "core/png_writer.h"
 #include "dialogs/database_info_dialog.h"
 #include "dialogs/image_preview_dialog.h"
@@ -290,6 +293,64 @@ TEST(ImportRun, TheImageCommandRefusesBadFilesAndTakesEveryDepth) {
   }
   EXPECT_EQ(s.prompts.messages.at(0).text,
             "Over 214 color bitmap.\n Down-color conversion started(to 214colors).");
+}
+
+// After an exact import that merged many colours the indicator line points to
+// the fine reduction, also while the mouse moves, until the next command; a
+// 24-bit picture of few colours gets no hint.
+TEST(ImportRun, TheLineHintsAtTheFineReductionUntilTheNextCommand) {
+  EditorSession s;
+  EditorWindow& w = s.window();
+  const QString hint = QString::fromUtf8("Shift+画像: 精細な減色で取り込み直す");
+  RgbImage photo(320, 320);
+  for (int y = 0; y < 320; ++y)
+    for (int x = 0; x < 320; ++x) photo.set(x, y, Rgb{std::uint8_t(x), std::uint8_t(y), 90});
+  const QString many = WriteFile(s.Path("many.bmp"), TrueColorBmpOf(photo));
+  w.ImportBackgroundFrom(WriteFile(s.Path("few.bmp"), IndexedPicture(24, PickerTable(), Checks)));
+  EXPECT_NE(w.PlacementLine()->text(), hint);
+  for (const auto& [command, run] : std::initializer_list<std::pair<const char*, std::function<void()>>>{
+           {"part button", [&] { s.PressPart(1); }},
+           {"Image, cancelled", [&] { s.Click(w.ImageButton()); }},
+           {"the player", [&] { w.Actions().PlayerAction()->trigger(); }}}) {
+    SCOPED_TRACE(command);
+    w.ImportBackgroundFrom(many);
+    s.MoveTo({200, 200});
+    EXPECT_EQ(w.PlacementLine()->text(), hint);
+    run();
+    EXPECT_NE(w.PlacementLine()->text(), hint);
+  }
+}
+
+// The options dialog opens with the last choices OK took, in this session and
+// the next, but with the crop in the middle.
+TEST(ImportRun, TheOptionsDialogRemembersItsLastChoicesButNotTheFocus) {
+  std::vector<PictureImportOptions> seen;
+  for (const bool change : {true, false}) {
+    EditorSession s;
+    ModalScript script;
+    script.Then([&seen, change](QWidget* shown) {
+      auto* dialog = qobject_cast<PictureImportDialog*>(shown);
+      seen.push_back(dialog->Options());
+      if (change) {
+        QTest::keyClick(dialog->OriginalView(), Qt::Key_Right);
+        dialog->DitherBox()->setChecked(false);
+        for (auto [box, index] :
+             {std::pair(dialog->FitBox(), 1), {dialog->MatteBox(), 16}, {dialog->ReductionBox(), 1}})
+          box->setCurrentIndex(index);
+      }
+      PressEnter(dialog);
+    });
+    s.window().ImportBackgroundFrom(
+        WriteFile(s.Path("wide.png"), EncodePng(RgbImage(640, 320, Rgb{9, 0, 0}))));
+  }
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1].fit, FitMode::Contain);
+  EXPECT_EQ(seen[1].reduction, ReductionKind::Classic);
+  EXPECT_TRUE(seen[1].matteFromEdges);
+  EXPECT_EQ(seen[0].fit, FitMode::Cover);
+  EXPECT_FALSE(seen[1].dither);
+  EXPECT_DOUBLE_EQ(seen[1].focus.x, 0.5);
+  RememberImportOptions({});  // the other runs start from the defaults
 }
 
 // Parts and preview by exclusive or; the preview only where x, y >= 1.

@@ -221,25 +221,5 @@ TEST(QtUserPrompts, TheFileDialogOpensOnTheFilterAskedFor) {
   EXPECT_EQ(shown, "pictures (*.png)");
 }
 
-// A run of the import dialog over its choices: the fitted original and the
-// reduced result side by side, redrawn on every change; the classic
-// reduction gives 24 bits and leaves no dithering to choose.
-TEST(PictureImportDialog, ShowsTheOriginalAndTheResultForEveryChoice) {
-  PictureImportDialog dialog(Wide(), PictureImportOptions{});
-  EXPECT_EQ(dialog.Imported().bitsPerPixel, 8u);
-  dialog.FitBox()->setCurrentIndex(1);
-  EXPECT_EQ(dialog.Options().fit, FitMode::Contain);
-  EXPECT_GOLDEN("paint import contain", testing::OwnPainting(dialog));
-  dialog.ReductionBox()->setCurrentIndex(1);
-  EXPECT_EQ(dialog.Options().reduction, ReductionKind::Classic);
-  EXPECT_EQ(dialog.Imported().bitsPerPixel, 24u);
-  EXPECT_FALSE(dialog.DitherBox()->isEnabled());
-  EXPECT_GOLDEN("paint import contain classic", testing::OwnPainting(dialog));
-  dialog.ReductionBox()->setCurrentIndex(0);
-  dialog.DitherBox()->setChecked(false);
-  EXPECT_FALSE(dialog.Options().dither);
-  EXPECT_TRUE(dialog.DitherBox()->isEnabled());
-}
-
 }  // namespace
 }  // namespace vorlune

@@ -242,6 +242,20 @@ TEST(BackgroundImport, OnlyTheFirstImportResetsThePlacedCount) {
   EXPECT_EQ(TemporaryPictureFileBytes(second.reducedBmp), Resized(second.reducedBmp, 103312));
 }
 
+// Only more than 214 distinct colours are merged: the notice alone (every
+// 24-bit picture gets it) does not say so.
+TEST(BackgroundImport, SaysWhetherManyColoursWereMerged) {
+  const std::vector<Rgb> table = DistinctColours(256);
+  for (const auto& [colours, bits, merged] :
+       {std::tuple(215, 24, true), {214, 24, false}, {215, 8, true}, {200, 8, false}}) {
+    const auto index = [n = colours](int x, int row) { return std::uint8_t((x + row) % n); };
+    const TestBmp bmp = bits == 8 ? Indexed(8, table, 0, index)
+                                  : TrueColor([&](int x, int row) { return table[index(x, row)]; });
+    EXPECT_EQ(ImportBackground(bmp.Bytes())->manyColoursMerged, merged)
+        << colours << " colours, " << bits << " bits";
+  }
+}
+
 // The pre-filter's diffusion itself is pinned by the import's golden outputs.
 TEST(Dmatrix, AllocFailureLeavesNoStorageAndSaysSo) {
   const std::size_t limit = DmatrixStorageLimit();

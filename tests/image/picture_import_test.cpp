@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "core/byte_order.h"
+#include "image/average_edge_colour.h"
 #include "image/convert_background.h"
 #include "image/fine_reduction.h"
 #include "image/picture_decoding.h"
@@ -209,6 +210,17 @@ TEST(PictureFitting, CoverKeepsTheWindowNearestTheFocus) {
   EXPECT_EQ(FitPicture(wide, FitMode::Cover, matte, {0.5, 0.5}).rgb, FitPicture(wide, FitMode::Cover).rgb);
   EXPECT_EQ(FitPicture(wide, FitMode::Contain, matte, {0, 1}).rgb,
             FitPicture(wide, FitMode::Contain, matte).rgb);
+}
+
+// Only the outermost pixels count, each once, rounded.
+TEST(AverageEdgeColour, IsTheMeanOfTheOutermostPixels) {
+  RgbImage framed(10, 10, Rgb{255, 0, 0});
+  for (int i = 0; i < 10; ++i)
+    for (const auto& [x, y] : {std::pair(i, 0), {i, 9}, {0, i}}) framed.set(x, y, Rgb{0, 0, 0});
+  for (int y = 0; y < 10; ++y) framed.set(9, y, Rgb{255, 255, 255});
+  EXPECT_EQ(AverageEdgeColour(framed), (Rgb{71, 71, 71}));  // 10 of 36 white: 70.8
+  EXPECT_EQ(AverageEdgeColour(RgbImage(1, 3, Rgb{1, 2, 3})), (Rgb{1, 2, 3}));
+  EXPECT_EQ(AverageEdgeColour(RgbImage()), (Rgb{255, 255, 255}));
 }
 
 TEST(FineReduction, SmoothPictureGivesItsGoldenBytes) {
