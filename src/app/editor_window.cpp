@@ -20,6 +20,7 @@
 #include "player_window.h"
 #include "problems_panel.h"
 #include "qt_pictures.h"
+#include "window_placement.h"
 
 namespace vorlune {
 
@@ -141,6 +142,7 @@ void EditorWindow::ShowPlayer() {
     player_ = std::make_unique<PlayerWindow>(document_, canvas_->Zoom(), this);
     // The connection ends with whichever of the two goes first.
     connect(canvas_, &CanvasView::zoomChanged, player_.get(), &PlayerWindow::SetZoom);
+    PlaceBeside(*player_, *this);
   }
   player_->show();
   player_->raise();

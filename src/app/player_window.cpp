@@ -8,6 +8,7 @@
 #include "player/player_scenarios.h"
 #include "player_controls.h"
 #include "player_screen.h"
+#include "window_placement.h"
 
 namespace vorlune {
 
@@ -94,6 +95,7 @@ void PlayerWindow::SetZoom(int zoom) {
   // Smaller as well as larger: the window follows the screen's new size.
   layout()->activate();
   adjustSize();
+  if (isVisible()) KeepOnScreen(*this);
 }
 
 void PlayerWindow::showEvent(QShowEvent* event) {
