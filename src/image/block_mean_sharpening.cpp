@@ -16,17 +16,9 @@ double MeanResponse(double u) {
   return std::sin(kPi * u) / (kPi * u);
 }
 
-// One line of `count` pixels, `step` bytes apart: the sharpened values from
-// the saved originals `line`.
-void SharpenLine(std::uint8_t* p, std::ptrdiff_t step, int count, int weight, std::vector<int>& line) {
-  for (int i = 0; i < count; ++i) line[std::size_t(i)] = p[i * step];
-  const int centre = (1 << kBits) + 2 * weight;
-  for (int i = 0; i < count; ++i) {
-    const int before = line[std::size_t(std::max(0, i - 1))];
-    const int after = line[std::size_t(std::min(count - 1, i + 1))];
-    const int v = (centre * line[std::size_t(i)] - weight * (before + after) + (1 << (kBits - 1))) >> kBits;
-    p[i * step] = static_cast<std::uint8_t>(std::clamp(v, 0, 255));
-  }
+std::uint8_t Sharpened(int centre, int around, int weight) {
+  const int v = (((1 << kBits) + 2 * weight) * centre - weight * around + (1 << (kBits - 1))) >> kBits;
+  return static_cast<std::uint8_t>(std::clamp(v, 0, 255));
 }
 
 }  // namespace
@@ -43,17 +35,26 @@ double BlockMeanSharpening(int shortSide, int fittedSide) {
 
 void SharpenBlockMeans(RgbImage& picture, double amount) {
   const int weight = int(std::lround(amount * (1 << kBits)));
-  if (weight <= 0) return;
-  const int w = picture.width;
-  const int h = picture.height;
-  std::vector<int> line(std::size_t(std::max(w, h)));
-  for (int y = 0; y < h; ++y) {
-    for (int c = 0; c < 3; ++c)
-      SharpenLine(&picture.rgb[std::size_t(y) * std::size_t(w) * 3 + std::size_t(c)], 3, w, weight, line);
+  if (weight <= 0 || picture.width < 2 || picture.height < 2) return;
+  // Row by row, from copies of the rows as they were: across, then down.
+  const std::size_t n = std::size_t(picture.width) * 3;
+  std::vector<std::uint8_t> above(n), here(n);
+  for (int y = 0; y < picture.height; ++y) {
+    std::uint8_t* row = &picture.rgb[std::size_t(y) * n];
+    std::copy_n(row, n, here.begin());
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::size_t left = i < 3 ? i : i - 3;
+      const std::size_t right = i + 3 < n ? i + 3 : i;
+      row[i] = Sharpened(here[i], here[left] + here[right], weight);
+    }
   }
-  for (int x = 0; x < w; ++x) {
-    for (int c = 0; c < 3; ++c)
-      SharpenLine(&picture.rgb[std::size_t(x) * 3 + std::size_t(c)], std::ptrdiff_t(w) * 3, h, weight, line);
+  for (int y = 0; y < picture.height; ++y) {
+    std::uint8_t* row = &picture.rgb[std::size_t(y) * n];
+    const std::uint8_t* below = y + 1 < picture.height ? row + n : row;
+    std::copy_n(row, n, here.begin());
+    const std::uint8_t* up = y > 0 ? above.data() : here.data();
+    for (std::size_t i = 0; i < n; ++i) row[i] = Sharpened(here[i], up[i] + below[i], weight);
+    above.swap(here);
   }
 }
 
