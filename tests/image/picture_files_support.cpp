@@ -3,6 +3,7 @@
 #include <gif_lib.h>
 #include <lcms2.h>
 #include <tiffio.h>
+#include <unistd.h>
 #include <webp/encode.h>
 #include <zlib.h>
 
@@ -70,32 +71,6 @@ int Append(GifFileType* gif, const GifByteType* data, int length) {
   return length;
 }
 
-tmsize_t Read(thandle_t, void*, tmsize_t) {
-  return 0;
-}
-struct Growing {
-  Bytes bytes;
-  toff_t at = 0;
-};
-tmsize_t Write(thandle_t handle, void* data, tmsize_t size) {
-  auto* g = static_cast<Growing*>(handle);
-  if (g->bytes.size() < g->at + std::size_t(size)) g->bytes.resize(g->at + std::size_t(size));
-  std::memcpy(&g->bytes[g->at], data, std::size_t(size));
-  g->at += toff_t(size);
-  return size;
-}
-toff_t Seek(thandle_t handle, toff_t offset, int whence) {
-  auto* g = static_cast<Growing*>(handle);
-  g->at = (whence == SEEK_CUR ? g->at : whence == SEEK_END ? g->bytes.size() : 0) + offset;
-  return g->at;
-}
-int Close(thandle_t) {
-  return 0;
-}
-toff_t Size(thandle_t handle) {
-  return static_cast<Growing*>(handle)->bytes.size();
-}
-
 }  // namespace
 
 Bytes GifFile(const RgbImage& picture, bool interlaced, int canvasWidth, int canvasHeight) {
@@ -128,8 +103,9 @@ Bytes GifFile(const RgbImage& picture, bool interlaced, int canvasWidth, int can
 
 Bytes TiffFile(int width, int height, const std::function<Rgb(int x, int y)>& pixel,
                const TiffSettings& settings) {
-  Growing file;
-  TIFF* tiff = TIFFClientOpen("test", "w", &file, Read, Write, Seek, Close, Size, nullptr, nullptr);
+  // Written to a nameless file, which libtiff closes: read back through a copy of it.
+  std::FILE* file = std::tmpfile();
+  TIFF* tiff = TIFFFdOpen(::dup(fileno(file)), "test", "w");
   TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, std::uint32_t(width));
   TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, std::uint32_t(height));
   TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, settings.bits);
@@ -141,31 +117,28 @@ Bytes TiffFile(int width, int height, const std::function<Rgb(int x, int y)>& pi
                settings.rowsPerStrip ? settings.rowsPerStrip : std::uint32_t(height));
   TIFFSetField(tiff, TIFFTAG_COMPRESSION, settings.deflate ? COMPRESSION_ADOBE_DEFLATE : COMPRESSION_NONE);
   if (settings.deflate) TIFFSetField(tiff, TIFFTAG_ZIPQUALITY, 1);
-  std::vector<std::uint16_t> row(std::size_t(width) * 3);
+  std::vector<std::uint16_t> row16(std::size_t(width) * 3);
+  auto* row8 = reinterpret_cast<std::uint8_t*>(row16.data());
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const Rgb c = pixel(x, y);
-      for (int i = 0; i < 3; ++i) {
-        const std::uint8_t v = i == 0 ? c.r : i == 1 ? c.g : c.b;
+    for (std::size_t x = 0; x < std::size_t(width); ++x) {
+      const Rgb c = pixel(int(x), y);
+      const std::uint8_t v[3] = {c.r, c.g, c.b};
+      for (std::size_t i = 0; i < 3; ++i) {
         if (settings.bits == 16)
-          row[std::size_t(x) * 3 + std::size_t(i)] = std::uint16_t(v * 257);
+          row16[x * 3 + i] = std::uint16_t(v[i] * 257);
         else
-          reinterpret_cast<std::uint8_t*>(row.data())[std::size_t(x) * 3 + std::size_t(i)] = v;
+          row8[x * 3 + i] = v[i];
       }
     }
-    TIFFWriteScanline(tiff, row.data(), std::uint32_t(y), 0);
+    TIFFWriteScanline(tiff, row16.data(), std::uint32_t(y), 0);
   }
   TIFFClose(tiff);
-  return file.bytes;
-}
-
-Bytes ChunkBytes(const std::string& type, const Bytes& data) {
-  Bytes chunk;
-  AppendBE32(chunk, std::uint32_t(data.size()));
-  chunk.insert(chunk.end(), type.begin(), type.end());
-  chunk.insert(chunk.end(), data.begin(), data.end());
-  AppendBE32(chunk, std::uint32_t(crc32(0, chunk.data() + 4, uInt(chunk.size() - 4))));
-  return chunk;
+  std::fseek(file, 0, SEEK_END);
+  Bytes bytes(std::size_t(std::ftell(file)));
+  std::rewind(file);
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+  std::fclose(file);
+  return bytes;
 }
 
 Bytes RawPng(int width, int height, int depth, int colourType, const Bytes& rows, const Bytes& chunks) {

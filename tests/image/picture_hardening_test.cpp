@@ -124,7 +124,7 @@ class CliHardening : public ::testing::Test {
   std::filesystem::path folder_;
 };
 
-TEST_F(CliHardening, PipesAreReadOnceAndDevicesNotAtAll) {
+TEST_F(CliHardening, PipesAreReadOnce) {
   for (const char* command : {"import", "info"}) {
     ASSERT_EQ(::mkfifo((folder_ / "fifo.png").c_str(), 0600), 0);
     std::thread writer(
@@ -135,19 +135,19 @@ TEST_F(CliHardening, PipesAreReadOnceAndDevicesNotAtAll) {
     EXPECT_EQ(run.status, 0) << command << run.err;
     std::filesystem::remove(folder_ / "fifo.png");
   }
-  const auto zero = Run({"import", "/dev/zero", "out.png.hqd"});
-  EXPECT_EQ(zero.status, 1);
-  EXPECT_NE(zero.err.find("Error : Cannot open"), std::string::npos) << zero.err;
 }
 
-TEST_F(CliHardening, OnlyWritableRegularFilesAreReplacedAndOnlyWhenAllCanBe) {
+TEST_F(CliHardening, RefusalsSayWhyAndOnlyWritableRegularFilesAreReplaced) {
   ASSERT_EQ(::mkfifo((folder_ / "fifo.hqd").c_str(), 0600), 0);
   std::filesystem::create_symlink("in.png", folder_ / "link.hqd");
   testing::WriteBytes(folder_ / "kept.hqd", {'k'});
   std::filesystem::permissions(folder_ / "kept.hqd", std::filesystem::perms::owner_read);
+  testing::WriteBytes(folder_ / "notes.txt", {'h', 'i'});
+  testing::WriteBytes(folder_ / "empty.png", {});
+  testing::WriteBytes(folder_ / "wide.png", Wide(testing::ReadBytes(folder_ / "in.png")));
   const struct {
     std::vector<std::string> args;
-    const char* says;
+    std::string says;
   } cases[] = {
       {{"import", "in.png", "fifo.hqd"}, "fifo.hqd is not a regular file"},
       {{"import", "in.png", "/dev/null"}, "/dev/null is not a regular file"},
@@ -155,6 +155,10 @@ TEST_F(CliHardening, OnlyWritableRegularFilesAreReplacedAndOnlyWhenAllCanBe) {
       {{"import", "in.png", "kept.hqd"}, "kept.hqd is read-only"},
       {{"import", "in.png", "new.hqd", "--reduced-bmp", "missing/r.bmp"},
        "Cannot make bmp-file. (cannot create missing/r.bmp"},
+      {{"import", "/dev/zero", "out.png.hqd"}, "Error : Cannot open"},
+      {{"info", "notes.txt"}, "is not a picture"},
+      {{"info", "empty.png"}, NotAPictureMessage().text},
+      {{"info", "wide.png"}, PictureTooLargeMessage().text},
   };
   for (const auto& c : cases) {
     const auto run = Run(c.args);
@@ -168,27 +172,10 @@ TEST_F(CliHardening, OnlyWritableRegularFilesAreReplacedAndOnlyWhenAllCanBe) {
   EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "link.hqd"));
   EXPECT_EQ(testing::ReadBytes(folder_ / "kept.hqd"), Bytes{'k'});
   EXPECT_EQ(std::filesystem::status(folder_ / "kept.hqd").permissions(), std::filesystem::perms::owner_read);
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "new.hqd"));
   EXPECT_EQ(testing::FolderEntries(folder_),
-            (std::vector<std::string>{"fifo.hqd", "in.png", "kept.hqd", "link.hqd"}));
-}
-
-TEST_F(CliHardening, InfoSaysWhatIsNoPictureAndWhatIsTooLarge) {
-  testing::WriteBytes(folder_ / "notes.txt", {'h', 'i'});
-  testing::WriteBytes(folder_ / "empty.png", {});
-  testing::WriteBytes(folder_ / "wide.png", Wide(testing::ReadBytes(folder_ / "in.png")));
-  const struct {
-    const char* file;
-    std::string says;
-  } cases[] = {{"notes.txt", "is not a picture"},
-               {"empty.png", NotAPictureMessage().text},
-               {"wide.png", PictureTooLargeMessage().text}};
-  for (const auto& c : cases) {
-    const auto run = Run({"info", c.file});
-    EXPECT_EQ(run.status, 1) << c.file;
-    EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
-  }
-  // The header only, unless the colours are asked for.
+            (std::vector<std::string>{"empty.png", "fifo.hqd", "in.png", "kept.hqd", "link.hqd", "notes.txt",
+                                      "wide.png"}));
+  // `info` reads the header only, unless the colours are asked for.
   EXPECT_EQ(Run({"info", "in.png"}).out.find("colours in pixels"), std::string::npos);
   EXPECT_NE(Run({"info", "in.png", "--count-colors"}).out.find("colours in pixels:   1\n"),
             std::string::npos);
@@ -204,11 +191,9 @@ TEST_F(CliHardening, LargePicturesImportInBoundedMemoryAndTheRestIsTooLarge) {
   if (kSanitized) GTEST_SKIP() << "the sanitizers reserve far more address space";
   constexpr std::uint64_t k64MB = 64u << 20;
   // 24 megapixels of 16-bit samples in one compressed strip: 144 MB unpacked.
-  testing::WriteBytes(folder_ / "large.tif", testing::TiffFile(6000, 4000,
-                                                               [](int x, int) {
-                                                                 return Rgb{std::uint8_t(x), 90, 200};
-                                                               },
-                                                               {.bits = 16, .deflate = true}));
+  const auto ramp = [](int x, int) { return Rgb{std::uint8_t(x), 90, 200}; };
+  testing::WriteBytes(folder_ / "large.tif",
+                      testing::TiffFile(6000, 4000, ramp, {.bits = 16, .deflate = true}));
   const auto large = Run({"import", "large.tif", "large.hqd"}, k64MB);
   EXPECT_EQ(large.status, 0) << large.err;
   // A progressive JPEG is held whole as coefficients: 72 MB for this one.
