@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "core/byte_order.h"
 #include "image/picture_decoding.h"
 #include "image/picture_files_support.h"
 #include "image/picture_import.h"
@@ -28,9 +29,13 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
   return out;
 }
 
-// The PNG with its header claiming a width of 30,001.
-Bytes Wide(Bytes png) {
-  png[16] = 0, png[17] = 0, png[18] = 0x75, png[19] = 0x31;
+// A 4 x 4 PNG with its header claiming w x h.
+Bytes PngDeclaring(std::uint32_t w, std::uint32_t h) {
+  Bytes png = testing::PngFile(testing::Opaque(RgbImage(4, 4)));
+  Bytes size;
+  AppendBE32(size, w);
+  AppendBE32(size, h);
+  std::copy(size.begin(), size.end(), png.begin() + 16);
   return png;
 }
 
@@ -78,6 +83,9 @@ TEST(PictureHardening, HostilePicturesAreRefusedBeforeTheyCost) {
     const Bytes chunk = testing::ChunkBytes("iCCP", {});
     flood.insert(flood.end(), chunk.begin(), chunk.end());
   }
+  Bytes oddBmp = testing::ReadBytes(VORLUNE_TEST_DATA "/fuzz/corpus/picture_import/odd.bmp");
+  WriteLE32(&oddBmp[18], 30001);
+  EXPECT_TRUE(PictureSizeAllowed(30000, 1) && PictureSizeAllowed(10000, 10000));
   const UserMessage accepted{};
   const struct {
     const char* name;
@@ -94,7 +102,9 @@ TEST(PictureHardening, HostilePicturesAreRefusedBeforeTheyCost) {
        Declaring(testing::JpegFile(small, {.progressive = true}), 10000), DamagedPictureMessage("JPEG")},
       {"PNG of 200,000 empty profiles", testing::RawPng(1, 1, 8, 2, {0, 1, 2, 3}, flood), accepted},
       {"PNG of 0 x 0", testing::RawPng(0, 0, 8, 2, {}), DamagedPictureMessage("PNG")},
-      {"PNG 30,001 wide", Wide(testing::PngFile(testing::Opaque(small))), PictureTooLargeMessage()},
+      {"PNG 30,001 wide", PngDeclaring(30001, 1), PictureTooLargeMessage()},
+      {"PNG just over 100 megapixels", PngDeclaring(10001, 10000), PictureTooLargeMessage()},
+      {"BMP 30,001 wide", oddBmp, PictureTooLargeMessage()},
       {"GIF of 0 x 0", GifDeclaring(0, 0), DamagedPictureMessage("GIF")},
       {"GIF of 35 bytes claiming 10000 x 10000", GifDeclaring(0x10, 0x27), DamagedPictureMessage("GIF")},
       {"TIFF of 126 bytes claiming 10000 x 10000", GreyTiff(10000, 10000, 100'000'000, Bytes(4, 0)),
@@ -144,7 +154,7 @@ TEST_F(CliHardening, RefusalsSayWhyAndOnlyWritableRegularFilesAreReplaced) {
   std::filesystem::permissions(folder_ / "kept.hqd", std::filesystem::perms::owner_read);
   testing::WriteBytes(folder_ / "notes.txt", {'h', 'i'});
   testing::WriteBytes(folder_ / "empty.png", {});
-  testing::WriteBytes(folder_ / "wide.png", Wide(testing::ReadBytes(folder_ / "in.png")));
+  testing::WriteBytes(folder_ / "wide.png", PngDeclaring(30001, 30));
   const struct {
     std::vector<std::string> args;
     std::string says;

@@ -1,6 +1,6 @@
 // Decoding and importing pictures of every format: the fuzzing corpus (and the
 // first half of each of its files) against golden SHA-256, and what a golden
-// cannot show: the size limits, fitting and reduction (orientation and profiles:
+// cannot show: fitting and reduction (orientation and profiles:
 // reduced_decoding_test).
 #include "image/picture_import.h"
 
@@ -52,23 +52,6 @@ TEST(PictureDecoding, CorpusAndItsHalvesGiveTheirGoldenOutcomes) {
   }
   EXPECT_EQ(DecodePicture(Bytes{'h', 'e', 'l', 'l', 'o'}).error(), NotAPictureMessage());
   EXPECT_EQ(DecodePicture({}).error(), NotAPictureMessage());
-}
-
-TEST(PictureDecoding, HugePicturesAreRefusedFromTheHeader) {
-  EXPECT_TRUE(PictureSizeAllowed(30000, 1));
-  EXPECT_TRUE(PictureSizeAllowed(10000, 10000));
-  // 30,001 on a side, and just over 100 megapixels.
-  for (const auto& [w, h] : {std::pair{30001u, 1u}, {10001u, 10000u}}) {
-    auto png = testing::PngFile(Opaque(RgbImage(4, 4)));
-    for (int i = 0; i < 4; ++i) {  // the header's width and height, big-endian
-      png[16 + i] = static_cast<std::uint8_t>(w >> (24 - 8 * i));
-      png[20 + i] = static_cast<std::uint8_t>(h >> (24 - 8 * i));
-    }
-    EXPECT_EQ(DecodePicture(png).error(), PictureTooLargeMessage());
-  }
-  auto bmp = testing::ReadBytes(VORLUNE_TEST_DATA "/fuzz/corpus/picture_import/odd.bmp");
-  WriteLE32(&bmp[18], 30001);
-  EXPECT_EQ(DecodePicture(bmp).error(), PictureTooLargeMessage());
 }
 
 // Left half red, right half blue.

@@ -59,6 +59,8 @@ TEST(ReducedDecoding, EveryFormatComesAtTwiceTheFittedSizeWithItsColours) {
       // Scaled by 5/8 in the DCT, at least 200: kept as it comes.
       {"JPEG", testing::JpegFile(picture), 438, 219},
       {"progressive JPEG", testing::JpegFile(picture, {.progressive = true}), 438, 219},
+      // At 1/8 when that keeps three quarters of the short side: block means, sharpened.
+      {"large JPEG", testing::JpegFile(Quarters(1280, 1280)), 160, 160},
       {"WebP", testing::WebpFile(picture), 400, 200},
       {"GIF", testing::GifFile(picture, false), 400, 200},
       {"interlaced GIF", testing::GifFile(picture, true), 400, 200},
