@@ -63,16 +63,6 @@ Bytes WebpFile(const RgbImage& picture) {
   return bytes;
 }
 
-namespace {
-
-int Append(GifFileType* gif, const GifByteType* data, int length) {
-  auto* bytes = static_cast<Bytes*>(gif->UserData);
-  bytes->insert(bytes->end(), data, data + length);
-  return length;
-}
-
-}  // namespace
-
 Bytes GifFile(const RgbImage& picture, bool interlaced, int canvasWidth, int canvasHeight) {
   std::map<std::uint32_t, int> indexes;
   std::vector<GifColorType> colours;
@@ -86,7 +76,12 @@ Bytes GifFile(const RgbImage& picture, bool interlaced, int canvasWidth, int can
   colours.resize(256);
   Bytes bytes;
   int error = 0;
-  GifFileType* gif = EGifOpen(&bytes, Append, &error);
+  const auto append = [](GifFileType* gif, const GifByteType* data, int length) {
+    static_cast<Bytes*>(gif->UserData)
+        ->insert(static_cast<Bytes*>(gif->UserData)->end(), data, data + length);
+    return length;
+  };
+  GifFileType* gif = EGifOpen(&bytes, append, &error);
   ColorMapObject* map = GifMakeMapObject(256, colours.data());
   EGifPutScreenDesc(gif, std::max(picture.width, canvasWidth), std::max(picture.height, canvasHeight), 8, 0,
                     map);
