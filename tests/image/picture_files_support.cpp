@@ -168,35 +168,4 @@ Bytes LinearProfile() {
   return icc;
 }
 
-Bytes JpegOfManyScans(int refinements) {
-  Bytes jpeg{0xFF, 0xD8};
-  const auto segment = [&jpeg](std::uint8_t marker, Bytes body) {
-    jpeg.insert(jpeg.end(),
-                {0xFF, marker, std::uint8_t((body.size() + 2) >> 8), std::uint8_t(body.size() + 2)});
-    jpeg.insert(jpeg.end(), body.begin(), body.end());
-  };
-  Bytes table(64, 1);
-  table.insert(table.begin(), 0);
-  segment(0xDB, table);
-  segment(0xC2, {8, 0, 8, 0, 8, 1, 1, 0x11, 0});
-  // One Huffman code of one bit, "0": DC difference 0, and end of block.
-  for (std::uint8_t kind : {0x00, 0x10}) {
-    Bytes huffman{kind, 1};
-    huffman.resize(17, 0);
-    huffman.push_back(0);
-    segment(0xC4, huffman);
-  }
-  const auto scan = [&](int start, int end, int high, int low) {
-    segment(0xDA, {1, 1, 0, std::uint8_t(start), std::uint8_t(end), std::uint8_t(high << 4 | low)});
-    jpeg.push_back(0x7F);
-  };
-  scan(0, 0, 0, 0);
-  for (int k = 1; k < 64; ++k) {
-    scan(k, k, 0, refinements);
-    for (int bit = refinements; bit > 0; --bit) scan(k, k, bit, bit - 1);
-  }
-  jpeg.insert(jpeg.end(), {0xFF, 0xD9});
-  return jpeg;
-}
-
 }  // namespace vorlune::testing

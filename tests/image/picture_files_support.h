@@ -39,7 +39,4 @@ Bytes RawPng(int width, int height, int depth, int colourType, const Bytes& rows
 // An ICC profile with sRGB's primaries and linear tones: its mid-grey is sRGB's 188.
 Bytes LinearProfile();
 
-// A valid progressive 8 x 8 grey JPEG of 63 * (refinements + 1) + 1 scans.
-Bytes JpegOfManyScans(int refinements);
-
 }  // namespace vorlune::testing

@@ -29,14 +29,36 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
   return out;
 }
 
-// A 4 x 4 PNG with its header claiming w x h.
-Bytes PngDeclaring(std::uint32_t w, std::uint32_t h) {
-  Bytes png = testing::PngFile(testing::Opaque(RgbImage(4, 4)));
-  Bytes size;
-  AppendBE32(size, w);
-  AppendBE32(size, h);
-  std::copy(size.begin(), size.end(), png.begin() + 16);
-  return png;
+// A valid progressive 8 x 8 grey JPEG of 63 * (refinements + 1) + 1 scans.
+Bytes JpegOfManyScans(int refinements) {
+  Bytes jpeg{0xFF, 0xD8};
+  const auto segment = [&jpeg](std::uint8_t marker, Bytes body) {
+    jpeg.insert(jpeg.end(),
+                {0xFF, marker, std::uint8_t((body.size() + 2) >> 8), std::uint8_t(body.size() + 2)});
+    jpeg.insert(jpeg.end(), body.begin(), body.end());
+  };
+  Bytes table(64, 1);
+  table.insert(table.begin(), 0);
+  segment(0xDB, table);
+  segment(0xC2, {8, 0, 8, 0, 8, 1, 1, 0x11, 0});
+  // One Huffman code of one bit, "0": DC difference 0, and end of block.
+  for (std::uint8_t kind : {0x00, 0x10}) {
+    Bytes huffman{kind, 1};
+    huffman.resize(17, 0);
+    huffman.push_back(0);
+    segment(0xC4, huffman);
+  }
+  const auto scan = [&](int start, int end, int high, int low) {
+    segment(0xDA, {1, 1, 0, std::uint8_t(start), std::uint8_t(end), std::uint8_t(high << 4 | low)});
+    jpeg.push_back(0x7F);
+  };
+  scan(0, 0, 0, 0);
+  for (int k = 1; k < 64; ++k) {
+    scan(k, k, 0, refinements);
+    for (int bit = refinements; bit > 0; --bit) scan(k, k, bit, bit - 1);
+  }
+  jpeg.insert(jpeg.end(), {0xFF, 0xD9});
+  return jpeg;
 }
 
 // The JPEG with its frame header claiming `side` x `side`.
@@ -78,11 +100,9 @@ TEST(PictureHardening, HostilePicturesAreRefusedBeforeTheyCost) {
       small.set(x, y, Rgb{std::uint8_t(x * 4), std::uint8_t(y * 5), std::uint8_t(x * y)});
   const Bytes jpeg = testing::JpegFile(small);
   const Bytes tiff = GreyTiff(64, 64, 4096, Bytes(4096, 7));
+  const Bytes emptyProfile = testing::ChunkBytes("iCCP", {});
   Bytes flood;
-  for (int i = 0; i < 200000; ++i) {
-    const Bytes chunk = testing::ChunkBytes("iCCP", {});
-    flood.insert(flood.end(), chunk.begin(), chunk.end());
-  }
+  for (int i = 0; i < 200000; ++i) flood.insert(flood.end(), emptyProfile.begin(), emptyProfile.end());
   Bytes oddBmp = testing::ReadBytes(VORLUNE_TEST_DATA "/fuzz/corpus/picture_import/odd.bmp");
   WriteLE32(&oddBmp[18], 30001);
   EXPECT_TRUE(PictureSizeAllowed(30000, 1) && PictureSizeAllowed(10000, 10000));
@@ -92,8 +112,8 @@ TEST(PictureHardening, HostilePicturesAreRefusedBeforeTheyCost) {
     Bytes file;
     UserMessage expected;
   } cases[] = {
-      {"progressive JPEG of 694 scans", testing::JpegOfManyScans(10), DamagedPictureMessage("JPEG")},
-      {"progressive JPEG of 190 scans", testing::JpegOfManyScans(2), accepted},
+      {"progressive JPEG of 694 scans", JpegOfManyScans(10), DamagedPictureMessage("JPEG")},
+      {"progressive JPEG of 190 scans", JpegOfManyScans(2), accepted},
       {"JPEG cut in half, an end marker after",
        Concat({Bytes(jpeg.begin(), jpeg.begin() + std::ptrdiff_t(jpeg.size() / 2)), {0xFF, 0xD9}}),
        DamagedPictureMessage("JPEG")},
@@ -102,8 +122,8 @@ TEST(PictureHardening, HostilePicturesAreRefusedBeforeTheyCost) {
        Declaring(testing::JpegFile(small, {.progressive = true}), 10000), DamagedPictureMessage("JPEG")},
       {"PNG of 200,000 empty profiles", testing::RawPng(1, 1, 8, 2, {0, 1, 2, 3}, flood), accepted},
       {"PNG of 0 x 0", testing::RawPng(0, 0, 8, 2, {}), DamagedPictureMessage("PNG")},
-      {"PNG 30,001 wide", PngDeclaring(30001, 1), PictureTooLargeMessage()},
-      {"PNG just over 100 megapixels", PngDeclaring(10001, 10000), PictureTooLargeMessage()},
+      {"PNG 30,001 wide", testing::RawPng(30001, 1, 8, 2, {}), PictureTooLargeMessage()},
+      {"PNG just over 100 megapixels", testing::RawPng(10001, 10000, 8, 2, {}), PictureTooLargeMessage()},
       {"BMP 30,001 wide", oddBmp, PictureTooLargeMessage()},
       {"GIF of 0 x 0", GifDeclaring(0, 0), DamagedPictureMessage("GIF")},
       {"GIF of 35 bytes claiming 10000 x 10000", GifDeclaring(0x10, 0x27), DamagedPictureMessage("GIF")},
@@ -154,7 +174,7 @@ TEST_F(CliHardening, RefusalsSayWhyAndOnlyWritableRegularFilesAreReplaced) {
   std::filesystem::permissions(folder_ / "kept.hqd", std::filesystem::perms::owner_read);
   testing::WriteBytes(folder_ / "notes.txt", {'h', 'i'});
   testing::WriteBytes(folder_ / "empty.png", {});
-  testing::WriteBytes(folder_ / "wide.png", PngDeclaring(30001, 30));
+  testing::WriteBytes(folder_ / "wide.png", testing::RawPng(30001, 30, 8, 2, {}));
   const struct {
     std::vector<std::string> args;
     std::string says;
