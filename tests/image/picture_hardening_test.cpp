@@ -23,12 +23,6 @@ namespace {
 
 using testing::Bytes;
 
-Bytes Concat(std::initializer_list<Bytes> parts) {
-  Bytes out;
-  for (const Bytes& part : parts) out.insert(out.end(), part.begin(), part.end());
-  return out;
-}
-
 // A valid progressive 8 x 8 grey JPEG of 63 * (refinements + 1) + 1 scans.
 Bytes JpegOfManyScans(int refinements) {
   Bytes jpeg{0xFF, 0xD8};
@@ -37,15 +31,14 @@ Bytes JpegOfManyScans(int refinements) {
                 {0xFF, marker, std::uint8_t((body.size() + 2) >> 8), std::uint8_t(body.size() + 2)});
     jpeg.insert(jpeg.end(), body.begin(), body.end());
   };
-  Bytes table(64, 1);
-  table.insert(table.begin(), 0);
+  Bytes table(65, 1);
+  table[0] = 0;
   segment(0xDB, table);
   segment(0xC2, {8, 0, 8, 0, 8, 1, 1, 0x11, 0});
   // One Huffman code of one bit, "0": DC difference 0, and end of block.
   for (std::uint8_t kind : {0x00, 0x10}) {
-    Bytes huffman{kind, 1};
-    huffman.resize(17, 0);
-    huffman.push_back(0);
+    Bytes huffman(18, 0);
+    huffman[0] = kind, huffman[1] = 1;
     segment(0xC4, huffman);
   }
   const auto scan = [&](int start, int end, int high, int low) {
@@ -63,13 +56,9 @@ Bytes JpegOfManyScans(int refinements) {
 
 // The JPEG with its frame header claiming `side` x `side`.
 Bytes Declaring(Bytes jpeg, int side) {
-  for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
-    if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
-      for (std::size_t at : {i + 5, i + 7})
-        jpeg[at] = std::uint8_t(side >> 8), jpeg[at + 1] = std::uint8_t(side);
-      break;
-    }
-  }
+  std::size_t i = 0;
+  while (!(jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2))) ++i;
+  for (std::size_t at : {i + 5, i + 7}) jpeg[at] = std::uint8_t(side >> 8), jpeg[at + 1] = std::uint8_t(side);
   return jpeg;
 }
 
@@ -84,13 +73,12 @@ Bytes GreyTiff(std::uint32_t w, std::uint32_t h, std::uint32_t stripBytes, const
   const std::pair<std::uint16_t, std::uint32_t> tags[] = {
       {256, w}, {257, h}, {258, 8}, {259, 1}, {262, 1}, {273, 122}, {277, 1}, {278, h}, {279, stripBytes}};
   Bytes tiff{'I', 'I', 42, 0, 8, 0, 0, 0, 9, 0};
-  for (const auto& [tag, value] : tags) {
-    const Bytes entry{std::uint8_t(tag), std::uint8_t(tag >> 8), 4, 0, 1, 0, 0, 0};
-    tiff.insert(tiff.end(), entry.begin(), entry.end());
-    for (int i = 0; i < 4; ++i) tiff.push_back(std::uint8_t(value >> (8 * i)));
-  }
+  for (const auto& [tag, value] : tags)
+    tiff.insert(tiff.end(), {std::uint8_t(tag), std::uint8_t(tag >> 8), 4, 0, 1, 0, 0, 0, std::uint8_t(value),
+                             std::uint8_t(value >> 8), std::uint8_t(value >> 16), std::uint8_t(value >> 24)});
   tiff.insert(tiff.end(), {0, 0, 0, 0});
-  return Concat({tiff, pixels});
+  tiff.insert(tiff.end(), pixels.begin(), pixels.end());
+  return tiff;
 }
 
 TEST(PictureHardening, HostilePicturesAreRefusedBeforeTheyCost) {
@@ -99,6 +87,8 @@ TEST(PictureHardening, HostilePicturesAreRefusedBeforeTheyCost) {
     for (int x = 0; x < 64; ++x)
       small.set(x, y, Rgb{std::uint8_t(x * 4), std::uint8_t(y * 5), std::uint8_t(x * y)});
   const Bytes jpeg = testing::JpegFile(small);
+  Bytes cut(jpeg.begin(), jpeg.begin() + std::ptrdiff_t(jpeg.size() / 2));
+  cut.insert(cut.end(), {0xFF, 0xD9});
   const Bytes tiff = GreyTiff(64, 64, 4096, Bytes(4096, 7));
   const Bytes emptyProfile = testing::ChunkBytes("iCCP", {});
   Bytes flood;
@@ -114,9 +104,7 @@ TEST(PictureHardening, HostilePicturesAreRefusedBeforeTheyCost) {
   } cases[] = {
       {"progressive JPEG of 694 scans", JpegOfManyScans(10), DamagedPictureMessage("JPEG")},
       {"progressive JPEG of 190 scans", JpegOfManyScans(2), accepted},
-      {"JPEG cut in half, an end marker after",
-       Concat({Bytes(jpeg.begin(), jpeg.begin() + std::ptrdiff_t(jpeg.size() / 2)), {0xFF, 0xD9}}),
-       DamagedPictureMessage("JPEG")},
+      {"JPEG cut in half, an end marker after", cut, DamagedPictureMessage("JPEG")},
       {"small JPEG claiming 10000 x 10000", Declaring(jpeg, 10000), DamagedPictureMessage("JPEG")},
       {"progressive one claiming 10000 x 10000",
        Declaring(testing::JpegFile(small, {.progressive = true}), 10000), DamagedPictureMessage("JPEG")},
