@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "image/block_mean_sharpening.h"
 #include "image/bmp_fields.h"
 #include "image/picture_decoding.h"
 #include "image/picture_files_support.h"
@@ -143,6 +144,20 @@ TEST(ReducedDecoding, ProfileAndSixteenBitGreyGiveSrgb) {
   const auto grey16 = DecodePicture(testing::RawPng(1, 1, 16, 0, {0, 0x80, 0x80}));
   ASSERT_TRUE(grey16.ok());
   EXPECT_EQ(grey16->image.at(0, 0), (Rgb{128, 128, 128}));
+}
+
+TEST(ReducedDecoding, BlockMeansGetTheirEdgesBackAndFlatPartsStay) {
+  // Stronger the closer the means are to the fitted size; none below it.
+  EXPECT_GT(BlockMeanSharpening(375, 320), BlockMeanSharpening(750, 320));
+  EXPECT_GT(BlockMeanSharpening(750, 320), 0);
+  EXPECT_EQ(BlockMeanSharpening(300, 320), 0);
+  RgbImage step(8, 8, Rgb{100, 100, 100});
+  for (int y = 0; y < 8; ++y)
+    for (int x = 4; x < 8; ++x) step.set(x, y, Rgb{200, 200, 200});
+  SharpenBlockMeans(step, 0.1);
+  EXPECT_EQ(step.at(3, 5), (Rgb{90, 90, 90}));
+  EXPECT_EQ(step.at(4, 5), (Rgb{210, 210, 210}));
+  EXPECT_EQ(step.at(0, 0), (Rgb{100, 100, 100}));
 }
 
 TEST(ColourCounting, CanvasOutsideTheFirstFrameCountsAsWhite) {
