@@ -101,6 +101,7 @@ for photo in "$cup" "$sky" "$cups"; do
     pairs+=("$photo" "$work/$name-$size.jpg")
   done
   vips resize "$photo" "$work/$name-6000x4000.png" 18.75 --vscale 12.5 --kernel lanczos3
-  pairs+=("$photo" "$work/$name-6000x4000.png")
+  vips resize "$photo" "$work/$name-6000x4000.webp[Q=85]" 18.75 --vscale 12.5 --kernel lanczos3
+  pairs+=("$photo" "$work/$name-6000x4000.png" "$photo" "$work/$name-6000x4000.webp")
 done
 "$build/bin/compare_fit_quality" "${pairs[@]}"

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <new>
 
+#include "image/block_mean_sharpening.h"
+
 namespace vorlune {
 
 namespace {
@@ -73,6 +75,7 @@ bool PictureBuilder::Begin(const RowsComing& rows) {
   height_ = rows.height;
   const AveragedSize size = AveragingSize(rows, shortSide_);
   averaging_ = size.width != width_ || size.height != height_;
+  blockMeans_ = rows.blockMeans && !averaging_;
   storedWidth_ = size.width;
   storedHeight_ = size.height;
   const bool turned = facts_.orientation >= 5 && facts_.orientation <= 8;
@@ -272,6 +275,9 @@ Result<DecodedPicture> PictureBuilder::Finish(const Status& decoded) {
     if (!done_[std::size_t(row)]) FinishRow(row);
   }
   sums_.clear();
+  // The short side wanted is twice the fitted one.
+  if (blockMeans_)
+    SharpenBlockMeans(out_, BlockMeanSharpening(std::min(out_.width, out_.height), shortSide_ / 2));
   return DecodedPicture{std::move(out_), facts_};
 }
 

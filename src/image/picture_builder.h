@@ -69,6 +69,7 @@ class PictureBuilder final : public PixelSink {
   int width_ = 0, height_ = 0;              // as the pixels come
   int storedWidth_ = 0, storedHeight_ = 0;  // as averaged, before turning upright
   bool averaging_ = false;
+  bool blockMeans_ = false;
   RgbImage out_;  // upright
   std::vector<Share> columns_, rows_;
   std::vector<int> inside_;  // per output column: its first source pixel wholly inside

@@ -18,8 +18,9 @@ namespace vorlune {
 struct RowsComing {
   int width = 0;
   int height = 0;
-  bool anyOrder = false;  // interlaced: rows come pass by pass
-  bool scaled = false;    // the decoder already reduced them towards the short side wanted
+  bool anyOrder = false;    // interlaced: rows come pass by pass
+  bool scaled = false;      // the decoder already reduced them towards the short side wanted
+  bool blockMeans = false;  // each pixel is the mean of an 8 x 8 block (JPEG at 1/8)
 };
 
 class PixelSink {
@@ -29,7 +30,8 @@ class PixelSink {
   // Pictures with more pixels are refused as too large from their header.
   virtual std::uint64_t MaxPixels() const { return kMaxPicturePixels; }
   // The least short side the rows must keep, or 0 for the stored size. A
-  // decoder that can decode at reduced size (JPEG, WebP) stays at or above it.
+  // decoder that can decode at reduced size (JPEG, WebP) stays at or above it,
+  // or, with block means, at or above half of it.
   virtual int ShortSideWanted() const { return 0; }
   // What the header says; false ends the decoding there, with success.
   virtual bool Header(const PictureFacts& facts, std::span<const std::uint8_t> iccProfile) = 0;

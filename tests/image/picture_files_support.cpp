@@ -3,6 +3,7 @@
 #include <gif_lib.h>
 #include <lcms2.h>
 #include <tiffio.h>
+#include <unistd.h>
 #include <webp/encode.h>
 #include <zlib.h>
 
@@ -62,42 +63,6 @@ Bytes WebpFile(const RgbImage& picture) {
   return bytes;
 }
 
-namespace {
-
-int Append(GifFileType* gif, const GifByteType* data, int length) {
-  auto* bytes = static_cast<Bytes*>(gif->UserData);
-  bytes->insert(bytes->end(), data, data + length);
-  return length;
-}
-
-tmsize_t Read(thandle_t, void*, tmsize_t) {
-  return 0;
-}
-struct Growing {
-  Bytes bytes;
-  toff_t at = 0;
-};
-tmsize_t Write(thandle_t handle, void* data, tmsize_t size) {
-  auto* g = static_cast<Growing*>(handle);
-  if (g->bytes.size() < g->at + std::size_t(size)) g->bytes.resize(g->at + std::size_t(size));
-  std::memcpy(&g->bytes[g->at], data, std::size_t(size));
-  g->at += toff_t(size);
-  return size;
-}
-toff_t Seek(thandle_t handle, toff_t offset, int whence) {
-  auto* g = static_cast<Growing*>(handle);
-  g->at = (whence == SEEK_CUR ? g->at : whence == SEEK_END ? g->bytes.size() : 0) + offset;
-  return g->at;
-}
-int Close(thandle_t) {
-  return 0;
-}
-toff_t Size(thandle_t handle) {
-  return static_cast<Growing*>(handle)->bytes.size();
-}
-
-}  // namespace
-
 Bytes GifFile(const RgbImage& picture, bool interlaced, int canvasWidth, int canvasHeight) {
   std::map<std::uint32_t, int> indexes;
   std::vector<GifColorType> colours;
@@ -111,7 +76,12 @@ Bytes GifFile(const RgbImage& picture, bool interlaced, int canvasWidth, int can
   colours.resize(256);
   Bytes bytes;
   int error = 0;
-  GifFileType* gif = EGifOpen(&bytes, Append, &error);
+  const auto append = [](GifFileType* gif, const GifByteType* data, int length) {
+    static_cast<Bytes*>(gif->UserData)
+        ->insert(static_cast<Bytes*>(gif->UserData)->end(), data, data + length);
+    return length;
+  };
+  GifFileType* gif = EGifOpen(&bytes, append, &error);
   ColorMapObject* map = GifMakeMapObject(256, colours.data());
   EGifPutScreenDesc(gif, std::max(picture.width, canvasWidth), std::max(picture.height, canvasHeight), 8, 0,
                     map);
@@ -128,8 +98,9 @@ Bytes GifFile(const RgbImage& picture, bool interlaced, int canvasWidth, int can
 
 Bytes TiffFile(int width, int height, const std::function<Rgb(int x, int y)>& pixel,
                const TiffSettings& settings) {
-  Growing file;
-  TIFF* tiff = TIFFClientOpen("test", "w", &file, Read, Write, Seek, Close, Size, nullptr, nullptr);
+  // Written to a nameless file, which libtiff closes: read back through a copy of it.
+  std::FILE* file = std::tmpfile();
+  TIFF* tiff = TIFFFdOpen(::dup(fileno(file)), "test", "w");
   TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, std::uint32_t(width));
   TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, std::uint32_t(height));
   TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, settings.bits);
@@ -141,31 +112,28 @@ Bytes TiffFile(int width, int height, const std::function<Rgb(int x, int y)>& pi
                settings.rowsPerStrip ? settings.rowsPerStrip : std::uint32_t(height));
   TIFFSetField(tiff, TIFFTAG_COMPRESSION, settings.deflate ? COMPRESSION_ADOBE_DEFLATE : COMPRESSION_NONE);
   if (settings.deflate) TIFFSetField(tiff, TIFFTAG_ZIPQUALITY, 1);
-  std::vector<std::uint16_t> row(std::size_t(width) * 3);
+  std::vector<std::uint16_t> row16(std::size_t(width) * 3);
+  auto* row8 = reinterpret_cast<std::uint8_t*>(row16.data());
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const Rgb c = pixel(x, y);
-      for (int i = 0; i < 3; ++i) {
-        const std::uint8_t v = i == 0 ? c.r : i == 1 ? c.g : c.b;
+    for (std::size_t x = 0; x < std::size_t(width); ++x) {
+      const Rgb c = pixel(int(x), y);
+      const std::uint8_t v[3] = {c.r, c.g, c.b};
+      for (std::size_t i = 0; i < 3; ++i) {
         if (settings.bits == 16)
-          row[std::size_t(x) * 3 + std::size_t(i)] = std::uint16_t(v * 257);
+          row16[x * 3 + i] = std::uint16_t(v[i] * 257);
         else
-          reinterpret_cast<std::uint8_t*>(row.data())[std::size_t(x) * 3 + std::size_t(i)] = v;
+          row8[x * 3 + i] = v[i];
       }
     }
-    TIFFWriteScanline(tiff, row.data(), std::uint32_t(y), 0);
+    TIFFWriteScanline(tiff, row16.data(), std::uint32_t(y), 0);
   }
   TIFFClose(tiff);
-  return file.bytes;
-}
-
-Bytes ChunkBytes(const std::string& type, const Bytes& data) {
-  Bytes chunk;
-  AppendBE32(chunk, std::uint32_t(data.size()));
-  chunk.insert(chunk.end(), type.begin(), type.end());
-  chunk.insert(chunk.end(), data.begin(), data.end());
-  AppendBE32(chunk, std::uint32_t(crc32(0, chunk.data() + 4, uInt(chunk.size() - 4))));
-  return chunk;
+  std::fseek(file, 0, SEEK_END);
+  Bytes bytes(std::size_t(std::ftell(file)));
+  std::rewind(file);
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+  std::fclose(file);
+  return bytes;
 }
 
 Bytes RawPng(int width, int height, int depth, int colourType, const Bytes& rows, const Bytes& chunks) {
@@ -198,37 +166,6 @@ Bytes LinearProfile() {
   cmsCloseProfile(profile);
   cmsFreeToneCurve(linear);
   return icc;
-}
-
-Bytes JpegOfManyScans(int refinements) {
-  Bytes jpeg{0xFF, 0xD8};
-  const auto segment = [&jpeg](std::uint8_t marker, Bytes body) {
-    jpeg.insert(jpeg.end(),
-                {0xFF, marker, std::uint8_t((body.size() + 2) >> 8), std::uint8_t(body.size() + 2)});
-    jpeg.insert(jpeg.end(), body.begin(), body.end());
-  };
-  Bytes table(64, 1);
-  table.insert(table.begin(), 0);
-  segment(0xDB, table);
-  segment(0xC2, {8, 0, 8, 0, 8, 1, 1, 0x11, 0});
-  // One Huffman code of one bit, "0": DC difference 0, and end of block.
-  for (std::uint8_t kind : {0x00, 0x10}) {
-    Bytes huffman{kind, 1};
-    huffman.resize(17, 0);
-    huffman.push_back(0);
-    segment(0xC4, huffman);
-  }
-  const auto scan = [&](int start, int end, int high, int low) {
-    segment(0xDA, {1, 1, 0, std::uint8_t(start), std::uint8_t(end), std::uint8_t(high << 4 | low)});
-    jpeg.push_back(0x7F);
-  };
-  scan(0, 0, 0, 0);
-  for (int k = 1; k < 64; ++k) {
-    scan(k, k, 0, refinements);
-    for (int bit = refinements; bit > 0; --bit) scan(k, k, bit, bit - 1);
-  }
-  jpeg.insert(jpeg.end(), {0xFF, 0xD9});
-  return jpeg;
 }
 
 }  // namespace vorlune::testing

@@ -35,12 +35,8 @@ Bytes TiffFile(int width, int height, const std::function<Rgb(int x, int y)>& pi
 // A PNG from its rows as stored (filter byte first); `chunks` are whole
 // chunks put before the pixel data.
 Bytes RawPng(int width, int height, int depth, int colourType, const Bytes& rows, const Bytes& chunks = {});
-Bytes ChunkBytes(const std::string& type, const Bytes& data);
 
 // An ICC profile with sRGB's primaries and linear tones: its mid-grey is sRGB's 188.
 Bytes LinearProfile();
-
-// A valid progressive 8 x 8 grey JPEG of 63 * (refinements + 1) + 1 scans.
-Bytes JpegOfManyScans(int refinements);
 
 }  // namespace vorlune::testing

@@ -1,10 +1,10 @@
 // Decoding and importing pictures of every format: the fuzzing corpus (and the
 // first half of each of its files) against golden SHA-256, and what a golden
-// cannot show: orientation, profiles, the size limits, fitting and reduction.
+// cannot show: fitting and reduction (orientation and profiles:
+// reduced_decoding_test).
 #include "image/picture_import.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <array>
 #include <filesystem>
@@ -55,61 +55,6 @@ TEST(PictureDecoding, CorpusAndItsHalvesGiveTheirGoldenOutcomes) {
   }
   EXPECT_EQ(DecodePicture(Bytes{'h', 'e', 'l', 'l', 'o'}).error(), NotAPictureMessage());
   EXPECT_EQ(DecodePicture({}).error(), NotAPictureMessage());
-}
-
-TEST(PictureDecoding, OrientationTurnsThePictureUpright) {
-  // Stored 4 x 2 with a marked top-left pixel; where the mark ends up in the
-  // upright picture for each orientation, and the upright size.
-  RgbImage stored(4, 2, Rgb{0, 0, 0});
-  stored.set(0, 0, Rgb{255, 255, 255});
-  const struct {
-    int orientation, w, h, markX, markY;
-  } cases[] = {{1, 4, 2, 0, 0}, {2, 4, 2, 3, 0}, {3, 4, 2, 3, 1}, {4, 4, 2, 0, 1},
-               {5, 2, 4, 0, 0}, {6, 2, 4, 1, 0}, {7, 2, 4, 1, 3}, {8, 2, 4, 0, 3}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.orientation);
-    const auto exif = testing::ExifWithOrientation(c.orientation);
-    const auto decoded =
-        DecodePicture(testing::PngFile(Opaque(stored), {{"eXIf", Bytes(exif.begin() + 6, exif.end())}}));
-    ASSERT_TRUE(decoded.ok());
-    EXPECT_EQ(decoded->facts.orientation, c.orientation);
-    ASSERT_EQ(decoded->image.width, c.w);
-    ASSERT_EQ(decoded->image.height, c.h);
-    EXPECT_EQ(decoded->image.at(c.markX, c.markY), (Rgb{255, 255, 255}));
-  }
-}
-
-TEST(PictureDecoding, EmbeddedProfileIsConvertedToSrgb) {
-  // A profile with sRGB's primaries but linear tones: its mid-grey is sRGB's 188.
-  const Bytes icc = testing::LinearProfile();
-  Bytes chunk{'l', 'i', 'n', 0, 0};
-  uLongf packedSize = compressBound(static_cast<uLong>(icc.size()));
-  Bytes packed(packedSize);
-  compress(packed.data(), &packedSize, icc.data(), static_cast<uLong>(icc.size()));
-  chunk.insert(chunk.end(), packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(packedSize));
-
-  const auto decoded =
-      DecodePicture(testing::PngFile(Opaque(RgbImage(2, 2, Rgb{128, 128, 128})), {{"iCCP", chunk}}));
-  ASSERT_TRUE(decoded.ok());
-  EXPECT_TRUE(decoded->facts.hasProfile);
-  EXPECT_NEAR(decoded->image.at(1, 1).g, 188, 2);
-}
-
-TEST(PictureDecoding, HugePicturesAreRefusedFromTheHeader) {
-  EXPECT_TRUE(PictureSizeAllowed(30000, 1));
-  EXPECT_TRUE(PictureSizeAllowed(10000, 10000));
-  // 30,001 on a side, and just over 100 megapixels.
-  for (const auto& [w, h] : {std::pair{30001u, 1u}, {10001u, 10000u}}) {
-    auto png = testing::PngFile(Opaque(RgbImage(4, 4)));
-    for (int i = 0; i < 4; ++i) {  // the header's width and height, big-endian
-      png[16 + i] = static_cast<std::uint8_t>(w >> (24 - 8 * i));
-      png[20 + i] = static_cast<std::uint8_t>(h >> (24 - 8 * i));
-    }
-    EXPECT_EQ(DecodePicture(png).error(), PictureTooLargeMessage());
-  }
-  auto bmp = testing::ReadBytes(VORLUNE_TEST_DATA "/fuzz/corpus/picture_import/odd.bmp");
-  WriteLE32(&bmp[18], 30001);
-  EXPECT_EQ(DecodePicture(bmp).error(), PictureTooLargeMessage());
 }
 
 // Left half red, right half blue.

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "image/block_mean_sharpening.h"
 #include "image/bmp_fields.h"
 #include "image/picture_decoding.h"
 #include "image/picture_files_support.h"
@@ -42,11 +43,7 @@ bool Near(Rgb a, Rgb b, int tolerance) {
 }
 
 // Fitted to 100 x 100 here: twice that is kept, 400 x 200 of 700 x 350.
-ReducedDecoding To100() {
-  ReducedDecoding how;
-  how.shortSide = 100;
-  return how;
-}
+const ReducedDecoding kTo100{.shortSide = 100, .maxPixels = kMaxPicturePixels, .consumed = {}};
 
 TEST(ReducedDecoding, EveryFormatComesAtTwiceTheFittedSizeWithItsColours) {
   const RgbImage picture = Quarters(700, 350);
@@ -63,6 +60,8 @@ TEST(ReducedDecoding, EveryFormatComesAtTwiceTheFittedSizeWithItsColours) {
       // Scaled by 5/8 in the DCT, at least 200: kept as it comes.
       {"JPEG", testing::JpegFile(picture), 438, 219},
       {"progressive JPEG", testing::JpegFile(picture, {.progressive = true}), 438, 219},
+      // At 1/8 when that keeps three quarters of the short side: block means, sharpened.
+      {"large JPEG", testing::JpegFile(Quarters(1280, 1280)), 160, 160},
       {"WebP", testing::WebpFile(picture), 400, 200},
       {"GIF", testing::GifFile(picture, false), 400, 200},
       {"interlaced GIF", testing::GifFile(picture, true), 400, 200},
@@ -72,7 +71,7 @@ TEST(ReducedDecoding, EveryFormatComesAtTwiceTheFittedSizeWithItsColours) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto reduced = DecodePictureReduced(c.file, {255, 255, 255}, To100());
+    const auto reduced = DecodePictureReduced(c.file, {255, 255, 255}, kTo100);
     ASSERT_TRUE(reduced.ok());
     ASSERT_EQ(reduced->image.width, c.width);
     ASSERT_EQ(reduced->image.height, c.height);
@@ -90,7 +89,7 @@ TEST(ReducedDecoding, EveryFormatComesAtTwiceTheFittedSizeWithItsColours) {
 
 TEST(ReducedDecoding, PictureIsTurnedUprightAfterShrinking) {
   // Stored 800 x 400 (400 x 200 once reduced), top-left quarter red: where
-  // it lands once upright.
+  // it lands once upright, reduced and at full size.
   const RgbImage stored = Quarters(800, 400);
   const struct {
     int orientation, w, h;
@@ -101,24 +100,30 @@ TEST(ReducedDecoding, PictureIsTurnedUprightAfterShrinking) {
                {7, 200, 400, {255, 255, 255}, {0, 255, 0}}, {8, 200, 400, {0, 255, 0}, {255, 255, 255}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.orientation);
+    const auto exif = testing::ExifWithOrientation(c.orientation);
     const Bytes files[] = {
         testing::JpegFile(stored, {.orientation = c.orientation}),
         testing::TiffFile(800, 400, [](int x, int y) { return QuarterColour(x, y, 800, 400); },
-                          {8, c.orientation, true, 64})};
+                          {8, c.orientation, true, 64}),
+        testing::PngFile(testing::Opaque(stored), {{"eXIf", Bytes(exif.begin() + 6, exif.end())}})};
     for (const Bytes& file : files) {
-      const auto reduced = DecodePictureReduced(file, {255, 255, 255}, To100());
-      ASSERT_TRUE(reduced.ok());
-      EXPECT_EQ(reduced->facts.orientation, c.orientation);
-      ASSERT_EQ(reduced->image.width, c.w);
-      ASSERT_EQ(reduced->image.height, c.h);
-      EXPECT_TRUE(Near(reduced->image.at(c.w / 8, c.h / 8), c.topLeft, 4));
-      EXPECT_TRUE(Near(reduced->image.at(c.w * 7 / 8, c.h / 8), c.topRight, 4));
+      for (const int scale : {1, 2}) {
+        const auto decoded =
+            scale == 1 ? DecodePictureReduced(file, {255, 255, 255}, kTo100) : DecodePicture(file);
+        ASSERT_TRUE(decoded.ok());
+        EXPECT_EQ(decoded->facts.orientation, c.orientation);
+        const int w = c.w * scale, h = c.h * scale;
+        ASSERT_EQ(decoded->image.width, w);
+        ASSERT_EQ(decoded->image.height, h);
+        EXPECT_TRUE(Near(decoded->image.at(w / 8, h / 8), c.topLeft, 4));
+        EXPECT_TRUE(Near(decoded->image.at(w * 7 / 8, h / 8), c.topRight, 4));
+      }
     }
   }
 }
 
 TEST(ReducedDecoding, ProfileAndSixteenBitGreyGiveSrgb) {
-  // sRGB's grey 128 stored in a linear profile is sRGB's 188, also averaged.
+  // sRGB's grey 128 stored in a linear profile is sRGB's 188, at full size and averaged.
   const RgbImage grey(700, 350, Rgb{128, 128, 128});
   Bytes chunk{'l', 'i', 'n', 0, 0};
   const Bytes icc = testing::LinearProfile();
@@ -129,20 +134,30 @@ TEST(ReducedDecoding, ProfileAndSixteenBitGreyGiveSrgb) {
   const Bytes withProfile[] = {testing::PngFile(testing::Opaque(grey), {{"iCCP", chunk}}),
                                testing::JpegFile(grey, {.profile = icc})};
   for (const Bytes& file : withProfile) {
-    const auto reduced = DecodePictureReduced(file, {255, 255, 255}, To100());
-    ASSERT_TRUE(reduced.ok());
-    EXPECT_TRUE(reduced->facts.hasProfile);
-    EXPECT_NEAR(reduced->image.at(100, 100).g, 188, 2);
+    for (const auto& decoded : {DecodePictureReduced(file, {255, 255, 255}, kTo100), DecodePicture(file)}) {
+      ASSERT_TRUE(decoded.ok());
+      EXPECT_TRUE(decoded->facts.hasProfile);
+      EXPECT_NEAR(decoded->image.at(100, 100).g, 188, 2);
+    }
   }
   // 16-bit grey 0x8080 without gAMA or sRGB is sRGB's 128, not linear light.
-  Bytes rows;
-  for (int y = 0; y < 4; ++y) {
-    rows.push_back(0);
-    for (int x = 0; x < 4; ++x) rows.insert(rows.end(), {0x80, 0x80});
-  }
-  const auto grey16 = DecodePicture(testing::RawPng(4, 4, 16, 0, rows));
+  const auto grey16 = DecodePicture(testing::RawPng(1, 1, 16, 0, {0, 0x80, 0x80}));
   ASSERT_TRUE(grey16.ok());
-  EXPECT_EQ(grey16->image.at(2, 2), (Rgb{128, 128, 128}));
+  EXPECT_EQ(grey16->image.at(0, 0), (Rgb{128, 128, 128}));
+}
+
+TEST(ReducedDecoding, BlockMeansGetTheirEdgesBackAndFlatPartsStay) {
+  // Stronger the closer the means are to the fitted size; none below it.
+  EXPECT_GT(BlockMeanSharpening(375, 320), BlockMeanSharpening(750, 320));
+  EXPECT_GT(BlockMeanSharpening(750, 320), 0);
+  EXPECT_EQ(BlockMeanSharpening(300, 320), 0);
+  RgbImage step(8, 8, Rgb{100, 100, 100});
+  for (int y = 0; y < 8; ++y)
+    for (int x = 4; x < 8; ++x) step.set(x, y, Rgb{200, 200, 200});
+  SharpenBlockMeans(step, 0.1);
+  EXPECT_EQ(step.at(3, 5), (Rgb{90, 90, 90}));
+  EXPECT_EQ(step.at(4, 5), (Rgb{210, 210, 210}));
+  EXPECT_EQ(step.at(0, 0), (Rgb{100, 100, 100}));
 }
 
 TEST(ColourCounting, CanvasOutsideTheFirstFrameCountsAsWhite) {

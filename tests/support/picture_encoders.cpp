@@ -17,6 +17,15 @@ RgbaImage Opaque(const RgbImage& image) {
   return out;
 }
 
+std::vector<std::uint8_t> ChunkBytes(const std::string& type, const std::vector<std::uint8_t>& data) {
+  std::vector<std::uint8_t> chunk;
+  AppendBE32(chunk, std::uint32_t(data.size()));
+  chunk.insert(chunk.end(), type.begin(), type.end());
+  chunk.insert(chunk.end(), data.begin(), data.end());
+  AppendBE32(chunk, std::uint32_t(crc32(0, chunk.data() + 4, uInt(chunk.size() - 4))));
+  return chunk;
+}
+
 std::vector<std::uint8_t> PngFile(const RgbaImage& image, const std::vector<PngChunk>& chunks) {
   png_image png;
   std::memset(&png, 0, sizeof png);
@@ -31,12 +40,8 @@ std::vector<std::uint8_t> PngFile(const RgbaImage& image, const std::vector<PngC
   bytes.resize(size);
   std::vector<std::uint8_t> extra;
   for (const PngChunk& c : chunks) {
-    AppendBE32(extra, static_cast<std::uint32_t>(c.data.size()));
-    const std::size_t typeAt = extra.size();
-    extra.insert(extra.end(), c.type.begin(), c.type.end());
-    extra.insert(extra.end(), c.data.begin(), c.data.end());
-    AppendBE32(extra, static_cast<std::uint32_t>(
-                          crc32(0, &extra[typeAt], static_cast<uInt>(extra.size() - typeAt))));
+    const std::vector<std::uint8_t> chunk = ChunkBytes(c.type, c.data);
+    extra.insert(extra.end(), chunk.begin(), chunk.end());
   }
   bytes.insert(bytes.begin() + 33, extra.begin(), extra.end());  // after the signature and IHDR
   return bytes;

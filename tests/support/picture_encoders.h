@@ -25,6 +25,9 @@ struct PngChunk {
 };
 std::vector<std::uint8_t> PngFile(const RgbaImage& image, const std::vector<PngChunk>& chunks = {});
 
+// A whole PNG chunk: length, type, data and CRC.
+std::vector<std::uint8_t> ChunkBytes(const std::string& type, const std::vector<std::uint8_t>& data);
+
 // An EXIF block ("Exif\0\0" and a little-endian TIFF header) with one
 // orientation entry.
 std::vector<std::uint8_t> ExifWithOrientation(int orientation);
