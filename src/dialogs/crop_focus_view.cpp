@@ -10,14 +10,18 @@
 namespace vorlune {
 
 CropFocusView::CropFocusView(QWidget* parent)
-    : PictureView(QSize(kBackgroundSide, kBackgroundSide), parent) {}
+    : PictureView(QSize(kBackgroundSide, kBackgroundSide), parent, PixelZoom::NotBelowLogical) {}
+
+double CropFocusView::Unit() const {
+  return Zoom() / devicePixelRatioF();
+}
 
 void CropFocusView::ShowCrop(const QImage& whole, QSize original, FitFocus focus) {
   cropping_ = true;
   original_ = original;
   scaleX_ = double(whole.width()) / original.width();
   scaleY_ = double(whole.height()) / original.height();
-  at_ = QPointF((width() - whole.width()) / 2, (height() - whole.height()) / 2);
+  at_ = QPointF((kBackgroundSide - whole.width()) / 2, (kBackgroundSide - whole.height()) / 2);
   focus_ = focus;
   bars_.clear();
   setCursor(grab_ ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
@@ -37,8 +41,9 @@ void CropFocusView::ShowFitted(const QImage& fitted, std::vector<QRect> bars) {
 QRectF CropFocusView::KeptFrame() const {
   if (!cropping_) return {};
   const CropWindow kept = CoverCropWindow(original_.width(), original_.height(), focus_);
-  return {at_.x() + kept.x * scaleX_, at_.y() + kept.y * scaleY_, kept.width * scaleX_,
-          kept.height * scaleY_};
+  const double unit = Unit();
+  return {(at_.x() + kept.x * scaleX_) * unit, (at_.y() + kept.y * scaleY_) * unit,
+          kept.width * scaleX_ * unit, kept.height * scaleY_ * unit};
 }
 
 void CropFocusView::MoveFocusTowards(FitFocus focus) {
@@ -59,14 +64,19 @@ void CropFocusView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (!cropping_) {
     painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1, Qt::DashLine));
-    for (const QRect& bar : bars_) painter.drawRect(bar.adjusted(0, 0, -1, -1));
+    const double unit = Unit();
+    for (const QRect& bar : bars_)
+      painter.drawRect(QRectF(bar.x() * unit, bar.y() * unit, bar.width() * unit, bar.height() * unit)
+                           .toAlignedRect()
+                           .adjusted(0, 0, -1, -1));
     return;
   }
   // What the crop drops is dimmed; the kept square is framed in black and
   // white so that the frame shows on any picture, thicker while it has the keys.
   const QRectF kept = KeptFrame().toAlignedRect();
   QPainterPath dropped;
-  dropped.addRect(QRectF(at_, QSizeF(original_.width() * scaleX_, original_.height() * scaleY_)));
+  dropped.addRect(
+      QRectF(at_ * Unit(), QSizeF(original_.width() * scaleX_, original_.height() * scaleY_) * Unit()));
   dropped.addRect(kept);
   painter.fillPath(dropped, QColor(0, 0, 0, 120));
   const int thickness = hasFocus() ? 2 : 1;
@@ -85,7 +95,7 @@ void CropFocusView::mousePressEvent(QMouseEvent* event) {
 
 void CropFocusView::mouseMoveEvent(QMouseEvent* event) {
   if (!grab_) return PictureView::mouseMoveEvent(event);
-  const QPointF moved = event->position() - *grab_;
+  const QPointF moved = (event->position() - *grab_) / Unit();
   MoveFocusTowards({grabFocus_.x + moved.x() / scaleX_ / original_.width(),
                     grabFocus_.y + moved.y() / scaleY_ / original_.height()});
 }

@@ -21,7 +21,7 @@ class CropFocusView : public PictureView {
  public:
   explicit CropFocusView(QWidget* parent = nullptr);
 
-  // `whole` is the original scaled into the view, `original` its own size.
+  // `whole` is the original scaled into 320 x 320, `original` its own size.
   void ShowCrop(const QImage& whole, QSize original, FitFocus focus);
   void ShowFitted(const QImage& fitted, std::vector<QRect> bars);
 
@@ -45,11 +45,13 @@ class CropFocusView : public PictureView {
   // Moves the frame as near `focus` as it can go: the focus becomes its centre.
   void MoveFocusTowards(FitFocus focus);
   void ChooseFocus(FitFocus focus);
+  // Logical pixels of the view per pixel of the 320 x 320 picture it shows.
+  double Unit() const;
 
   bool cropping_ = false;
   QSize original_;
-  QPointF at_;
-  double scaleX_ = 1, scaleY_ = 1;  // view pixels per picture pixel
+  QPointF at_;                      // in pixels of the 320 x 320 picture shown
+  double scaleX_ = 1, scaleY_ = 1;  // shown pixels per pixel of the original
   FitFocus focus_;
   std::optional<QPointF> grab_;
   FitFocus grabFocus_;

@@ -84,7 +84,8 @@ PictureImportDialog::PictureImportDialog(RgbImage original, const PictureImportO
       options_(options),
       edgeColour_(AverageEdgeColour(original_)),
       originalView_(new CropFocusView(this)),
-      resultView_(new PictureView(QSize(kBackgroundSide, kBackgroundSide), this)) {
+      resultView_(
+          new PictureView(QSize(kBackgroundSide, kBackgroundSide), this, PixelZoom::NotBelowLogical)) {
   SetUpDialogWindow(*this, tr("画像の取り込み"), true);
   originalView_->setObjectName(QStringLiteral("original"));
   fit_ = NewChoices(this, "fit",
@@ -109,7 +110,7 @@ PictureImportDialog::PictureImportDialog(RgbImage original, const PictureImportO
   matte_->setCurrentIndex(matte);
   // At least a pixel across even for a picture of a 1:1000 shape.
   const QSize whole = QSize(original_.width, original_.height)
-                          .scaled(originalView_->size(), Qt::KeepAspectRatio)
+                          .scaled(QSize(kBackgroundSide, kBackgroundSide), Qt::KeepAspectRatio)
                           .expandedTo(QSize(1, 1));
   wholeOriginal_ = ToQImage(original_).scaled(whole, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
