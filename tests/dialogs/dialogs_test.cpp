@@ -185,7 +185,7 @@ TEST(Dialogs, LayOutAsTheirGoldensAndFitAtALargerFontInBothLanguages) {
       QWidget owner;
       for (const auto& [name, dialog] : EveryDialog(owner)) {
         if (!inEnglish && scale == 1.0) {
-          testing::ExpectTextGolden(name, testing::LayoutText(*dialog));
+          EXPECT_TEXT_GOLDEN(name, testing::LayoutText(*dialog));
           EXPECT_GOLDEN("paint " + name, testing::OwnPainting(*dialog));
         }
         testing::LayOut(*dialog);
