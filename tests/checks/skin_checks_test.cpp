@@ -6,8 +6,8 @@
 
 #include "checks/finding_text.h"
 #include "checks/picker_contrast.h"
-#include "support/synthetic_layout.h"
 #include "support/golden.h"
+#include "support/synthetic_layout.h"
 
 namespace vorlune {
 namespace {
