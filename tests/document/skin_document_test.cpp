@@ -40,7 +40,7 @@ TEST_F(DocumentWalk, EachOperationSendsOneNotificationOfWhatItChanged) {
   PlacementReply reply = doc.LeftButtonDown({100, 100});
   sent("click before any picture", C::Placement);
   EXPECT_EQ(doc.PlacementText(), kImportBackgroundFirstText);
-  doc.InstallBackground(Background(1));
+  doc.InstallBackground(ShiftedBackground(1));
   sent("import", C::Background | C::Area | C::Placement | C::History | C::Modified);
   doc.PressPartButton(1);
   sent("press Play", C::Placement);
@@ -91,7 +91,7 @@ TEST_F(DocumentWalk, EachOperationSendsOneNotificationOfWhatItChanged) {
 TEST(DocumentHistory, UndoAndRedoGiveBackTheExactProjectBytes) {
   SkinDocument doc;
   const std::function<void()> edits[] = {
-      [&] { doc.InstallBackground(Background(1)); },
+      [&] { doc.InstallBackground(ShiftedBackground(1)); },
       [&] {
         doc.PressPartButton(17);
         doc.LeftButtonDown({100, 100});
@@ -110,7 +110,7 @@ TEST(DocumentHistory, UndoAndRedoGiveBackTheExactProjectBytes) {
         doc.LeftButtonDown({250, 270});
       },
       [&] { ASSERT_TRUE(doc.RemovePart(17)); },
-      [&] { doc.InstallBackground(Background(7)); },
+      [&] { doc.InstallBackground(ShiftedBackground(7)); },
   };
   std::vector<std::vector<std::uint8_t>> states{ProjectBytes(doc)};
   for (const auto& edit : edits) {
