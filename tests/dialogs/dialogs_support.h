@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/rgb_image.h"
 #include "dialogs/palette_row.h"
 #include "dialogs/picture_view.h"
 
@@ -86,6 +87,14 @@ inline std::string LayoutText(QWidget& window) {
     w = w->nextInFocusChain();
   } while (w != first);
   return text.toStdString() + "\n";
+}
+
+// 640 x 320, red left, blue right: in the import preview at half size, 80 rows down.
+inline RgbImage Halves() {
+  RgbImage image(640, 320, Rgb{255, 0, 0});
+  for (int y = 0; y < 320; ++y)
+    for (int x = 320; x < 640; ++x) image.set(x, y, Rgb{0, 0, 255});
+  return image;
 }
 
 inline void ClickButton(QWidget& dialog, const char* text) {
