@@ -214,14 +214,6 @@ std::uint8_t Checks(int x, int y) {
   return static_cast<std::uint8_t>((x / 20 + y / 40) % 16);
 }
 
-// A photo of many colours: red across, green down.
-RgbImage Gradient(int width, int height) {
-  RgbImage photo(width, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) photo.set(x, y, Rgb{std::uint8_t(x), std::uint8_t(y), 90});
-  return photo;
-}
-
 // The background as the canvas shows it: the picture of the reduced BMP.
 void ExpectCanvasShowsReducedPicture(const SkinLayout& layout) {
   const QImage reduced =
@@ -257,7 +249,10 @@ TEST(ImportRun, TheImageCommandRefusesBadFilesAndTakesEveryDepth) {
   // A photo takes the options dialog: Cancel imports nothing, OK an 8-bit picture.
   int optionsShown = 0;
   ModalScript script;
-  const QString png = WriteFile(s.Path("photo.png"), EncodePng(Gradient(400, 300)));
+  RgbImage photo(400, 300);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 400; ++x) photo.set(x, y, Rgb{std::uint8_t(x), std::uint8_t(y), 90});
+  const QString png = WriteFile(s.Path("photo.png"), EncodePng(photo));
   script.Then(AnswerOptions("ｷｬﾝｾﾙ", optionsShown)).Then(AnswerOptions("ＯＫ", optionsShown));
   s.prompts.files = {png};
   s.Click(w.ImageButton());
@@ -307,7 +302,10 @@ TEST(ImportRun, TheLineHintsAtTheFineReductionUntilTheNextCommand) {
   EditorSession s;
   EditorWindow& w = s.window();
   const QString hint = QString::fromUtf8("Shift+画像: 精細な減色で取り込み直す");
-  const QString many = WriteFile(s.Path("many.bmp"), TrueColorBmpOf(Gradient(320, 320)));
+  RgbImage photo(320, 320);
+  for (int y = 0; y < 320; ++y)
+    for (int x = 0; x < 320; ++x) photo.set(x, y, Rgb{std::uint8_t(x), std::uint8_t(y), 90});
+  const QString many = WriteFile(s.Path("many.bmp"), TrueColorBmpOf(photo));
   w.ImportBackgroundFrom(WriteFile(s.Path("few.bmp"), IndexedPicture(24, PickerTable(), Checks)));
   EXPECT_NE(w.PlacementLine()->text(), hint);
   for (const auto& [command, run] : std::initializer_list<std::pair<const char*, std::function<void()>>>{
