@@ -148,15 +148,19 @@ TEST(DocumentRefusals, PlacePartRefusesAsAClickWouldAndChangesNothing) {
   const struct {
     PartKind kind;
     int x, y;
+    std::optional<ColorTriple> colors;
     std::string text;
   } refusals[] = {
-      {2, 20, 21, click.message->text},
-      {2, 56, 21, click.message->text},  // edges that meet touch
-      // The other refusals' texts are pinned by the command-line session traces.
-      {1, 200, 200, "Error : Play is already placed."},
+      {2, 20, 21, {}, click.message->text},
+      {2, 56, 21, {}, click.message->text},  // edges that meet touch
+      // The other refusals' texts are pinned by the command-line session traces; a meter's colours are not.
+      {1, 200, 200, {}, "Error : Play is already placed."},
+      {17, 200, 200, ColorTriple{kNoColor, 0, 0},
+       "Error : LevelBarH cannot have the colours -1,0,0 (a first colour of -1 is only for a button without "
+       "image, -1,-1,-1)."},
   };
   for (const auto& r : refusals) {
-    const Status placed = doc.PlacePart(r.kind, r.x, r.y);
+    const Status placed = doc.PlacePart(r.kind, r.x, r.y, r.colors);
     ASSERT_FALSE(placed) << r.text;
     EXPECT_EQ(placed.error().text, r.text);
   }
