@@ -6,8 +6,8 @@
 
 #include "checks/finding_text.h"
 #include "checks/picker_contrast.h"
+#include "support/golden.h"
 #include "support/synthetic_layout.h"
-#include "support/text_golden.h"
 
 namespace vorlune {
 namespace {
@@ -127,7 +127,7 @@ TEST(CheckSkin, SmallLayoutsGiveTheirFindings) {
       text += marks ? " pass\n" : " none\n";
     }
   }
-  testing::CheckTextGolden(VORLUNE_TEST_DATA "/tests/data/checks/check_findings.txt", text);
+  EXPECT_TEXT_GOLDEN("check_findings", text);
 }
 
 // What the colour dialogs mark agrees with what CheckSkin warns of: a part

@@ -9,13 +9,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/rgb_image.h"
 #include "dialogs/palette_row.h"
 #include "dialogs/picture_view.h"
 
@@ -90,18 +89,12 @@ inline std::string LayoutText(QWidget& window) {
   return text.toStdString() + "\n";
 }
 
-// Compares a text with its golden file tests/data/dialogs/<name>.txt; a
-// different text is written under the build folder and named in the failure.
-// VORLUNE_WRITE_GOLDEN=1 writes the golden file instead.
-inline void ExpectTextGolden(const std::string& name, const std::string& actual) {
-  const std::string golden = VORLUNE_TEST_DATA "/tests/data/dialogs/" + name + ".txt";
-  const std::string written = QT_TESTCASE_BUILDDIR "/golden-actual/dialogs/" + name + ".txt";
-  const bool renew = qEnvironmentVariable("VORLUNE_WRITE_GOLDEN") == "1";
-  std::ifstream in(golden, std::ios::binary);
-  if (!renew && in && std::string(std::istreambuf_iterator<char>(in), {}) == actual) return;
-  std::filesystem::create_directories(std::filesystem::path(written).parent_path());
-  std::ofstream(renew ? golden : written, std::ios::binary) << actual;
-  if (!renew) ADD_FAILURE() << name << " differs from " << golden << "; what came out is in " << written;
+// 640 x 320, red left, blue right: in the import preview at half size, 80 rows down.
+inline RgbImage Halves() {
+  RgbImage image(640, 320, Rgb{255, 0, 0});
+  for (int y = 0; y < 320; ++y)
+    for (int x = 320; x < 640; ++x) image.set(x, y, Rgb{0, 0, 255});
+  return image;
 }
 
 inline void ClickButton(QWidget& dialog, const char* text) {

@@ -136,14 +136,6 @@ TEST(RequestDatabaseInfo, AsksUntilAllThreeTextsAreGiven) {
   EXPECT_EQ(request.prompts.texts.back(), kEmptyAuthorMessage);
 }
 
-// A wide picture: a red left half and a blue right half.
-RgbImage Wide() {
-  RgbImage image(640, 320, Rgb{255, 0, 0});
-  for (int y = 0; y < 320; ++y)
-    for (int x = 320; x < 640; ++x) image.set(x, y, Rgb{0, 0, 255});
-  return image;
-}
-
 // Every dialog, named after its golden file, owned by `owner`.
 std::vector<std::pair<std::string, QDialog*>> EveryDialog(QWidget& owner) {
   SkinLayout layout = NewSkinLayout();
@@ -164,7 +156,7 @@ std::vector<std::pair<std::string, QDialog*>> EveryDialog(QWidget& owner) {
           {"database_info", new DatabaseInfoDialog(nullptr, &owner)},
           {"image_preview", preview},
           {"skin_created", new SkinCreatedDialog(&owner)},
-          {"picture_import", new PictureImportDialog(Wide(), PictureImportOptions{}, &owner)}};
+          {"picture_import", new PictureImportDialog(testing::Halves(), PictureImportOptions{}, &owner)}};
 }
 
 // Title, size, close box, texts, places, default button, Tab order and
@@ -185,7 +177,7 @@ TEST(Dialogs, LayOutAsTheirGoldensAndFitAtALargerFontInBothLanguages) {
       QWidget owner;
       for (const auto& [name, dialog] : EveryDialog(owner)) {
         if (!inEnglish && scale == 1.0) {
-          testing::ExpectTextGolden(name, testing::LayoutText(*dialog));
+          EXPECT_TEXT_GOLDEN(name, testing::LayoutText(*dialog));
           EXPECT_GOLDEN("paint " + name, testing::OwnPainting(*dialog));
         }
         testing::LayOut(*dialog);

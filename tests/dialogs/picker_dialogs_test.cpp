@@ -126,7 +126,7 @@ TEST(PickerDialog, MarksTheColoursThatStandOutFromTheBackground) {
           "\nunmarked: " + TwoColorDialog().SwatchToolTip(4).toStdString() + "\n";
   Click(display, display.SwatchCenter(0, 4));
   text += "after choosing navy:\n" + display.ContrastLine()->text().toStdString() + "\n";
-  testing::ExpectTextGolden("contrast_marks", text);
+  EXPECT_TEXT_GOLDEN("contrast_marks", text);
 }
 
 // Notes, per palette row, whether a paint covered its colour square.
@@ -203,7 +203,7 @@ TEST(ButtonSettingDialog, AScriptedRun) {
     QTest::mouseClick(dialog.WithoutImageBox(), Qt::LeftButton);
     keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
   });
-  testing::ExpectTextGolden("button_run", notes);
+  EXPECT_TEXT_GOLDEN("button_run", notes);
   const int answer = testing::AnswerModal(dialog, [&] {
     QTest::mouseClick(dialog.WithoutImageBox(), Qt::LeftButton);
     QTest::keyClick(dialog.WithoutImageBox(), Qt::Key_Return);

@@ -14,15 +14,7 @@
 namespace vorlune {
 namespace {
 
-constexpr Rgb kRed{255, 0, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255};
-
-// 640 x 320, red left, blue right: in the preview at half size, 80 rows down.
-RgbImage Halves() {
-  RgbImage image(640, 320, kRed);
-  for (int y = 0; y < 320; ++y)
-    for (int x = 320; x < 640; ++x) image.set(x, y, kBlue);
-  return image;
-}
+constexpr Rgb kBlue{0, 0, 255}, kWhite{255, 255, 255};
 
 Rgb ResultAt(const PictureImportDialog& dialog, int x, int y) {
   const QRgb c = ImportedBackgroundImage(dialog.Imported()).pixel(x, y);
@@ -49,7 +41,7 @@ void Drag(QWidget* view, QPointF by) {
 // key by one pixel of the result, a double-click back to the middle; the
 // result follows. Contain ignores the focus and shows no frame.
 TEST(PictureImportDialog, DragKeysAndDoubleClickMoveTheCoverCrop) {
-  PictureImportDialog dialog(Halves(), PictureImportOptions{});
+  PictureImportDialog dialog(testing::Halves(), PictureImportOptions{});
   CropFocusView* view = dialog.OriginalView();
   const auto drag = [view](QPointF by) { return [view, by] { Drag(view, by); }; };
   const auto key = [view](Qt::Key k) { return [view, k] { QTest::keyClick(view, k); }; };
@@ -75,7 +67,7 @@ TEST(PictureImportDialog, DragKeysAndDoubleClickMoveTheCoverCrop) {
     EXPECT_DOUBLE_EQ(dialog.Options().focus.x, step.focusX);
     EXPECT_DOUBLE_EQ(dialog.Options().focus.y, 0.5);
     EXPECT_EQ(dialog.Imported().reducedBmp,
-              ReduceFittedPicture(FitPicture(Halves(), FitMode::Cover, {}, dialog.Options().focus),
+              ReduceFittedPicture(FitPicture(testing::Halves(), FitMode::Cover, {}, dialog.Options().focus),
                                   ReductionKind::Fine, true)
                   .reducedBmp);
   }
@@ -88,7 +80,7 @@ TEST(PictureImportDialog, DragKeysAndDoubleClickMoveTheCoverCrop) {
 // The matte box counts under contain only; the dithering box is off under
 // the classic reduction and comes back as it was with the fine one.
 TEST(PictureImportDialog, MatteAndDitheringFollowTheFitAndTheReduction) {
-  PictureImportDialog dialog(Halves(), PictureImportOptions{});
+  PictureImportDialog dialog(testing::Halves(), PictureImportOptions{});
   const Rgb green{0, 128, 0}, edge{128, 0, 128};  // half the edge red, half blue
   const auto fit = [&](int i) { return [&dialog, i] { dialog.FitBox()->setCurrentIndex(i); }; };
   const auto reduction = [&](int i) { return [&dialog, i] { dialog.ReductionBox()->setCurrentIndex(i); }; };
@@ -122,14 +114,14 @@ TEST(PictureImportDialog, MatteAndDitheringFollowTheFitAndTheReduction) {
   }
   EXPECT_TRUE(dialog.Options().matteFromEdges);
   EXPECT_EQ(dialog.Options().matte, edge);
-  EXPECT_EQ(PictureImportDialog(Halves(), dialog.Options()).MatteBox()->currentIndex(),
+  EXPECT_EQ(PictureImportDialog(testing::Halves(), dialog.Options()).MatteBox()->currentIndex(),
             PictureImportDialog::kEdgeMatte);
 }
 
 // The classic reduction gives 24 bits; contain's bars are framed in the
 // original's preview only.
 TEST(PictureImportDialog, PaintsTheContainBarsFramed) {
-  PictureImportDialog dialog(Halves(), PictureImportOptions{});
+  PictureImportDialog dialog(testing::Halves(), PictureImportOptions{});
   dialog.FitBox()->setCurrentIndex(1);
   EXPECT_GOLDEN("paint import contain", testing::OwnPainting(dialog));
   dialog.ReductionBox()->setCurrentIndex(1);

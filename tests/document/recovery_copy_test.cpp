@@ -37,7 +37,7 @@ TEST_F(RecoveryCopies, WrittenExactlyWhileUnsavedWorkHasABackground) {
          doc.SetDatabaseTexts({"T", "", ""});
        },
        false},
-      {"import", [&] { doc.InstallBackground(Background(2)); }, true},
+      {"import", [&] { doc.InstallBackground(ShiftedBackground(2)); }, true},
       {"a part waiting for its colours",
        [&] {
          doc.PressPartButton(1), doc.LeftButtonDown({100, 100});
@@ -71,7 +71,7 @@ TEST_F(RecoveryCopies, WrittenExactlyWhileUnsavedWorkHasABackground) {
 
 TEST_F(RecoveryCopies, OnlyCopiesOfEditorsNoLongerRunningAreOffered) {
   SkinDocument running(std::make_unique<RecoveryCopyWriter>());
-  running.InstallBackground(Background(3));
+  running.InstallBackground(ShiftedBackground(3));
   ASSERT_EQ(ListRecoveryCopies(Folder()).size(), 1u);
   EXPECT_TRUE(FindLeftBehindCopies(Folder()).empty());
 

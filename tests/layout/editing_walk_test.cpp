@@ -9,11 +9,9 @@
 #include <string_view>
 
 #include "core/byte_order.h"
-#include "image/background_import.h"
 #include "layout/layout_history.h"
 #include "layout/placement_editor.h"
 #include "project/project_file.h"
-#include "support/bmp_builder.h"
 #include "support/golden.h"
 #include "support/synthetic_layout.h"
 
@@ -29,13 +27,6 @@ std::size_t HashOf(const SkinLayout& layout) {
   const std::vector<std::uint8_t> bytes = LayoutBytes(layout);
   return std::hash<std::string_view>{}(
       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
-
-// Another picture for each shift.
-ImportedBackground ShiftedBackground(int shift) {
-  return *ImportBackground(testing::Indexed(8, testing::DistinctColours(214), 214, [=](int x, int row) {
-                             return static_cast<std::uint8_t>((x + row * shift) % 214);
-                           }).Bytes());
 }
 
 // A stand-in for the editor window: it applies the effects as the real one
@@ -114,7 +105,7 @@ struct WindowStandIn {
       UndoOrRedo(Pick(0, 2) != 0);
     } else if (kind == 10 && Pick(0, 5) == 0) {
       if (state.movingFlag != 0) LetGo();
-      ApplyImportedBackground(layout, ShiftedBackground(Pick(1, 213)));
+      ApplyImportedBackground(layout, testing::ShiftedBackground(Pick(1, 213)));
       Apply(editor.BackgroundReplaced());
     } else if (kind == 11 && state.movingFlag == 0) {
       history.MarkSaved();
@@ -175,7 +166,7 @@ TEST(LayoutHistory, OldStepsGoWhenTheMemoryIsFullAndTheSavedStateWithThem) {
   SkinLayout layout = testing::SyntheticLayout();
   LayoutHistory history(layout, 400 * 1024);  // room for three pictures
   for (int i = 1; i <= 8; ++i) {
-    ApplyImportedBackground(layout, ShiftedBackground(i));
+    ApplyImportedBackground(layout, testing::ShiftedBackground(i));
     ASSERT_TRUE(history.Record(layout));
     EXPECT_EQ(history.UndoAction(), LayoutAction::ImportBackground);
     EXPECT_LE(history.MemoryUse(), 400u * 1024);
@@ -184,7 +175,7 @@ TEST(LayoutHistory, OldStepsGoWhenTheMemoryIsFullAndTheSavedStateWithThem) {
   while (history.Undo(layout)) {
   }
   SkinLayout expected = testing::SyntheticLayout();
-  ApplyImportedBackground(expected, ShiftedBackground(5));
+  ApplyImportedBackground(expected, testing::ShiftedBackground(5));
   EXPECT_EQ(LayoutBytes(layout), LayoutBytes(expected));
   EXPECT_TRUE(history.Modified());  // the state of the last load cannot come back
   EXPECT_FALSE(history.Record(layout));

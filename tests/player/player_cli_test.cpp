@@ -136,17 +136,9 @@ TEST(PlayerSettings, ValuesSetTheirField) {
   for (const char* s : {"transport=rew", "pressed=Replay", "repeat=on", "volume=0", "eq=0,1,2,3,4,5,6,100",
                         "level=9,10", "peak=11,12", "time=99:59", "track=0", "title=a=b"})
     ASSERT_TRUE(ApplyPlayerSetting(state, s).ok()) << s;
-  PlayerState expected;
-  expected.transport = Transport::Rewind;
-  expected.pressed = 30;
-  expected.repeat = true;
-  expected.volume = 0;
-  expected.equalizer = {0, 1, 2, 3, 4, 5, 6, 100};
-  expected.level = {9, 10};
-  expected.peak = {11, 12};
-  expected.seconds = 5999;
-  expected.track = 0;
-  expected.title = "a=b";
+  // transport, pressed, repeat, volume, equalizer, level, peak, seconds, track, title
+  const PlayerState expected{Transport::Rewind, 30,       true, 0, {0, 1, 2, 3, 4, 5, 6, 100},
+                             {9, 10},           {11, 12}, 5999, 0, "a=b"};
   EXPECT_EQ(state, expected);
   for (const char* bad : {"volume=-1", "volume=+5", "volume=", "eq=1,2,3,4,5,6,7,8,9", "level=1,", "time=1:5",
                           "time=:05", "time=5:60", "track=100", "pressed=Play2", "transport=PLAYING"})

@@ -2,6 +2,8 @@
 // of states and the state each pixel must come from.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "player/player_settings.h"
 #include "player/player_simulator.h"
 #include "player/title_scroll.h"
@@ -43,6 +45,15 @@ std::uint8_t Expected(const Drawn& d, int s, int x, int y, int stripX = -1) {
   if (s == kBackground) return d.skin.backgroundAt(px, py);
   const std::uint8_t index = part.states.at(static_cast<std::size_t>(s)).at(stripX < 0 ? x : stripX, y);
   return index != 0 ? index : d.skin.backgroundAt(px, py);
+}
+
+// Every pixel of the part shows state s (of the strip cell `cellOf(x)`, if given).
+void ExpectWholePart(const Drawn& d, int s, const std::function<int(int x)>& cellOf = {}) {
+  const SkinPartView& part = d.skin.parts.front();
+  for (int y = 0; y < part.height; ++y)
+    for (int x = 0; x < part.width; ++x)
+      ASSERT_EQ(d.frame.at(part.x + x, part.y + y), Expected(d, s, x, y, cellOf ? cellOf(x) : -1))
+          << x << "," << y;
 }
 
 struct PixelCase {
@@ -119,13 +130,8 @@ TEST(PlayerDrawing, ButtonsShowStateOneWhileOn) {
       {7, {"pressed=VolumeUp"}, 0, 0, 1},
   };
   for (const PixelCase& c : cases) {
-    const Drawn d = DrawOne(c.kind, With(c.settings), {9, 12, kNoColor});
-    const SkinPartView& part = d.skin.parts.front();
-    for (int y = 0; y < part.height; ++y) {
-      for (int x = 0; x < part.width; ++x) {
-        ASSERT_EQ(d.frame.at(part.x + x, part.y + y), Expected(d, c.state, x, y)) << "kind " << c.kind;
-      }
-    }
+    SCOPED_TRACE(c.kind);
+    ExpectWholePart(DrawOne(c.kind, With(c.settings), {9, 12, kNoColor}), c.state);
   }
   // Without an image a pressed button draws nothing.
   const Drawn bare = DrawOne(1, With({"pressed=Play"}), {kNoColor, kNoColor, kNoColor});
@@ -146,14 +152,9 @@ TEST(PlayerDrawing, TimeAndTrackShowDigitCellsOfTheirStrip) {
       {26, "track=99", {9, 9}},
   };
   for (const DigitCase& c : cases) {
-    const Drawn d = DrawOne(c.kind, With({c.setting}), {14, kNoColor, kNoColor});
-    const SkinPartView& part = d.skin.parts.front();
-    for (int y = 0; y < part.height; ++y) {
-      for (int x = 0; x < part.width; ++x) {
-        const int stripX = c.cells[static_cast<std::size_t>(x / 30)] * 30 + x % 30;
-        ASSERT_EQ(d.frame.at(part.x + x, part.y + y), Expected(d, 0, x, y, stripX)) << c.setting;
-      }
-    }
+    SCOPED_TRACE(c.setting);
+    ExpectWholePart(DrawOne(c.kind, With({c.setting}), {14, kNoColor, kNoColor}), 0,
+                    [&](int x) { return c.cells[static_cast<std::size_t>(x / 30)] * 30 + x % 30; });
   }
 }
 

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <functional>
 
-#include "core/byte_order.h"
 #include "image/background_import.h"
 #include "project/project_file_format.h"
 #include "project/project_messages.h"
@@ -33,9 +32,7 @@ std::size_t RowAt(PartKind k) {
 }
 
 void PutBE32(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value) {
-  std::vector<std::uint8_t> bytes;
-  AppendBE32(bytes, value);
-  std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(at));
+  for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
 }
 
 void PutRow(std::vector<std::uint8_t>& file, PartKind k, std::int32_t x, std::int32_t y) {

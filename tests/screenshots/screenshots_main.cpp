@@ -123,27 +123,21 @@ void SaveEditor(Shooter& shooter, const QString& picture) {
     std::fprintf(stderr, "message: %s\n", message.text.c_str());
 
   auto script = std::make_unique<ModalScript>();
-  script
-      ->Then(ChooseColours({{0, 15}, {1, 11}}))        // Play
-      .Then(ChooseColours({{0, 15}, {1, 11}}))         // Stop
-      .Then(ChooseColours({{0, 15}, {1, 11}}))         // Next track
-      .Then(ChooseColours({}))                         // Replay, without image
-      .Then(ChooseColours({{0, 7}, {1, 14}}))          // volume bar
-      .Then(ChooseColours({{0, 8}, {1, 10}}))          // equaliser
-      .Then(ChooseColours({{0, 8}, {1, 10}, {2, 9}}))  // level meter
-      .Then(ChooseColours({{0, 15}}))                  // time
-      .Then(ChooseColours({{0, 11}}))                  // track number
-      .Then(ChooseColours({{0, 15}}));                 // title
-  session.Place(1, 20, 271);
-  session.Place(2, 62, 271);
-  session.Place(4, 104, 271);
-  session.Place(30, 146, 271);
-  session.Place(9, 240, 283);
-  session.Place(13, 180, 10);
-  session.Place(17, 10, 100);
-  session.Place(21, 10, 10);
-  session.Place(24, 10, 52);
-  session.Place(27, 40, 220);
+  // Play, Stop, Next track, Replay without image, volume bar, equaliser, level meter, time, track, title.
+  for (auto [k, x, y, colours] : std::initializer_list<std::tuple<PartKind, int, int, ModalScript::Step>>{
+           {1, 20, 271, ChooseColours({{0, 15}, {1, 11}})},
+           {2, 62, 271, ChooseColours({{0, 15}, {1, 11}})},
+           {4, 104, 271, ChooseColours({{0, 15}, {1, 11}})},
+           {30, 146, 271, ChooseColours({})},
+           {9, 240, 283, ChooseColours({{0, 7}, {1, 14}})},
+           {13, 180, 10, ChooseColours({{0, 8}, {1, 10}})},
+           {17, 10, 100, ChooseColours({{0, 8}, {1, 10}, {2, 9}})},
+           {21, 10, 10, ChooseColours({{0, 15}})},
+           {24, 10, 52, ChooseColours({{0, 11}})},
+           {27, 40, 220, ChooseColours({{0, 15}})}}) {
+    script->Then(colours);
+    session.Place(k, x, y);
+  }
   shooter.Save(session.window(), "102_editor.png");
   std::fprintf(stderr, "dialogs answered: %d, left: %zu\n", static_cast<int>(script->Titles().size()),
                script->Remaining());

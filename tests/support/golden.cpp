@@ -16,7 +16,6 @@
 
 #include "core/png_writer.h"
 #include "support/test_files.h"
-#include "support/text_golden.h"
 
 namespace vorlune::testing {
 namespace {
@@ -144,21 +143,9 @@ void CheckGolden(const GoldenFolder& folder, const std::string& name, const RgbI
   CheckHashed(folder, name, picture.rgb, "png", png);
 }
 
-void CheckGolden(const char* manifest, const std::string& name, std::span<const std::uint8_t> bytes) {
-  const std::string outputs =
-      (std::filesystem::path(VORLUNE_TEST_OUTPUT_ROOT) / std::filesystem::path(manifest).stem()).string();
-  CheckGolden(GoldenFolder{manifest, outputs.c_str()}, name, bytes);
-}
-
 void CheckTextGolden(const GoldenFolder& folder, const std::string& name, std::string_view text) {
   const std::filesystem::path output = std::filesystem::path(folder.outputs) / (FileKey(name) + ".txt");
   CompareText(TextGoldenPath(folder, name), output, name, text);
-}
-
-void CheckTextGolden(const std::filesystem::path& golden, const std::string& actual) {
-  const std::filesystem::path output =
-      std::filesystem::path(VORLUNE_TEST_OUTPUT_ROOT) / golden.parent_path().filename() / golden.filename();
-  CompareText(golden, output, golden.filename().string(), actual);
 }
 
 }  // namespace vorlune::testing

@@ -32,9 +32,6 @@ void CheckGolden(const GoldenFolder& folder, const std::string& name, const RgbI
 // there with VORLUNE_WRITE_GOLDEN=1.
 void CheckTextGolden(const GoldenFolder& folder, const std::string& name, std::string_view text);
 
-// The earlier form, for callers that name the manifest alone.
-void CheckGolden(const char* manifest, const std::string& name, std::span<const std::uint8_t> bytes);
-
 inline std::span<const std::uint8_t> AsBytes(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }

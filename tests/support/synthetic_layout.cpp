@@ -48,6 +48,12 @@ SkinLayout PaintedLayout(const std::vector<Patch>& patches) {
   return layout;
 }
 
+ImportedBackground ShiftedBackground(int shift) {
+  return *ImportBackground(Indexed(8, DistinctColours(214), 214, [=](int x, int row) {
+                             return static_cast<std::uint8_t>((x + row * shift) % 214);
+                           }).Bytes());
+}
+
 void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors) {
   layout.part(k).x = x;
   layout.part(k).y = y;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "image/background_import.h"
 #include "layout/skin_layout.h"
 
 namespace vorlune::testing {
@@ -24,6 +25,9 @@ struct Patch {
 // A layout right after importing an 8-bit picture painted with at most 214
 // patches, later ones over earlier ones, black where none lies.
 SkinLayout PaintedLayout(const std::vector<Patch>& patches);
+
+// An 8-bit picture of 214 colours, another for each shift, as the Image command imports it.
+ImportedBackground ShiftedBackground(int shift);
 
 // Puts kind k at (x, y) with the given colours and recounts, as the editor does.
 void Place(SkinLayout& layout, PartKind k, int x, int y, ColorTriple colors);
